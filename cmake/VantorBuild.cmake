@@ -1,0 +1,46 @@
+# Compiler settings shared by every target, and the helpers that register
+# tests and fuzz targets the same way everywhere.
+
+add_compile_options(-Wall -Wextra -Wshadow -Woverloaded-virtual
+                    $<$<COMPILE_LANGUAGE:CXX>:-Wold-style-cast>)
+if(VANTOR_WERROR)
+    add_compile_options(-Werror)
+endif()
+
+if(VANTOR_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
+                        -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+if(VANTOR_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "VANTOR_FUZZ needs clang (libFuzzer)")
+    endif()
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+find_package(PkgConfig REQUIRED)
+find_package(Threads REQUIRED)
+
+# vantor_add_test(Name SOURCES a.cpp ... LIBS target ...)
+# One GoogleTest executable; its cases are discovered when ctest runs.
+function(vantor_add_test name)
+    cmake_parse_arguments(arg "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${arg_SOURCES})
+    target_link_libraries(${name} PRIVATE ${arg_LIBS} GTest::gmock GTest::gtest_main)
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+                         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
+
+# vantor_add_fuzz(Name SOURCES a.cpp ... LIBS target ...)
+# A libFuzzer target; its seed corpus lives in fuzz/corpus/<Name>/.
+function(vantor_add_fuzz name)
+    cmake_parse_arguments(arg "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${arg_SOURCES})
+    target_link_libraries(${name} PRIVATE ${arg_LIBS})
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz-bin)
+    set_property(GLOBAL APPEND PROPERTY VANTOR_FUZZ_TARGETS ${name})
+endfunction()

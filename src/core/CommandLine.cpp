@@ -1,0 +1,54 @@
+#include "core/CommandLine.h"
+
+#include "base/Paths.h"
+#include "base/StringUtil.h"
+
+namespace vantor {
+
+std::vector<std::string> ParseCommandLine(std::size_t maxArgs, std::string_view text) {
+    std::vector<std::string> slots(1);
+    bool inArgument = false;
+    bool pairOpen = false;
+    for (const char c : text) {
+        if (c == '\t' || c == '"') {
+            inArgument = false;
+            continue;
+        }
+        if (!inArgument) {
+            if (pairOpen) {
+                if (slots.size() - 1 == maxArgs)
+                    break;
+                slots.emplace_back();
+                pairOpen = false;
+            } else {
+                pairOpen = true;
+            }
+            inArgument = true;
+        }
+        slots.back() += c;
+    }
+    for (auto& slot : slots) {
+        const std::string trimmed(TrimBlanks(slot));
+        slot = (trimmed == "-r" || IsAddSwitch(trimmed)) ? trimmed : ToLongPathName(trimmed);
+    }
+    return slots;
+}
+
+std::string JoinCommandLine(const std::vector<std::string>& args) {
+    std::string text;
+    for (const auto& arg : args) {
+        if (!text.empty())
+            text += ' ';
+        text += '"';
+        for (const char c : arg) {
+            if (c != '"' && c != '\t')
+                text += c;
+        }
+        text += '"';
+    }
+    return text;
+}
+
+bool IsAddSwitch(std::string_view arg) { return EqualsIgnoreCase(arg, "/add"); }
+
+} // namespace vantor

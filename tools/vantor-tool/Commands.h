@@ -1,0 +1,23 @@
+// The subcommands of vantor-tool. Each takes the arguments after its name,
+// writes its report to `out` and its complaints to `err`, and returns the
+// process exit code.
+#pragma once
+
+#include <iosfwd>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace vantor::tool {
+
+using Args = std::span<const std::string>;
+
+struct Command {
+    std::string_view name;
+    std::string_view usage;
+    int (*run)(Args args, std::ostream& out, std::ostream& err);
+};
+
+int RunSettings(Args args, std::ostream& out, std::ostream& err);
+
+} // namespace vantor::tool
