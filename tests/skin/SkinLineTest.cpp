@@ -1,5 +1,5 @@
-#include "skin/SkinKeywords.h"
 #include "skin/SkinLine.h"
+#include "skin/SkinKeywords.h"
 
 #include <gtest/gtest.h>
 

@@ -56,8 +56,7 @@ TEST_F(SkinLoaderTest, MissingFileShowsTheInvalidSkinMessage) {
 TEST_F(SkinLoaderTest, IndentedHashIsReportedAsUnknownKeywordWithItsLine) {
     ASSERT_TRUE(LoadLines({"# comment", "", "  # not a comment", "Bogus 1 2"}));
     ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.shown[0].text,
-              "skin.dvk\r\nLine : 3 「#」は有効なコマンドではありません");
+    EXPECT_EQ(messages.shown[0].text, "skin.dvk\r\nLine : 3 「#」は有効なコマンドではありません");
     EXPECT_EQ(messages.shown[0].title, "Vantor SkinCoreModule");
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Information);
     EXPECT_EQ(messages.shown[1].text,
@@ -70,8 +69,8 @@ TEST_F(SkinLoaderTest, ButtonStatementsFillRegionsAndTheFourthReplacesTheThird) 
     EXPECT_EQ(close.regionCount, 0);
     EXPECT_EQ(close.regions[0].rect, (SkinRect{10, 20, 30, 40}));
     EXPECT_EQ(close.regions[0].toolTip, "Close");
-    ASSERT_TRUE(LoadLines({"CloseButton 1 1 2 2 b", "CloseButton 3 3 4 4 c",
-                           "CloseButton 5 5 6 6 d"}));
+    ASSERT_TRUE(
+        LoadLines({"CloseButton 1 1 2 2 b", "CloseButton 3 3 4 4 c", "CloseButton 5 5 6 6 d"}));
     EXPECT_EQ(close.regionCount, 2);
     EXPECT_EQ(close.regions[1].toolTip, "b");
     EXPECT_EQ(close.regions[2].rect, (SkinRect{5, 5, 6, 6}));
@@ -80,9 +79,9 @@ TEST_F(SkinLoaderTest, ButtonStatementsFillRegionsAndTheFourthReplacesTheThird) 
 }
 
 TEST_F(SkinLoaderTest, ChangeSkinButtonSplitsTooltipAndTarget) {
-    ASSERT_TRUE(LoadLines({"ChangeSkinButton 0 0 10 10 Other skin 1",
-                           "ChangeSkinButton 0 0 10 10 Far away 7",
-                           "PlayListChangeSkinButton 1 1 5 5 2"}));
+    ASSERT_TRUE(
+        LoadLines({"ChangeSkinButton 0 0 10 10 Other skin 1",
+                   "ChangeSkinButton 0 0 10 10 Far away 7", "PlayListChangeSkinButton 1 1 5 5 2"}));
     const SkinButton& button = skin.Main(MainButton::ChangeSkin);
     EXPECT_EQ(button.regions[0].toolTip, "Other skin");
     EXPECT_EQ(button.regions[0].target, 1);
@@ -115,8 +114,8 @@ TEST_F(SkinLoaderTest, WindowsStylePathsResolveAgainstTheSkinFolder) {
 }
 
 TEST_F(SkinLoaderTest, ColoursClampAndStoreAsBgr) {
-    ASSERT_TRUE(LoadLines({"TimeFontColor 300 0 0", "SpectrumPeakColor 1 2 3",
-                           "PlayListRectColor -4 0 256"}));
+    ASSERT_TRUE(LoadLines(
+        {"TimeFontColor 300 0 0", "SpectrumPeakColor 1 2 3", "PlayListRectColor -4 0 256"}));
     EXPECT_EQ(skin.Style(TextField::Time).color, 0x0000FF);
     EXPECT_EQ(skin.spectrumPeakColor, 0x030201);
     EXPECT_EQ(skin.playListRectColor, 0xFF0000);
@@ -131,8 +130,8 @@ TEST_F(SkinLoaderTest, AlphaAnalyzerPatternAndClampedValues) {
     EXPECT_EQ(skin.spectrumPatternType, 0);
     EXPECT_EQ(skin.dockPosition, 0);
     EXPECT_EQ(skin.oscilloscopeWidth, -1);
-    ASSERT_TRUE(LoadLines({"PlayListRectAlpha 128", "SetAnalyzerPattern 14", "SpectrumPatternType 1",
-                           "DockPosition 3", "OscilloScopeWidth 2"}));
+    ASSERT_TRUE(LoadLines({"PlayListRectAlpha 128", "SetAnalyzerPattern 14",
+                           "SpectrumPatternType 1", "DockPosition 3", "OscilloScopeWidth 2"}));
     EXPECT_EQ(skin.playListRectAlpha, 128);
     EXPECT_EQ(settings.AnalyzerPattern, 14);
     EXPECT_EQ(skin.spectrumPatternType, 1);
@@ -163,10 +162,10 @@ TEST_F(SkinLoaderTest, CountersStopAtTheirLastSlot) {
 }
 
 TEST_F(SkinLoaderTest, FontKindFontNamesAndSizes) {
-    ASSERT_TRUE(LoadLines({"TimeFontType bmp", "SongKbpsFontType Bitmap", "SongFormatFontName IPAGothic",
-                           "SongModeFontName No Such Font", "PlayListFontName No Such Font",
-                           "VolumeValFontSize 12.5", "FontSize 6 8", "TimeFontBitmapSize 7 9",
-                           "TimeFontTransparent 1", "FontTransparent 1"}));
+    ASSERT_TRUE(LoadLines(
+        {"TimeFontType bmp", "SongKbpsFontType Bitmap", "SongFormatFontName IPAGothic",
+         "SongModeFontName No Such Font", "PlayListFontName No Such Font", "VolumeValFontSize 12.5",
+         "FontSize 6 8", "TimeFontBitmapSize 7 9", "TimeFontTransparent 1", "FontTransparent 1"}));
     EXPECT_EQ(skin.Style(TextField::Time).fontKind, "BMP");
     EXPECT_EQ(skin.Style(TextField::SongKbps).fontKind, "FONT");
     EXPECT_EQ(skin.Style(TextField::SongFormat).fontName, "IPAGothic");
@@ -182,8 +181,9 @@ TEST_F(SkinLoaderTest, FontKindFontNamesAndSizes) {
 }
 
 TEST_F(SkinLoaderTest, BarsKeepUpperCaseWordsAsWritten) {
-    ASSERT_TRUE(LoadLines({"VolumeControlType advance", "PanType slider", "PitchBarDirection vertical",
-                           "SeekBarField 1 2 3 4 Seek here", "PanImageSize 8 9", "PitchAutoReset 1"}));
+    ASSERT_TRUE(
+        LoadLines({"VolumeControlType advance", "PanType slider", "PitchBarDirection vertical",
+                   "SeekBarField 1 2 3 4 Seek here", "PanImageSize 8 9", "PitchAutoReset 1"}));
     EXPECT_EQ(skin.Bar(BarKind::Volume).type, "ADVANCE");
     EXPECT_EQ(skin.Bar(BarKind::Pan).type, "SLIDER");
     EXPECT_EQ(skin.Bar(BarKind::Pitch).direction, "VERTICAL");
@@ -194,10 +194,11 @@ TEST_F(SkinLoaderTest, BarsKeepUpperCaseWordsAsWritten) {
 }
 
 TEST_F(SkinLoaderTest, SpectrumFieldAndPlayListStatements) {
-    ASSERT_TRUE(LoadLines({"SpectrumField 10 20 60 40 Analyzer", "PlayListTextField 5 6 105 206",
-                           "PlayListScrollField 1 2 3 4 scroll", "PlayListCustomToolTips 1 1 2 2 tip",
-                           "CustomToolTips 3 3 4 4 main tip", "SongInfoField 0 0 50 10 info",
-                           "TimeField 0 0 5 5 ignored", "PlayListInitXY 7 8", "DockPositionXY -3 4"}));
+    ASSERT_TRUE(
+        LoadLines({"SpectrumField 10 20 60 40 Analyzer", "PlayListTextField 5 6 105 206",
+                   "PlayListScrollField 1 2 3 4 scroll", "PlayListCustomToolTips 1 1 2 2 tip",
+                   "CustomToolTips 3 3 4 4 main tip", "SongInfoField 0 0 50 10 info",
+                   "TimeField 0 0 5 5 ignored", "PlayListInitXY 7 8", "DockPositionXY -3 4"}));
     EXPECT_TRUE(skin.spectrumFieldSet);
     EXPECT_TRUE(skin.analyzerAreaPlaced);
     EXPECT_EQ(skin.spectrumField.toolTip, "Analyzer");
@@ -231,8 +232,8 @@ TEST_F(SkinLoaderTest, IncludeActsOnTheSameRecordAndMovesTheCurrentDirectory) {
     AddPicture("top.bmp", 5, 5);
     AddPicture("sub/top.bmp", 6, 6);
     WriteSkin("sub/inner.dvk", {"MainBitmap face.bmp", "SetTargetDVK other.dvk", "About inner"});
-    const std::string outer =
-        WriteSkin("outer.dvk", {"About outer", "IncludeDVK sub/inner.dvk", "MainBitmapPressed top.bmp"});
+    const std::string outer = WriteSkin(
+        "outer.dvk", {"About outer", "IncludeDVK sub/inner.dvk", "MainBitmapPressed top.bmp"});
     ASSERT_TRUE(Load(outer));
     EXPECT_TRUE(skin.mainBitmapLoaded);
     EXPECT_EQ(skin.aboutCount, 2);
