@@ -49,12 +49,14 @@ public:
     // an existing file.
     std::string ResolvePath(const std::string& value, const std::string& skinFolder) const;
 
+    // Parses the text of a file that has already been read; `file` names it.
+    void ReadText(const std::string& text, const SkinFileContext& file,
+                  SkinStatementHandler& handler);
+
     const std::string& CurrentDirectory() const { return m_currentDirectory; }
     void SetCurrentDirectory(std::string folder) { m_currentDirectory = std::move(folder); }
 
 private:
-    void ReadText(const std::string& text, const SkinFileContext& file,
-                  SkinStatementHandler& handler);
     bool IsOpen(const std::string& identity) const;
 
     std::string m_currentDirectory;

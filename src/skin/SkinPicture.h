@@ -3,11 +3,9 @@
 // skin record and the work surfaces drawn from it keep it alive. UI thread.
 #pragma once
 
-#include <memory>
+#include "gfx/Surface.h"
 
-namespace vantor::gfx {
-class Surface;
-} // namespace vantor::gfx
+#include <memory>
 
 namespace vantor {
 
