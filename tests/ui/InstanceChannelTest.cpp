@@ -1,5 +1,6 @@
 #include "ui/QtInstanceChannel.h"
 
+#include "QtTestApp.h"
 #include "support/TempDir.h"
 
 #include <QCoreApplication>
@@ -15,8 +16,7 @@ namespace {
 
 class InstanceChannelTest : public ::testing::Test {
 protected:
-    int m_argc = 0;
-    QCoreApplication m_app{m_argc, nullptr};
+    void SetUp() override { test::QtTestApp(); }
     test::TempDir m_dir;
     std::string m_path = m_dir.File("vantor.socket");
 };
