@@ -4,16 +4,15 @@
 #include <QImage>
 #include <QPainter>
 
-#include <algorithm>
-
 namespace vantor {
 
 QFont ToQFont(const TextFont& font) {
-    QFont qfont(QString::fromStdString(font.name));
-    qfont.setPointSize(std::max(1, font.size));
-    qfont.setBold(font.bold);
-    qfont.setItalic(font.italic);
-    return qfont;
+    QFont result(QString::fromStdString(font.name));
+    result.setPointSize(font.size > 0 ? font.size : 1);
+    result.setBold(font.bold);
+    result.setItalic(font.italic);
+    result.setStyleStrategy(QFont::NoAntialias);
+    return result;
 }
 
 TextSize QtTextPainter::MeasureText(const TextFont& font, const std::string& text) {
@@ -26,18 +25,18 @@ void QtTextPainter::DrawText(gfx::Surface& surface, gfx::Point at, const gfx::Re
     const gfx::Rect area = gfx::Intersect(clip, surface.Bounds());
     if (area.IsEmpty() || text.empty())
         return;
-    // Qt paints into the surface's own memory; RGB32 shares its layout.
-    QImage view(reinterpret_cast<uchar*>(surface.Pixels().data()), surface.Width(),
-                surface.Height(), surface.Width() * 4, QImage::Format_RGB32);
+    // The surface's 0x00RRGGBB pixels are Qt's RGB32 layout; Qt sets the top
+    // byte it does not use, so it is cleared again afterwards.
+    QImage image(reinterpret_cast<uchar*>(surface.Row(0)), surface.Width(), surface.Height(),
+                 surface.Width() * 4, QImage::Format_RGB32);
     {
-        QPainter painter(&view);
+        QPainter painter(&image);
         painter.setClipRect(QRect(area.left, area.top, area.Width(), area.Height()));
         painter.setFont(ToQFont(font));
-        painter.setPen(QColor(gfx::RedOf(colour), gfx::GreenOf(colour), gfx::BlueOf(colour)));
+        painter.setPen(QColor::fromRgb(0xFF000000u | colour));
         const QFontMetrics metrics(painter.font());
-        painter.drawText(at.x, at.y + metrics.ascent(), QString::fromStdString(text));
+        painter.drawText(QPoint(at.x, at.y + metrics.ascent()), QString::fromStdString(text));
     }
-    // Painting sets the unused top byte; the raster layer keeps it clear.
     for (int y = area.top; y < area.bottom; ++y) {
         gfx::Pixel* row = surface.Row(y);
         for (int x = area.left; x < area.right; ++x)

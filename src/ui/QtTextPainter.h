@@ -1,4 +1,5 @@
-// Font text measured and drawn by Qt straight into a raster surface's pixels,
+// Text in system fonts drawn by Qt straight into a raster surface's pixels,
+// without antialiasing so that colour keys around the glyphs stay exact;
 // and the playlist's text measuring in one chosen font. UI thread only.
 #pragma once
 
