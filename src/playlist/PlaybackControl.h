@@ -20,6 +20,10 @@ public:
     virtual void SetEntryIndex(PlaybackSlotId slot, std::int32_t index) = 0;
 
     virtual void OpenTrack(std::int32_t redrawFlag) = 0;
+    // Opens the entry at the slot's entry index into that slot alone, the
+    // way the non-stop mix prepares its next track without touching the
+    // sounding slot.
+    virtual void OpenSlot(PlaybackSlotId slot) = 0;
     virtual void PlayTrack() = 0;
     virtual void StopTrack() = 0;
     virtual void CloseTrack() = 0;

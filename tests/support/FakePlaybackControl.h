@@ -22,6 +22,9 @@ public:
     void OpenTrack(std::int32_t redrawFlag) override {
         calls.push_back("OpenTrack(" + std::to_string(redrawFlag) + ")");
     }
+    void OpenSlot(PlaybackSlotId slot) override {
+        calls.push_back(slot == PlaybackSlotId::A ? "OpenSlot(A)" : "OpenSlot(B)");
+    }
     void PlayTrack() override { calls.emplace_back("PlayTrack"); }
     void StopTrack() override { calls.emplace_back("StopTrack"); }
     void CloseTrack() override {
