@@ -26,7 +26,8 @@ MenuItem Submenu(std::string_view name, std::string_view caption, std::vector<Me
 
 MenuItem FileMenu() {
     return Submenu("Mnu_File_Root", "ファイル(&F)",
-                   {Item("Mnu_File_New", "新たに開く(&N)"), Item("Mnu_File_Add", "リストに追加する(&A)"),
+                   {Item("Mnu_File_New", "新たに開く(&N)"),
+                    Item("Mnu_File_Add", "リストに追加する(&A)"),
                     Item("Mnu_OpenFolder", "フォルダを開く(&R)"),
                     Item("Mnu_AddFolder", "フォルダを追加する(&P)"), Separator(),
                     Item("Mnu_AutoPlay", "開いたファイルを自動再生(&D)", Kind::Check),
@@ -35,10 +36,11 @@ MenuItem FileMenu() {
 }
 
 MenuItem PlayMenu() {
-    return Submenu("Mnu_Play_Root", "演奏制御(&P)",
-                   {Indexed("Mnu_Play", 0, "前の曲へ(&R)", 'Z'), Indexed("Mnu_Play", 1, "再生(&P)", 'X'),
-                    Indexed("Mnu_Play", 2, "一時停止(&A)", 'C'), Indexed("Mnu_Play", 3, "停止(&S)", 'V'),
-                    Indexed("Mnu_Play", 4, "次の曲へ(&N)", 'B')});
+    return Submenu(
+        "Mnu_Play_Root", "演奏制御(&P)",
+        {Indexed("Mnu_Play", 0, "前の曲へ(&R)", 'Z'), Indexed("Mnu_Play", 1, "再生(&P)", 'X'),
+         Indexed("Mnu_Play", 2, "一時停止(&A)", 'C'), Indexed("Mnu_Play", 3, "停止(&S)", 'V'),
+         Indexed("Mnu_Play", 4, "次の曲へ(&N)", 'B')});
 }
 
 MenuItem PlayModeMenu() {
@@ -76,20 +78,21 @@ MenuItem AnalyzerMenu() {
 }
 
 MenuItem BuildMainPopup() {
-    return Submenu(
-        "Mnu_pop", "",
-        {FileMenu(), Separator(), PlayMenu(), PlayModeMenu(),
-         IndexedMenu("Mnu_Balance_Root", "PanControl(&C)", "Mnu_Balance", {"左(&L)", "中央(&C)", "右(&R)"}),
-         IndexedMenu("Mnu_Pitch_Root", "PitchControl(&P)", "Mnu_Pitch",
-                     {"×0.5", "×1.0", "×1.25", "×1.5", "×1.75", "×2.0"}),
-         IndexedMenu("Mnu_Volume_Root", "VolumeControl(&V)", "Mnu_Volume",
-                     {"100%", "75%", "50%", "25%", "0%"}),
-         Separator(), Item("Mnu_MainWindow", "メインウィンドウ(&W)", Kind::Check),
-         Item("Mnu_PlayListWindow", "プレイリストエディター(&E)", Kind::Check),
-         Item("Mnu_TagWindow", "タグエディター(&T)", Kind::Check), Separator(), OptionMenu(),
-         AnalyzerMenu(), Item("Mnu_RedrawList", "プレイリストを再描画(&R)"),
-         Item("Mnu_ListLink", "プレイリストをリンクする(&L)"), Separator(), Item("Mnu_About", "About(&A)"),
-         Item("Mnu_End", "終了(&E)")});
+    return Submenu("Mnu_pop", "",
+                   {FileMenu(), Separator(), PlayMenu(), PlayModeMenu(),
+                    IndexedMenu("Mnu_Balance_Root", "PanControl(&C)", "Mnu_Balance",
+                                {"左(&L)", "中央(&C)", "右(&R)"}),
+                    IndexedMenu("Mnu_Pitch_Root", "PitchControl(&P)", "Mnu_Pitch",
+                                {"×0.5", "×1.0", "×1.25", "×1.5", "×1.75", "×2.0"}),
+                    IndexedMenu("Mnu_Volume_Root", "VolumeControl(&V)", "Mnu_Volume",
+                                {"100%", "75%", "50%", "25%", "0%"}),
+                    Separator(), Item("Mnu_MainWindow", "メインウィンドウ(&W)", Kind::Check),
+                    Item("Mnu_PlayListWindow", "プレイリストエディター(&E)", Kind::Check),
+                    Item("Mnu_TagWindow", "タグエディター(&T)", Kind::Check), Separator(),
+                    OptionMenu(), AnalyzerMenu(),
+                    Item("Mnu_RedrawList", "プレイリストを再描画(&R)"),
+                    Item("Mnu_ListLink", "プレイリストをリンクする(&L)"), Separator(),
+                    Item("Mnu_About", "About(&A)"), Item("Mnu_End", "終了(&E)")});
 }
 
 } // namespace
