@@ -19,5 +19,7 @@ struct Command {
 };
 
 int RunSettings(Args args, std::ostream& out, std::ostream& err);
+int RunPng(Args args, std::ostream& out, std::ostream& err);
+int RunRegion(Args args, std::ostream& out, std::ostream& err);
 
 } // namespace vantor::tool

@@ -13,6 +13,8 @@ using vantor::tool::Command;
 
 constexpr std::array kCommands{
     Command{"settings", "settings dump FILE | settings write FILE", vantor::tool::RunSettings},
+    Command{"png", "png FILE OUT.bmp", vantor::tool::RunPng},
+    Command{"region", "region FILE", vantor::tool::RunRegion},
 };
 
 int PrintHelp(std::ostream& out) {
