@@ -8,9 +8,12 @@ namespace vantor {
 
 namespace {
 
-std::string WithoutLastFour(std::string_view name) {
-    const std::size_t length = Utf8Length(name);
-    return length <= 4 ? std::string() : Utf8Left(name, length - 4);
+// The name without its extension. The stored rule cut four characters,
+// which also cut a letter of two-letter extensions (".xm", ".it") and of
+// names without one.
+std::string WithoutExtension(std::string_view name) {
+    const auto dot = name.rfind('.');
+    return std::string(dot == std::string_view::npos ? name : name.substr(0, dot));
 }
 
 std::string OrFallback(const std::string& text, std::string fallback) {
@@ -29,7 +32,7 @@ std::string PlaceholderText(char digit, const SongTrack& track, const TrackDescr
     case '4':
         return OrFallback(d.Comment, "No Comment");
     case '5':
-        return WithoutLastFour(FileNameOf(track.Path));
+        return WithoutExtension(FileNameOf(track.Path));
     case '6':
         return member ? track.MemberName : track.Path;
     default:
@@ -48,7 +51,7 @@ bool HasFieldPlaceholder(std::string_view songTemplate) {
 } // namespace
 
 std::string NameWithoutExtension(const SongTrack& track) {
-    return WithoutLastFour(track.MemberName.empty() ? FileNameOf(track.Path) : track.MemberName);
+    return WithoutExtension(track.MemberName.empty() ? FileNameOf(track.Path) : track.MemberName);
 }
 
 std::string ExpandSongTemplate(std::string_view songTemplate, const SongTrack& track,

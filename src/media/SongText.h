@@ -38,7 +38,7 @@ SongText BuildSongText(std::string_view songTemplate, const SongTrack& track, So
 std::string ExpandSongTemplate(std::string_view songTemplate, const SongTrack& track,
                                const TrackDescription& description);
 
-// The file name (a ZIP member's name) without its last four characters.
+// The file name (a ZIP member's name) without its extension.
 std::string NameWithoutExtension(const SongTrack& track);
 
 // The list's time text of a length: FormatTime of the whole seconds with a

@@ -20,23 +20,23 @@ namespace vantor {
 // The fields of a playlist entry that the song texts read. The playlist
 // fills one from its entry; the texts never see the playlist itself.
 struct SongTrack {
-    std::string Path;
+    std::string Path{};
     // Non-empty for a member of a ZIP archive; Path then names the archive.
-    std::string MemberName;
+    std::string MemberName{};
     std::int32_t MemberStart = 0;
     std::int32_t MemberEnd = 0;
     bool IsCdTrack = false;
-    std::string CdDrive;
-    std::string LengthText;
-    Fixed4 LengthMs;
+    std::string CdDrive{};
+    std::string LengthText{};
+    Fixed4 LengthMs{};
 };
 
 // The main window's technical texts; SongIsStereo is -1 until a track is described.
 struct SongTechnicalTexts {
-    std::string SongFormatText;
-    std::string SongBitrateText;
-    std::string SongSampleRateText;
-    std::string SongChannelText;
+    std::string SongFormatText{};
+    std::string SongBitrateText{};
+    std::string SongSampleRateText{};
+    std::string SongChannelText{};
     std::int32_t SongIsStereo = -1;
 };
 
@@ -60,11 +60,11 @@ struct TrackDescription {
     VorbisInfo Vorbis;
     WmaInfo Wma;
     // The tag texts the placeholders show, empty when unknown.
-    std::string Artist;
-    std::string Title;
-    std::string Album;
-    std::string Comment;
-    std::string Track;
+    std::string Artist{};
+    std::string Title{};
+    std::string Album{};
+    std::string Comment{};
+    std::string Track{};
     SongTechnicalTexts Technical;
     // The play time InspectFile found; the entry's LengthMs takes it.
     std::optional<Fixed4> PlayTimeMs;
