@@ -40,6 +40,15 @@ std::string PlaceholderText(char digit, const SongTrack& track, const TrackDescr
     }
 }
 
+// FormatTime of the whole seconds with a leading "0" removed, as the list
+// shows lengths.
+std::string ListLengthText(Fixed4 lengthMs) {
+    std::string text = FormatTime(MillisecondsToSeconds(lengthMs.ToDouble()));
+    if (text.starts_with('0'))
+        text.erase(0, 1);
+    return text;
+}
+
 bool HasFieldPlaceholder(std::string_view songTemplate) {
     for (const char digit : std::string_view("123456")) {
         if (songTemplate.find(std::string{'%', digit}) != std::string_view::npos)
@@ -70,20 +79,13 @@ std::string ExpandSongTemplate(std::string_view songTemplate, const SongTrack& t
     return result;
 }
 
-std::string ShortLengthText(Fixed4 lengthMs) {
-    std::string text = FormatTime(MillisecondsToSeconds(lengthMs.ToDouble()));
-    if (text.starts_with('0'))
-        text.erase(0, 1);
-    return text;
-}
-
 std::string ResolveLengthText(const SongTrack& track, const TrackDescription& description,
                               const SongTextContext& context) {
     if (!track.LengthText.empty())
         return track.LengthText;
     const Fixed4 known = description.PlayTimeMs.value_or(track.LengthMs);
     if (known != Fixed4())
-        return ShortLengthText(known);
+        return ListLengthText(known);
     return context.readLengthText ? context.readLengthText(track) : std::string("0:00");
 }
 

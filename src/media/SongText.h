@@ -41,11 +41,8 @@ std::string ExpandSongTemplate(std::string_view songTemplate, const SongTrack& t
 // The file name (a ZIP member's name) without its extension.
 std::string NameWithoutExtension(const SongTrack& track);
 
-// The list's time text of a length: FormatTime of the whole seconds with a
-// leading "0" removed ("3:05", "12:00").
-std::string ShortLengthText(Fixed4 lengthMs);
-
-// The entry's length text, or the one the length reader gives.
+// The entry's length text; when it has none, the play time found (shown
+// as the list shows it: "3:05"), else the length reader's text.
 std::string ResolveLengthText(const SongTrack& track, const TrackDescription& description,
                               const SongTextContext& context);
 

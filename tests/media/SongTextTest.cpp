@@ -193,9 +193,13 @@ TEST_F(SongTextTest, ShortNamesAndLengthTexts) {
     EXPECT_EQ(NameWithoutExtension({.Path = "/x/README"}), "README");
     EXPECT_EQ(NameWithoutExtension({.Path = "/x/a.aiff"}), "a");
     EXPECT_EQ(NameWithoutExtension({.Path = "/x/日本語.mp3"}), "日本語");
-    EXPECT_EQ(ShortLengthText(Fixed4::FromInteger(185000)), "3:05");
-    EXPECT_EQ(ShortLengthText(Fixed4::FromInteger(725000)), "12:05");
-    EXPECT_EQ(ShortLengthText(Fixed4::FromInteger(3600000)), "1:00:00");
+    const auto lengthText = [this](std::int64_t ms) {
+        return ResolveLengthText({.LengthMs = Fixed4::FromInteger(ms)}, {}, m_context);
+    };
+    EXPECT_EQ(lengthText(185000), "3:05");
+    EXPECT_EQ(lengthText(725000), "12:05");
+    EXPECT_EQ(lengthText(3600000), "1:00:00");
+    EXPECT_EQ(lengthText(0), "0:00");
 }
 
 TEST_F(SongTextTest, FileInfoOfAnMpegFile) {
