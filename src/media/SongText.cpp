@@ -79,14 +79,20 @@ std::string ExpandSongTemplate(std::string_view songTemplate, const SongTrack& t
     return result;
 }
 
+std::optional<Fixed4> ResolveLengthMs(const SongTrack& track, const TrackDescription& description,
+                                      const SongTextContext& context) {
+    const Fixed4 known = description.PlayTimeMs.value_or(track.LengthMs);
+    if (known != Fixed4())
+        return known;
+    return context.streamLengthMs ? context.streamLengthMs(track) : std::nullopt;
+}
+
 std::string ResolveLengthText(const SongTrack& track, const TrackDescription& description,
                               const SongTextContext& context) {
     if (!track.LengthText.empty())
         return track.LengthText;
-    const Fixed4 known = description.PlayTimeMs.value_or(track.LengthMs);
-    if (known != Fixed4())
-        return ListLengthText(known);
-    return context.readLengthText ? context.readLengthText(track) : std::string("0:00");
+    const auto length = ResolveLengthMs(track, description, context);
+    return length ? ListLengthText(*length) : std::string("0:00");
 }
 
 std::string DoubleAmpersands(std::string_view text) {

@@ -6,6 +6,7 @@
 
 #include "media/TrackDescription.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -40,6 +41,11 @@ std::string ExpandSongTemplate(std::string_view songTemplate, const SongTrack& t
 
 // The file name (a ZIP member's name) without its extension.
 std::string NameWithoutExtension(const SongTrack& track);
+
+// The play time of a track: the one the inspector found, else the entry's,
+// else the stream's; nothing when none is known.
+std::optional<Fixed4> ResolveLengthMs(const SongTrack& track, const TrackDescription& description,
+                                      const SongTextContext& context);
 
 // The entry's length text; when it has none, the play time found (shown
 // as the list shows it: "3:05"), else the length reader's text.

@@ -19,5 +19,7 @@ struct Command {
 };
 
 int RunSettings(Args args, std::ostream& out, std::ostream& err);
+int RunInfo(Args args, std::ostream& out, std::ostream& err);
+int RunZip(Args args, std::ostream& out, std::ostream& err);
 
 } // namespace vantor::tool

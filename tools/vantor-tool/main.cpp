@@ -13,6 +13,8 @@ using vantor::tool::Command;
 
 constexpr std::array kCommands{
     Command{"settings", "settings dump FILE | settings write FILE", vantor::tool::RunSettings},
+    Command{"info", "info FILE [--member START END]", vantor::tool::RunInfo},
+    Command{"zip", "zip FILE", vantor::tool::RunZip},
 };
 
 int PrintHelp(std::ostream& out) {
