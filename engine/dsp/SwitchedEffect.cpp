@@ -11,7 +11,7 @@ constexpr std::size_t kChunkFrames = 1024;
 
 SwitchedEffect::SwitchedEffect(int rate)
     : m_rate(rate), m_fadeStep(static_cast<float>(1.0 / (kFadeSeconds * rate))),
-      m_wet(2 * kChunkFrames) {}
+      m_input(2 * kChunkFrames), m_wet(2 * kChunkFrames) {}
 
 float* SwitchedEffect::Process(float*, float* block, std::int32_t frames, void* userValue) {
     auto* self = static_cast<SwitchedEffect*>(userValue);
