@@ -120,6 +120,15 @@ TEST(CdAudioStream, RendersATrackToItsEndAndSeeks) {
 
     stream.SeekFrames(stream.LengthFrames() + 5);
     EXPECT_TRUE(stream.IsFinished());
+
+    // The last track reads up to the disc's last sector.
+    ASSERT_TRUE(stream.SelectTrack(1));
+    stream.SeekFrames(stream.LengthFrames() - 10000);
+    frames = 0;
+    while (!stream.IsFinished())
+        frames += stream.Render(block.data(), 1000);
+    EXPECT_EQ(frames, 10000u);
+    EXPECT_NEAR(test::ZeroCrossingFrequency(block, kCdSampleRate), 882.0, 10.0);
 }
 
 TEST(CdStreamName, TellsQueriesTrackListsAndFiles) {

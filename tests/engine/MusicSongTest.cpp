@@ -1,6 +1,7 @@
 #include "engine/music/SongLoader.h"
 #include "engine/music/TrackerSong.h"
 #include "support/ModWriter.h"
+#include "support/S3mWriter.h"
 #include "support/TempDir.h"
 #include "support/ToneMeasure.h"
 
@@ -125,6 +126,22 @@ TEST(TrackerSong, MasterVolumeScalesTheOutput) {
     EXPECT_GT(fullRms, 0.01);
     EXPECT_NEAR(test::ChannelRms(RenderMs(*half, 300), 0), fullRms / 2, fullRms * 0.01);
     EXPECT_EQ(test::ChannelRms(RenderMs(*silent, 300), 0), 0.0);
+}
+
+TEST(TrackerSong, PlaysScreamTrackerModules) {
+    const auto song = TrackerSong::Load(test::WriteToneS3m("s3m tone", 3), kRate);
+    ASSERT_NE(song, nullptr);
+    EXPECT_EQ(song->Name(), "s3m tone");
+    EXPECT_EQ(song->Type(), SongType::S3m);
+    EXPECT_EQ(static_cast<int>(song->Type()), 2);
+    EXPECT_EQ(song->NumOrders(), 3);
+    EXPECT_NEAR(song->LengthMs(), 3 * test::kS3mPatternMs, 50);
+    EXPECT_NEAR(test::ZeroCrossingFrequency(RenderMs(*song, 500), kRate), test::kS3mLowToneHz,
+                test::kS3mLowToneHz * 0.03);
+    song->SetOrder(1);
+    EXPECT_EQ(song->Order(), 1);
+    EXPECT_NEAR(test::ZeroCrossingFrequency(RenderMs(*song, 500), kRate), test::kS3mHighToneHz,
+                test::kS3mHighToneHz * 0.03);
 }
 
 TEST(TrackerSong, RefusesWhatIsNoModule) {
