@@ -4,6 +4,7 @@
 #include "support/S3mWriter.h"
 #include "support/TempDir.h"
 #include "support/ToneMeasure.h"
+#include "support/XmWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -128,20 +129,36 @@ TEST(TrackerSong, MasterVolumeScalesTheOutput) {
     EXPECT_EQ(test::ChannelRms(RenderMs(*silent, 300), 0), 0.0);
 }
 
-TEST(TrackerSong, PlaysScreamTrackerModules) {
-    const auto song = TrackerSong::Load(test::WriteToneS3m("s3m tone", 3), kRate);
-    ASSERT_NE(song, nullptr);
-    EXPECT_EQ(song->Name(), "s3m tone");
-    EXPECT_EQ(song->Type(), SongType::S3m);
-    EXPECT_EQ(static_cast<int>(song->Type()), 2);
-    EXPECT_EQ(song->NumOrders(), 3);
-    EXPECT_NEAR(song->LengthMs(), 3 * test::kS3mPatternMs, 50);
-    EXPECT_NEAR(test::ZeroCrossingFrequency(RenderMs(*song, 500), kRate), test::kS3mLowToneHz,
-                test::kS3mLowToneHz * 0.03);
-    song->SetOrder(1);
-    EXPECT_EQ(song->Order(), 1);
-    EXPECT_NEAR(test::ZeroCrossingFrequency(RenderMs(*song, 500), kRate), test::kS3mHighToneHz,
-                test::kS3mHighToneHz * 0.03);
+struct ToneModuleCase {
+    std::vector<std::uint8_t> bytes;
+    SongType type;
+    int patternMs;
+    double lowHz;
+};
+
+// S3M and XM modules: two orders of each kind, the second an octave higher.
+TEST(TrackerSong, PlaysScreamTrackerAndFastTrackerModules) {
+    const std::vector<ToneModuleCase> cases{
+        {test::WriteToneS3m("tone", 3), SongType::S3m, test::kS3mPatternMs, test::kS3mLowToneHz},
+        {test::WriteToneXm("tone", 3), SongType::Xm, test::kXmPatternMs, test::kXmLowToneHz},
+    };
+    for (const auto& tone : cases) {
+        SCOPED_TRACE(static_cast<int>(tone.type));
+        const auto song = TrackerSong::Load(tone.bytes, kRate);
+        ASSERT_NE(song, nullptr);
+        EXPECT_EQ(song->Name(), "tone");
+        EXPECT_EQ(song->Type(), tone.type);
+        EXPECT_EQ(song->NumOrders(), 3);
+        EXPECT_NEAR(song->LengthMs(), 3 * tone.patternMs, 50);
+        EXPECT_NEAR(test::ZeroCrossingFrequency(RenderMs(*song, 500), kRate), tone.lowHz,
+                    tone.lowHz * 0.03);
+        song->SetOrder(1);
+        EXPECT_EQ(song->Order(), 1);
+        EXPECT_NEAR(test::ZeroCrossingFrequency(RenderMs(*song, 500), kRate), 2 * tone.lowHz,
+                    2 * tone.lowHz * 0.03);
+    }
+    EXPECT_EQ(static_cast<int>(SongType::S3m), 2);
+    EXPECT_EQ(static_cast<int>(SongType::Xm), 3);
 }
 
 TEST(TrackerSong, RefusesWhatIsNoModule) {
