@@ -69,6 +69,7 @@ TEST(CdDevice, RefusesWhatIsNoDisc) {
     test::TempDir dir;
     EXPECT_EQ(CdDevice::Open(dir.File("missing.cue")), nullptr);
     EXPECT_EQ(CdDevice::Open(dir.Write("bad.cue", "FILE \"gone.bin\" BINARY\r\n")), nullptr);
+    EXPECT_EQ(CdDevice::Open(dir.Write("notes.txt", "no disc here")), nullptr);
 }
 
 TEST(CdDevice, DriveListNamesDevicePaths) {
