@@ -67,6 +67,13 @@ TEST(TrackerSong, PlaysItsTonesAndFinishesWithoutLooping) {
     block.assign(block.size(), 1.0f);
     EXPECT_EQ(song->Render(block.data(), 4096), 0u);
     EXPECT_EQ(test::ChannelRms(block, 0), 0.0);
+
+    // Playing again after the end starts over.
+    song->SetOrder(0);
+    EXPECT_FALSE(song->IsFinished());
+    EXPECT_EQ(song->TimeMs(), 0);
+    EXPECT_EQ(song->Render(block.data(), 4096), 4096u);
+    EXPECT_GT(test::ChannelRms(block, 0), 0.05);
 }
 
 TEST(TrackerSong, SeeksByOrder) {
