@@ -1,5 +1,6 @@
 #include "engine/music/SongLoader.h"
 #include "engine/music/TrackerSong.h"
+#include "support/ItWriter.h"
 #include "support/ModWriter.h"
 #include "support/S3mWriter.h"
 #include "support/TempDir.h"
@@ -143,11 +144,12 @@ struct ToneModuleCase {
     double lowHz;
 };
 
-// S3M and XM modules: two orders of each kind, the second an octave higher.
-TEST(TrackerSong, PlaysScreamTrackerAndFastTrackerModules) {
+// S3M, XM and IT modules: orders alternate between a tone and its octave.
+TEST(TrackerSong, PlaysScreamFastAndImpulseTrackerModules) {
     const std::vector<ToneModuleCase> cases{
         {test::WriteToneS3m("tone", 3), SongType::S3m, test::kS3mPatternMs, test::kS3mLowToneHz},
         {test::WriteToneXm("tone", 3), SongType::Xm, test::kXmPatternMs, test::kXmLowToneHz},
+        {test::WriteToneIt("tone", 3), SongType::It, test::kItPatternMs, test::kItLowToneHz},
     };
     for (const auto& tone : cases) {
         SCOPED_TRACE(static_cast<int>(tone.type));
@@ -166,6 +168,7 @@ TEST(TrackerSong, PlaysScreamTrackerAndFastTrackerModules) {
     }
     EXPECT_EQ(static_cast<int>(SongType::S3m), 2);
     EXPECT_EQ(static_cast<int>(SongType::Xm), 3);
+    EXPECT_EQ(static_cast<int>(SongType::It), 4);
 }
 
 TEST(TrackerSong, RefusesWhatIsNoModule) {
