@@ -71,7 +71,7 @@ public:
 
     // Window placement for dragging and docking.
     virtual PixelRect WorkArea() const = 0;
-    virtual PixelPoint WindowPosition() const = 0;
+    virtual PixelRect WindowRect() const = 0;
     virtual PixelPoint MainWindowPosition() const = 0;
     virtual void MoveWindow(PixelPoint topLeft) = 0;
     // Draws every region of the link button from the pressed face or from

@@ -38,7 +38,9 @@ public:
         Record("ApplySkinTarget:" + std::to_string(region));
     }
     PixelRect WorkArea() const override { return workArea; }
-    PixelPoint WindowPosition() const override { return position; }
+    PixelRect WindowRect() const override {
+        return {position.x, position.y, position.x + size.x, position.y + size.y};
+    }
     PixelPoint MainWindowPosition() const override { return mainPosition; }
     void MoveWindow(PixelPoint topLeft) override { position = topLeft; }
     void DrawLinkButton(bool pressed) override {
@@ -56,6 +58,7 @@ public:
     PlaylistLayout layout{16.0f, 200, 160, 100, 20};
     PixelRect workArea{0, 0, 1920, 1080};
     PixelPoint position;
+    PixelPoint size{300, 400};
     PixelPoint mainPosition;
     int redraws = 0;
     std::int32_t thumb = -1;
