@@ -1,0 +1,6 @@
+#include "Skins.h"
+namespace skingen {
+QString WriteShowcaseSkin(const QString&) {
+    return {};
+}
+} // namespace skingen
