@@ -2,6 +2,7 @@
 
 #include "base/Paths.h"
 #include "base/StringUtil.h"
+#include "media/ZipMembers.h"
 #include "playlist/PlayableExtensions.h"
 
 #include <algorithm>
@@ -67,8 +68,8 @@ FolderListing ListFolder(const std::string& folder) {
 
 class FolderScanner {
 public:
-    FolderScanner(PlaylistState& playlist, MediaProbe& media, FolderFiles files)
-        : m_playlist(playlist), m_media(media), m_files(files) {}
+    FolderScanner(PlaylistState& playlist, MessageBoxes& messages, FolderFiles files)
+        : m_playlist(playlist), m_messages(messages), m_files(files) {}
 
     void Scan(const std::string& folder, bool recurse) {
         if (!FirstVisit(folder))
@@ -78,7 +79,7 @@ public:
             if (m_files == FolderFiles::NormalOnly && IsHiddenName(name))
                 continue;
             if (MatchPlayableExtension(name, kFirstPlaylistExtension) != kNoExtensionMatch)
-                ProbeAndAppend(folder + name, m_playlist, m_media);
+                ProbeAndAppend(folder + name, m_playlist, m_messages);
         }
         if (!recurse)
             return;
@@ -95,25 +96,34 @@ private:
     }
 
     PlaylistState& m_playlist;
-    MediaProbe& m_media;
+    MessageBoxes& m_messages;
     FolderFiles m_files;
     std::set<std::pair<dev_t, ino_t>> m_visited;
 };
 
 } // namespace
 
-void ProbeAndAppend(const std::string& path, PlaylistState& playlist, MediaProbe& media) {
-    if (media.ScanZipArchive(path, playlist))
+void ProbeAndAppend(const std::string& path, PlaylistState& playlist, MessageBoxes& messages) {
+    const auto scan = ScanZipArchive(path, messages);
+    for (const auto& member : scan.Members) {
+        auto& spare = playlist.Spare();
+        spare.Path = path;
+        spare.MemberName = member.MemberName;
+        spare.MemberStart = member.MemberStart;
+        spare.MemberEnd = member.MemberEnd;
+        playlist.AppendSpare();
+    }
+    if (scan.Result == 1)
         return;
     playlist.Spare().Path = path;
     playlist.AppendSpare();
 }
 
-void ScanFolder(const std::string& folder, bool recurse, PlaylistState& playlist, MediaProbe& media,
-                FolderFiles files) {
+void ScanFolder(const std::string& folder, bool recurse, PlaylistState& playlist,
+                MessageBoxes& messages, FolderFiles files) {
     if (playlist.Playlist.empty())
         playlist.GrowSpare();
-    FolderScanner(playlist, media, files).Scan(EnsureTrailingSlash(folder), recurse);
+    FolderScanner(playlist, messages, files).Scan(EnsureTrailingSlash(folder), recurse);
 }
 
 } // namespace vantor

@@ -17,13 +17,6 @@ TEST_F(TagReaderTest, IntervalFallsBackToFiftyBelowOne) {
     EXPECT_EQ(view.tagInterval, 120);
 }
 
-TEST_F(TagReaderTest, ShortLengthTextDropsALeadingZero) {
-    EXPECT_EQ(ShortLengthText(Fixed4::FromInteger(215000)), "3:35");
-    EXPECT_EQ(ShortLengthText(Fixed4::FromInteger(615000)), "10:15");
-    EXPECT_EQ(ShortLengthText(Fixed4{}), "0:00");
-    EXPECT_EQ(ShortLengthText(Fixed4::FromInteger(3723000)), "1:02:03");
-}
-
 TEST_F(TagReaderTest, LengthComesFromTheStreamWhenUnknown) {
     PlaylistEntry entry;
     entry.Path = "/m/a.ogg";

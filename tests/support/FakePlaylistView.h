@@ -27,7 +27,7 @@ public:
     void ShowToolTip(const std::string& text) override { toolTip = text; }
     void ShowRowMenu() override { Record("ShowRowMenu"); }
     void ShowMainMenuPopup() override { Record("ShowMainMenuPopup"); }
-    void ShowFileInfo(const std::string& text) override { Record("ShowFileInfo:" + text); }
+    void ShowFileInfo(const FileInfoText& info) override { Record("ShowFileInfo:" + info.Text); }
     void HideWindow() override { Record("HideWindow"); }
     void ShowAbout() override { Record("ShowAbout"); }
     void ClearSongInfoText() override { Record("ClearSongInfoText"); }
