@@ -19,5 +19,6 @@ struct Command {
 };
 
 int RunSettings(Args args, std::ostream& out, std::ostream& err);
+int RunPlaylist(Args args, std::ostream& out, std::ostream& err);
 
 } // namespace vantor::tool

@@ -13,6 +13,7 @@ using vantor::tool::Command;
 
 constexpr std::array kCommands{
     Command{"settings", "settings dump FILE | settings write FILE", vantor::tool::RunSettings},
+    Command{"playlist", "playlist FILE [--save OUT]", vantor::tool::RunPlaylist},
 };
 
 int PrintHelp(std::ostream& out) {
