@@ -7,8 +7,10 @@
 
 #include <algorithm>
 #include <dirent.h>
+#include <fcntl.h>
 #include <set>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -66,6 +68,20 @@ FolderListing ListFolder(const std::string& folder) {
     return listing;
 }
 
+// Whether the file starts with a ZIP local file header. The walk of an
+// archive stops at once without one, so every other file is settled by
+// these four bytes instead of a mapping of the whole file. A FIFO given by
+// name must not block the add, hence the non-blocking open.
+bool StartsLikeZip(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    char head[4] = {};
+    const auto got = ::pread(fd, head, sizeof head, 0);
+    ::close(fd);
+    return got == 4 && std::string_view(head, 4) == std::string_view("PK\x03\x04", 4);
+}
+
 class FolderScanner {
 public:
     FolderScanner(PlaylistState& playlist, MessageBoxes& messages, FolderFiles files)
@@ -104,7 +120,7 @@ private:
 } // namespace
 
 void ProbeAndAppend(const std::string& path, PlaylistState& playlist, MessageBoxes& messages) {
-    const auto scan = ScanZipArchive(path, messages);
+    const auto scan = StartsLikeZip(path) ? ScanZipArchive(path, messages) : ZipScan{};
     for (const auto& member : scan.Members) {
         auto& spare = playlist.Spare();
         spare.Path = path;

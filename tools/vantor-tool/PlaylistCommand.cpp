@@ -2,10 +2,10 @@
 // a file named on its command line in open mode, lists the entries, and
 // optionally writes them as a playlist file.
 #include "Commands.h"
-#include "HeadlessPlaylist.h"
 
 #include "base/Paths.h"
 #include "playlist/AddFiles.h"
+#include "playlist/HeadlessPlaylist.h"
 #include "playlist/PlaylistFile.h"
 #include "playlist/PlaylistText.h"
 #include "settings/Settings.h"

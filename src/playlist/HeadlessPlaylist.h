@@ -1,13 +1,14 @@
 // A playlist context for running the playlist operations without windows
-// or sound: nothing plays, nothing is drawn, no dialog is shown, titles
-// stay as the files give them, and messages go to a stream.
+// or sound (vantor-tool, benchmarks): nothing plays, nothing is drawn, no
+// dialog is shown, titles stay as they are, and messages go to a stream.
+// The struct owns every part; one thread at a time.
 #pragma once
 
 #include "playlist/PlaylistContext.h"
 
 #include <ostream>
 
-namespace vantor::tool {
+namespace vantor {
 
 class HeadlessPlayback : public PlaybackControl {
 public:
@@ -110,4 +111,4 @@ struct HeadlessPlaylist {
     PlaylistContext context{state, settings, playback, view, media, messages, dialogs};
 };
 
-} // namespace vantor::tool
+} // namespace vantor
