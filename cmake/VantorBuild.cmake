@@ -1,7 +1,8 @@
 # Compiler settings shared by every target, and the helpers that register
 # tests and fuzz targets the same way everywhere.
 
-add_compile_options(-Wall -Wextra -Wshadow -Woverloaded-virtual
+add_compile_options(-Wall -Wextra -Wshadow
+                    $<$<COMPILE_LANGUAGE:CXX>:-Woverloaded-virtual>
                     $<$<COMPILE_LANGUAGE:CXX>:-Wold-style-cast>)
 if(VANTOR_WERROR)
     add_compile_options(-Werror)

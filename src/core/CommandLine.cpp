@@ -49,6 +49,8 @@ std::string JoinCommandLine(const std::vector<std::string>& args) {
     return text;
 }
 
-bool IsAddSwitch(std::string_view arg) { return EqualsIgnoreCase(arg, "/add"); }
+bool IsAddSwitch(std::string_view arg) {
+    return EqualsIgnoreCase(arg, "/add");
+}
 
 } // namespace vantor

@@ -52,7 +52,7 @@ TEST(JoinCommandLine, SplitsBackIntoTheSameArguments) {
                 arg.erase(0, 1);
             while (!arg.empty() && arg.back() == ' ')
                 arg.pop_back();
-            arg = "zz" + arg;  // never an existing path, never a switch
+            arg = "zz" + arg; // never an existing path, never a switch
         }
         EXPECT_EQ(ParseCommandLine(kDefaultMaxArgs, JoinCommandLine(args)), args)
             << JoinCommandLine(args);

@@ -1,0 +1,126 @@
+#include "engine/cd/CdDevice.h"
+
+#include "base/Paths.h"
+#include "base/StringUtil.h"
+
+#include <cdio/cdio.h>
+#include <cdio/logging.h>
+
+#include <mutex>
+#include <sys/stat.h>
+
+namespace vantor::engine {
+
+namespace {
+
+// libcdio reports every unreadable image on the error output; the caller gets
+// a failure value instead.
+void QuietLog(cdio_log_level_t, const char*) {}
+
+void SilenceCdioLog() {
+    static std::once_flag once;
+    std::call_once(once, [] { cdio_log_set_handler(QuietLog); });
+}
+
+bool IsImageDriver(driver_id_t driver) {
+    return driver == DRIVER_BINCUE || driver == DRIVER_CDRDAO || driver == DRIVER_NRG;
+}
+
+bool IsBlockDevice(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISBLK(info.st_mode);
+}
+
+} // namespace
+
+std::unique_ptr<CdDevice> CdDevice::Open(const std::string& path) {
+    SilenceCdioLog();
+    CdIo_t* cdio = cdio_open(path.c_str(), DRIVER_UNKNOWN);
+    if (cdio == nullptr)
+        return nullptr;
+    std::unique_ptr<CdDevice> device(new CdDevice(cdio, path));
+    device->ListAudioTracks();
+    return device;
+}
+
+std::vector<std::string> CdDevice::ListDrives() {
+    SilenceCdioLog();
+    std::vector<std::string> drives;
+    char** list = cdio_get_devices(DRIVER_DEVICE);
+    for (char** entry = list; entry != nullptr && *entry != nullptr; ++entry)
+        drives.emplace_back(*entry);
+    cdio_free_device_list(list);
+    return drives;
+}
+
+bool CdDevice::EjectDrive(const std::string& path) {
+    if (auto device = Open(path))
+        return device->Eject();
+    // A drive without a medium may refuse to open and still eject its tray.
+    return IsBlockDevice(path) && cdio_eject_media_drive(path.c_str()) == DRIVER_OP_SUCCESS;
+}
+
+CdDevice::CdDevice(CdIo_t* cdio, std::string path) : m_cdio(cdio), m_path(std::move(path)) {}
+
+CdDevice::~CdDevice() {
+    if (m_cdio != nullptr)
+        cdio_destroy(m_cdio);
+}
+
+bool CdDevice::IsImage() const {
+    return m_cdio != nullptr && IsImageDriver(cdio_get_driver_id(m_cdio));
+}
+
+std::string CdDevice::DeviceName() const {
+    if (m_cdio == nullptr || IsImage())
+        return FileNameOf(m_path);
+    cdio_hwinfo_t info{};
+    if (!cdio_get_hwinfo(m_cdio, &info))
+        return m_path;
+    const auto name =
+        std::string(TrimBlanks(info.psz_vendor)) + " " + std::string(TrimBlanks(info.psz_model));
+    const auto trimmed = std::string(TrimBlanks(name));
+    return trimmed.empty() ? m_path : trimmed;
+}
+
+std::string CdDevice::DeviceInfo() const {
+    const char* driver = m_cdio != nullptr ? cdio_get_driver_name(m_cdio) : nullptr;
+    return std::string(driver != nullptr ? driver : "CD") + "\r\n" + DeviceName();
+}
+
+void CdDevice::ListAudioTracks() {
+    const track_t first = cdio_get_first_track_num(m_cdio);
+    const track_t count = cdio_get_num_tracks(m_cdio);
+    if (first == CDIO_INVALID_TRACK || count == CDIO_INVALID_TRACK)
+        return;
+    for (int number = first; number < first + count; ++number) {
+        const auto track = static_cast<track_t>(number);
+        if (cdio_get_track_format(m_cdio, track) != TRACK_FORMAT_AUDIO)
+            continue;
+        const lsn_t start = cdio_get_track_lsn(m_cdio, track);
+        const unsigned sectors = cdio_get_track_sec_count(m_cdio, track);
+        if (start == CDIO_INVALID_LSN || sectors == 0)
+            continue;
+        m_tracks.push_back({number, start, static_cast<std::int32_t>(sectors)});
+    }
+}
+
+bool CdDevice::ReadSectors(std::int32_t firstSector, int count, std::span<std::uint8_t> out) const {
+    if (m_cdio == nullptr || count <= 0 ||
+        out.size() < static_cast<std::size_t>(count) * kCdSectorBytes)
+        return false;
+    return cdio_read_audio_sectors(m_cdio, out.data(), firstSector,
+                                   static_cast<std::uint32_t>(count)) == DRIVER_OP_SUCCESS;
+}
+
+bool CdDevice::Eject() {
+    if (m_cdio == nullptr || IsImage())
+        return false;
+    // On success libcdio frees the handle and clears the pointer.
+    if (cdio_eject_media(&m_cdio) != DRIVER_OP_SUCCESS)
+        return false;
+    m_tracks.clear();
+    return true;
+}
+
+} // namespace vantor::engine

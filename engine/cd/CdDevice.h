@@ -1,0 +1,72 @@
+// A CD drive, or a CD image (.cue/.bin, .toc, .nrg) opened like one, through
+// libcdio: its audio tracks, its name, raw audio reads and eject. The caller
+// owns the device returned by Open; one thread at a time uses it.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+struct _CdIo;
+
+namespace vantor::engine {
+
+// Audio CD sectors hold 1/75 s of 16-bit stereo at 44.1 kHz.
+inline constexpr int kCdSampleRate = 44100;
+inline constexpr int kCdSectorBytes = 2352;
+inline constexpr int kCdFramesPerSector = kCdSectorBytes / 4;
+inline constexpr int kCdSectorsPerSecond = 75;
+
+struct CdTrack {
+    int number = 0; // as numbered on the disc, from 1
+    std::int32_t firstSector = 0;
+    std::int32_t sectorCount = 0;
+
+    std::int64_t LengthFrames() const { return std::int64_t{sectorCount} * kCdFramesPerSector; }
+    std::int64_t LengthBytes() const { return std::int64_t{sectorCount} * kCdSectorBytes; }
+    std::int64_t LengthMs() const { return std::int64_t{sectorCount} * 1000 / kCdSectorsPerSecond; }
+};
+
+class CdDevice {
+public:
+    // Null when the drive or image cannot be opened.
+    static std::unique_ptr<CdDevice> Open(const std::string& path);
+    // Device paths of the machine's CD drives (none in a container).
+    static std::vector<std::string> ListDrives();
+    // Ejects the medium of a drive path; false for an image or a failure.
+    static bool EjectDrive(const std::string& path);
+
+    ~CdDevice();
+    CdDevice(const CdDevice&) = delete;
+    CdDevice& operator=(const CdDevice&) = delete;
+
+    const std::string& Path() const { return m_path; }
+    bool IsImage() const;
+    // The drive's vendor and model, or the image's file name.
+    std::string DeviceName() const;
+    // The text of the stream tag "CD_DEVICE_INFO": the access driver's name,
+    // CR LF, the device name.
+    std::string DeviceInfo() const;
+
+    // Audio tracks only, in disc order; empty for a drive without a medium.
+    const std::vector<CdTrack>& AudioTracks() const { return m_tracks; }
+
+    // Reads whole sectors of 16-bit little-endian stereo into `out`, which
+    // holds count * kCdSectorBytes bytes.
+    bool ReadSectors(std::int32_t firstSector, int count, std::span<std::uint8_t> out) const;
+
+    // Ejects the medium; the device is closed afterwards. Images cannot eject.
+    bool Eject();
+
+private:
+    CdDevice(_CdIo* cdio, std::string path);
+    void ListAudioTracks();
+
+    _CdIo* m_cdio;
+    std::string m_path;
+    std::vector<CdTrack> m_tracks;
+};
+
+} // namespace vantor::engine

@@ -1,0 +1,40 @@
+// The spectrum unit: on the mixing thread it publishes the newest block as
+// mono; on the UI thread Spectrum() turns the newest block into 512
+// magnitudes from 0 to 1 (KissFFT over 1024 samples, Hann window).
+#pragma once
+
+#include "engine/dsp/BlockPublisher.h"
+#include "sound/SoundLibrary.h"
+
+#include <cstdint>
+#include <vector>
+
+struct kiss_fftr_state;
+
+namespace vantor::engine {
+
+class FftUnit {
+public:
+    static constexpr std::size_t kWindow = 2 * kSpectrumSize;
+
+    FftUnit();
+    ~FftUnit();
+    FftUnit(const FftUnit&) = delete;
+    FftUnit& operator=(const FftUnit&) = delete;
+
+    // The DSP callback; `userValue` is the FftUnit.
+    static float* Process(float* source, float* block, std::int32_t frames, void* userValue);
+
+    // UI thread. Full-scale sine at a bin's centre gives 1 there.
+    Spectrum Compute();
+
+private:
+    BlockPublisher m_blocks;
+    kiss_fftr_state* m_config;
+    std::vector<float> m_window;
+    std::vector<float> m_samples;
+    std::vector<float> m_bins; // interleaved re/im, kWindow / 2 + 1 bins
+    Spectrum m_last{};
+};
+
+} // namespace vantor::engine

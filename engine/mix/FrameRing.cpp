@@ -1,0 +1,53 @@
+#include "engine/mix/FrameRing.h"
+
+#include <algorithm>
+
+namespace vantor::engine {
+
+FrameRing::FrameRing(std::size_t capacityFrames)
+    : m_capacity(std::max<std::size_t>(capacityFrames, 1)), m_data(2 * m_capacity, 0.0f) {}
+
+std::size_t FrameRing::FreeFrames() const {
+    std::uint64_t used =
+        m_write.load(std::memory_order_relaxed) - m_read.load(std::memory_order_acquire);
+    return m_capacity - static_cast<std::size_t>(used);
+}
+
+std::size_t FrameRing::Write(const float* stereo, std::size_t frames) {
+    std::uint64_t write = m_write.load(std::memory_order_relaxed);
+    std::size_t count = std::min(frames, FreeFrames());
+    for (std::size_t i = 0; i < count; ++i) {
+        std::size_t slot = static_cast<std::size_t>((write + i) % m_capacity);
+        m_data[2 * slot] = stereo[2 * i];
+        m_data[2 * slot + 1] = stereo[2 * i + 1];
+    }
+    m_write.store(write + count, std::memory_order_release);
+    return count;
+}
+
+std::size_t FrameRing::ReadableFrames() const {
+    return static_cast<std::size_t>(m_write.load(std::memory_order_acquire) -
+                                    m_read.load(std::memory_order_relaxed));
+}
+
+void FrameRing::Peek(std::size_t offset, float& left, float& right) const {
+    std::size_t slot =
+        static_cast<std::size_t>((m_read.load(std::memory_order_relaxed) + offset) % m_capacity);
+    left = m_data[2 * slot];
+    right = m_data[2 * slot + 1];
+}
+
+void FrameRing::Skip(std::size_t frames) {
+    std::size_t count = std::min(frames, ReadableFrames());
+    m_read.store(m_read.load(std::memory_order_relaxed) + count, std::memory_order_release);
+}
+
+void FrameRing::DiscardBefore(std::uint64_t index) {
+    std::uint64_t read = m_read.load(std::memory_order_relaxed);
+    std::uint64_t write = m_write.load(std::memory_order_acquire);
+    if (index > read) {
+        m_read.store(std::min(index, write), std::memory_order_release);
+    }
+}
+
+} // namespace vantor::engine

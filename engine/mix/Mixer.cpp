@@ -1,0 +1,157 @@
+#include "engine/mix/Mixer.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <thread>
+
+namespace vantor::engine {
+
+namespace {
+constexpr float kFromFullScale = 1.0f / 32768.0f;
+// A voice plays at most this many source frames per output frame; its ring
+// holds enough for a block at this rate.
+constexpr double kMaxStep = 8.0;
+
+// Balance: the far side is attenuated, the near side keeps its level.
+void BalanceGains(std::int32_t pan, float& left, float& right) {
+    float p = static_cast<float>(std::clamp(pan, 0, 255));
+    left = p <= 128.0f ? 1.0f : (255.0f - p) / 127.0f;
+    right = p >= 128.0f ? 1.0f : p / 128.0f;
+}
+} // namespace
+
+Mixer::Mixer(int rate, std::size_t blockFrames, bool offline)
+    : m_rate(rate), m_blockFrames(blockFrames), m_offline(offline), m_systemFrequency(rate),
+      m_block(2 * blockFrames, 0.0f), m_dry(2 * blockFrames, 0.0f), m_blockCursor(blockFrames) {}
+
+int Mixer::Attach(Voice* voice, bool paused) {
+    for (std::size_t i = 0; i < kMixerChannels; ++i) {
+        ChannelState& channel = m_channels[i];
+        if (channel.voice.load() == nullptr) {
+            channel.volume.store(255);
+            channel.pan.store(128);
+            channel.frequency.store(voice->NativeRate());
+            channel.paused.store(paused);
+            channel.voice.store(voice);
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+void Mixer::Detach(int channel) {
+    if (ChannelState* state = Channel(channel)) {
+        state->voice.store(nullptr);
+        WaitForBlockEnd();
+    }
+}
+
+void Mixer::WaitForBlockEnd() const {
+    std::uint64_t sequence = m_blockSequence.load();
+    if (sequence % 2 == 0) {
+        return;
+    }
+    // Bounded: a stalled output thread must not hang the caller for good.
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
+    while (m_blockSequence.load() == sequence && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+}
+
+ChannelState* Mixer::Channel(int channel) {
+    if (channel < 0 || static_cast<std::size_t>(channel) >= kMixerChannels) {
+        return nullptr;
+    }
+    return &m_channels[static_cast<std::size_t>(channel)];
+}
+
+int Mixer::ChannelsPlaying() const {
+    int count = 0;
+    for (const ChannelState& channel : m_channels) {
+        Voice* voice = channel.voice.load(std::memory_order_acquire);
+        count += voice != nullptr && !voice->Finished() ? 1 : 0;
+    }
+    return count;
+}
+
+bool Mixer::AnyAudible() const {
+    for (const ChannelState& channel : m_channels) {
+        Voice* voice = channel.voice.load(std::memory_order_acquire);
+        if (voice != nullptr && !voice->Finished() &&
+            !channel.paused.load(std::memory_order_relaxed)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void Mixer::Render(float* out, std::size_t frames) {
+    std::size_t done = 0;
+    while (done < frames) {
+        if (m_blockCursor == m_blockFrames) {
+            MixBlock();
+            m_blockCursor = 0;
+        }
+        std::size_t count = std::min(frames - done, m_blockFrames - m_blockCursor);
+        const float* from = m_block.data() + 2 * m_blockCursor;
+        for (std::size_t i = 0; i < 2 * count; ++i) {
+            out[2 * done + i] = std::clamp(from[i] * kFromFullScale, -1.0f, 1.0f);
+        }
+        m_blockCursor += count;
+        done += count;
+    }
+}
+
+void Mixer::MixBlock() {
+    m_blockSequence.fetch_add(1); // odd: voices and units are in use
+    std::fill(m_block.begin(), m_block.end(), 0.0f);
+    double systemStep =
+        static_cast<double>(m_systemFrequency.load(std::memory_order_relaxed)) / m_rate;
+    for (ChannelState& channel : m_channels) {
+        MixChannel(channel, systemStep);
+    }
+    ApplySystemPan();
+    std::memcpy(m_dry.data(), m_block.data(), m_block.size() * sizeof(float));
+    m_dsp.Run(m_block.data(), m_dry.data(), m_blockFrames);
+    m_blockSequence.fetch_add(1);
+}
+
+void Mixer::MixChannel(ChannelState& channel, double systemStep) {
+    Voice* voice = channel.voice.load();
+    if (voice == nullptr || channel.paused.load(std::memory_order_relaxed) || voice->Finished()) {
+        return;
+    }
+    // The channel's frequency against the material's own rate, and the
+    // voice's frames against the mixer's (CD audio stays at 44.1 kHz).
+    double step = systemStep * channel.frequency.load(std::memory_order_relaxed) /
+                  voice->NativeRate() * voice->SampleRate() / m_rate;
+    step = std::clamp(step, 0.0, kMaxStep);
+    if (m_offline) {
+        voice->Pump(static_cast<std::size_t>(step * static_cast<double>(m_blockFrames)) + 2);
+    }
+    float left = 0.0f;
+    float right = 0.0f;
+    BalanceGains(channel.pan.load(std::memory_order_relaxed), left, right);
+    float volume =
+        static_cast<float>(std::clamp(channel.volume.load(std::memory_order_relaxed), 0, 255)) /
+        255.0f;
+    if (!voice->MixInto(m_block.data(), m_blockFrames, left * volume, right * volume, step)) {
+        m_underruns.fetch_add(1, std::memory_order_relaxed);
+    }
+}
+
+void Mixer::ApplySystemPan() {
+    float left = 0.0f;
+    float right = 0.0f;
+    BalanceGains(m_systemPan.load(std::memory_order_relaxed), left, right);
+    if (left == 1.0f && right == 1.0f) {
+        return;
+    }
+    for (std::size_t i = 0; i < m_blockFrames; ++i) {
+        m_block[2 * i] *= left;
+        m_block[2 * i + 1] *= right;
+    }
+}
+
+} // namespace vantor::engine

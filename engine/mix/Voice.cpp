@@ -1,0 +1,129 @@
+#include "engine/mix/Voice.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vantor::engine {
+
+namespace {
+constexpr std::size_t kScratchFrames = 1024;
+constexpr float kFullScale = 32768.0f;
+} // namespace
+
+Voice::Voice(std::unique_ptr<AudioSource> source, std::size_t ringFrames)
+    : m_source(std::move(source)), m_ring(ringFrames), m_scratch(2 * kScratchFrames),
+      m_rate(m_source->SampleRate()), m_nativeRate(m_source->NativeRate()),
+      m_lengthMs(m_source->LengthMs()) {}
+
+bool Voice::NeedsData() const {
+    return !m_sourceEnded.load(std::memory_order_acquire) ||
+           m_seekGeneration.load(std::memory_order_acquire) != m_producerGeneration;
+}
+
+std::size_t Voice::Pump(std::size_t maxFrames) {
+    std::lock_guard lock(m_producerMutex);
+    ApplySeekRequest();
+    std::size_t written = 0;
+    while (written < maxFrames && !m_sourceEnded.load(std::memory_order_relaxed)) {
+        std::size_t want = std::min({maxFrames - written, m_ring.FreeFrames(), kScratchFrames});
+        if (want == 0) {
+            break;
+        }
+        std::size_t got = m_source->Read(m_scratch.data(), want);
+        m_ring.Write(m_scratch.data(), got);
+        written += got;
+        if (got < want) {
+            m_sourceEnded.store(true, std::memory_order_release);
+        }
+    }
+    return written;
+}
+
+void Voice::ApplySeekRequest() {
+    std::uint32_t generation = m_seekGeneration.load(std::memory_order_acquire);
+    if (generation == m_producerGeneration) {
+        return;
+    }
+    std::int64_t reached = m_source->SeekMs(m_seekTargetMs.load(std::memory_order_relaxed));
+    m_producerGeneration = generation;
+    m_sourceEnded.store(reached < 0, std::memory_order_relaxed);
+    m_discardBaseFrame.store(std::max<std::int64_t>(reached, 0) * m_rate / 1000,
+                             std::memory_order_relaxed);
+    m_discardIndex.store(m_ring.WriteIndex(), std::memory_order_relaxed);
+    m_discardGeneration.store(generation, std::memory_order_release);
+}
+
+void Voice::ApplyDiscard() {
+    std::uint32_t generation = m_discardGeneration.load(std::memory_order_acquire);
+    if (generation == m_appliedGeneration) {
+        return;
+    }
+    m_ring.DiscardBefore(m_discardIndex.load(std::memory_order_relaxed));
+    m_playedFrames.store(m_discardBaseFrame.load(std::memory_order_relaxed),
+                         std::memory_order_relaxed);
+    m_fraction = 0.0;
+    m_finished.store(false, std::memory_order_release);
+    m_appliedGeneration = generation;
+    m_consumerGeneration.store(generation, std::memory_order_release);
+}
+
+bool Voice::MixInto(float* out, std::size_t frames, float gainLeft, float gainRight, double step) {
+    ApplyDiscard();
+    if (m_finished.load(std::memory_order_relaxed)) {
+        return true;
+    }
+    // Read "ended" before counting frames: frames are written before the flag.
+    bool ended = m_sourceEnded.load(std::memory_order_acquire);
+    std::size_t readable = m_ring.ReadableFrames();
+    std::size_t offset = 0;
+    bool dry = false;
+    gainLeft *= kFullScale;
+    gainRight *= kFullScale;
+    for (std::size_t i = 0; i < frames; ++i) {
+        if (offset >= readable) {
+            dry = true;
+            break;
+        }
+        float al, ar, bl, br;
+        m_ring.Peek(offset, al, ar);
+        if (offset + 1 < readable) {
+            m_ring.Peek(offset + 1, bl, br);
+        } else if (ended || m_fraction == 0.0) {
+            bl = al;
+            br = ar;
+        } else {
+            dry = true;
+            break;
+        }
+        auto t = static_cast<float>(m_fraction);
+        out[2 * i] += (al + (bl - al) * t) * gainLeft;
+        out[2 * i + 1] += (ar + (br - ar) * t) * gainRight;
+        m_fraction += step;
+        double whole = std::floor(m_fraction);
+        m_fraction -= whole;
+        offset += static_cast<std::size_t>(whole);
+    }
+    offset = std::min(offset, readable);
+    m_ring.Skip(offset);
+    m_playedFrames.fetch_add(static_cast<std::int64_t>(offset), std::memory_order_relaxed);
+    if (dry && ended) {
+        m_finished.store(true, std::memory_order_release);
+        return true;
+    }
+    return !dry;
+}
+
+void Voice::RequestSeekMs(std::int64_t ms) {
+    m_seekTargetMs.store(std::max<std::int64_t>(ms, 0), std::memory_order_relaxed);
+    m_seekGeneration.fetch_add(1, std::memory_order_release);
+}
+
+std::int64_t Voice::PositionMs() const {
+    if (m_seekGeneration.load(std::memory_order_acquire) !=
+        m_consumerGeneration.load(std::memory_order_acquire)) {
+        return m_seekTargetMs.load(std::memory_order_relaxed);
+    }
+    return m_playedFrames.load(std::memory_order_relaxed) * 1000 / m_rate;
+}
+
+} // namespace vantor::engine

@@ -1,0 +1,46 @@
+// The timing of a Standard MIDI File: where its data sits (bare or inside an
+// RMI wrapper), its tempo map and its length. Reading is bounded: malformed
+// files are refused, never read past their end. Value type; any thread.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace vantor::engine {
+
+// True when the bytes look like MIDI: a bare "MThd" file or an RMI wrapper.
+bool LooksLikeMidi(std::span<const std::uint8_t> bytes);
+
+// The Standard MIDI File inside `bytes`: the bytes themselves when they start
+// with "MThd", the content of the "data" chunk of a RIFF "RMID" file, or
+// nothing. The span views `bytes`.
+std::optional<std::span<const std::uint8_t>> MidiDataOf(std::span<const std::uint8_t> bytes);
+
+class MidiTimeline {
+public:
+    // Nothing when the file is not a playable SMF (no header, no track,
+    // time-code division, an event cut short).
+    static std::optional<MidiTimeline> Parse(std::span<const std::uint8_t> smf);
+
+    std::uint64_t TotalTicks() const { return m_totalTicks; }
+    double TicksToMs(std::uint64_t tick) const;
+    std::uint64_t MsToTicks(double ms) const;
+    double LengthMs() const { return TicksToMs(m_totalTicks); }
+
+private:
+    struct TempoChange {
+        std::uint64_t tick;
+        std::uint32_t microsecondsPerQuarter;
+    };
+
+    // Tempo in force from the first tick until the first change.
+    static constexpr std::uint32_t kDefaultTempo = 500000;
+
+    std::uint16_t m_division = 0;
+    std::uint64_t m_totalTicks = 0;
+    std::vector<TempoChange> m_tempos;
+};
+
+} // namespace vantor::engine

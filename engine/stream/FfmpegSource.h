@@ -1,0 +1,64 @@
+// A stream decoded by FFmpeg from a byte range of a file and converted to
+// float stereo at the mixer's rate. Created on the UI thread; afterwards used
+// by one thread at a time (AudioSource).
+#pragma once
+
+#include "engine/stream/AudioSource.h"
+#include "engine/stream/ByteRangeIo.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct AVFormatContext;
+struct AVCodecContext;
+struct AVPacket;
+struct AVFrame;
+struct SwrContext;
+
+namespace vantor::engine {
+
+class FfmpegSource : public AudioSource {
+public:
+    // Opens and checks the stream. On failure returns null and sets `error`
+    // to 9 (missing), 10 (not a supported format) or 11 (unreadable).
+    static std::unique_ptr<FfmpegSource> Open(const std::string& path, std::int64_t offset,
+                                              std::int64_t length, int outputRate, int& error);
+    ~FfmpegSource() override;
+
+    int SampleRate() const override { return m_outputRate; }
+    int NativeRate() const override { return m_nativeRate; }
+    std::size_t Read(float* stereo, std::size_t frames) override;
+    std::int64_t SeekMs(std::int64_t ms) override;
+    std::int64_t LengthMs() const override { return m_lengthMs; }
+    // Bytes of the source range.
+    std::int64_t LengthBytes() const { return m_io->Length(); }
+
+private:
+    FfmpegSource(std::unique_ptr<ByteRangeIo> io, int outputRate);
+    int OpenContainer();
+    int OpenDecoder();
+    // Decodes the next packet's frames into m_pending; false at the end.
+    bool DecodeMore();
+    void Convert(AVFrame* frame);
+    std::int64_t ComputeLengthMs() const;
+
+    std::unique_ptr<ByteRangeIo> m_io;
+    int m_outputRate;
+    int m_nativeRate = 0;
+    std::int64_t m_lengthMs = 0;
+    AVFormatContext* m_format = nullptr;
+    AVCodecContext* m_codec = nullptr;
+    AVPacket* m_packet = nullptr;
+    AVFrame* m_frame = nullptr;
+    SwrContext* m_swr = nullptr;
+    int m_streamIndex = -1;
+    bool m_draining = false;
+    std::vector<float> m_pending;  // converted frames not yet read
+    std::size_t m_pendingRead = 0; // floats of m_pending already handed out
+    std::int64_t m_dropFrames = 0; // frames to skip after a seek landed early
+    std::int64_t m_seekTargetMs = -1;
+};
+
+} // namespace vantor::engine

@@ -1,0 +1,15 @@
+#include "engine/stream/SongSource.h"
+
+namespace vantor::engine {
+
+std::size_t SongSource::Read(float* stereo, std::size_t frames) {
+    return m_song->IsFinished() ? 0 : m_song->Render(stereo, frames);
+}
+
+std::int64_t SongSource::SeekMs(std::int64_t) {
+    m_song->SetOrder(m_requestedOrder);
+    m_requestedOrder = 0;
+    return m_song->TimeMs();
+}
+
+} // namespace vantor::engine

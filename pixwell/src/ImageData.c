@@ -1,0 +1,155 @@
+#include "ImageData.h"
+
+#include <limits.h>
+#include <stdlib.h>
+#include <string.h>
+#include <zlib.h>
+
+/* Deflate cannot expand one input byte to more than 1032 output bytes, so
+ * image data that claims more was never going to inflate; refusing it first
+ * keeps a tiny file from allocating gigabytes. */
+#define MAX_INFLATE_RATIO 1032u
+
+static uint64_t PixelStride(const PngState* state) {
+    const uint64_t rowLength = (uint64_t)state->width * PngState_BytesPerPixel(state);
+    return (rowLength + 3u) & ~(uint64_t)3u;
+}
+
+static int SizesAreSound(PngState* state) {
+    const uint64_t rowBytes = (uint64_t)state->width * PngState_BytesPerPixel(state) + 1u;
+    const uint64_t rawSize = rowBytes * state->height;
+    const uint64_t pixelSize = PixelStride(state) * state->height;
+    if (rawSize > UINT32_MAX || pixelSize > INT32_MAX || state->compressedLength > UINT32_MAX)
+        return 0;
+    if (rawSize > (uint64_t)state->compressedLength * MAX_INFLATE_RATIO)
+        return 0;
+    state->rowBytes = (uint32_t)rowBytes;
+    state->rawSize = (uint32_t)rawSize;
+    return 1;
+}
+
+int InflateImageData(PngState* state) {
+    if (!SizesAreSound(state))
+        return 0;
+    /* Zeroed, so a stream that ends early leaves defined (black) rows
+     * rather than whatever the heap held. */
+    state->rawData = calloc(state->rawSize, 1);
+    if (!state->rawData)
+        return 0;
+    z_stream stream;
+    memset(&stream, 0, sizeof stream);
+    if (inflateInit(&stream) != Z_OK)
+        return 0;
+    stream.next_in = state->compressedData;
+    stream.avail_in = (uInt)state->compressedLength;
+    stream.next_out = state->rawData;
+    stream.avail_out = state->rawSize;
+    int result;
+    do {
+        result = inflate(&stream, Z_FINISH);
+    } while (result == Z_OK);
+    const int released = inflateEnd(&stream) == Z_OK;
+    return result == Z_STREAM_END && released;
+}
+
+static uint8_t Paeth(uint8_t a, uint8_t b, uint8_t c) {
+    const int pa = abs((int)b - (int)c);
+    const int pb = abs((int)a - (int)c);
+    const int pc = abs((int)a + (int)b - 2 * (int)c);
+    if (pa <= pb && pa <= pc)
+        return a;
+    return pb <= pc ? b : c;
+}
+
+/* `row` and `prior` exclude the filter byte; `prior` is all zeros for the
+ * first row. */
+static int UnfilterRow(uint8_t type, uint8_t* row, const uint8_t* prior, size_t length,
+                       size_t bpp) {
+    switch (type) {
+    case 0:
+        return 1;
+    case 1:
+        for (size_t i = bpp; i < length; ++i)
+            row[i] = (uint8_t)(row[i] + row[i - bpp]);
+        return 1;
+    case 2:
+        for (size_t i = 0; i < length; ++i)
+            row[i] = (uint8_t)(row[i] + prior[i]);
+        return 1;
+    case 3:
+        for (size_t i = 0; i < bpp; ++i)
+            row[i] = (uint8_t)(row[i] + (prior[i] >> 1));
+        for (size_t i = bpp; i < length; ++i)
+            row[i] = (uint8_t)(row[i] + ((row[i - bpp] + prior[i]) >> 1));
+        return 1;
+    case 4:
+        for (size_t i = 0; i < bpp; ++i)
+            row[i] = (uint8_t)(row[i] + prior[i]);
+        for (size_t i = bpp; i < length; ++i)
+            row[i] = (uint8_t)(row[i] + Paeth(row[i - bpp], prior[i], prior[i - bpp]));
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+int UnfilterScanlines(PngState* state) {
+    const size_t length = state->rowBytes - 1u;
+    const size_t bpp = PngState_BytesPerPixel(state);
+    uint8_t* zeros = calloc(length, 1);
+    if (!zeros)
+        return 0;
+    const uint8_t* prior = zeros;
+    int ok = 1;
+    for (uint32_t y = 0; y < state->height && ok; ++y) {
+        uint8_t* line = state->rawData + (size_t)y * state->rowBytes;
+        ok = UnfilterRow(line[0], line + 1, prior, length, bpp);
+        prior = line + 1;
+    }
+    free(zeros);
+    return ok;
+}
+
+static void PutLittle32(uint8_t* at, uint32_t value) {
+    at[0] = (uint8_t)value;
+    at[1] = (uint8_t)(value >> 8);
+    at[2] = (uint8_t)(value >> 16);
+    at[3] = (uint8_t)(value >> 24);
+}
+
+static void FillBitmapInfo(PngState* state) {
+    uint8_t* info = state->bitmapInfo;
+    memset(info, 0, PNG_BITMAP_INFO_SIZE);
+    PutLittle32(info + 0, 40);
+    PutLittle32(info + 4, state->width);
+    PutLittle32(info + 8, (uint32_t)(-(int64_t)state->height));
+    info[12] = 1; /* planes */
+    info[14] = state->colourType == 2 ? 24 : 8;
+    if (state->colourType == 3)
+        memcpy(info + 40, state->palette, sizeof state->palette);
+}
+
+int ConvertToBitmap(PngState* state) {
+    const size_t stride = (size_t)PixelStride(state);
+    state->pixelSize = (uint32_t)(stride * state->height);
+    /* Zeroed so the padding at the end of each row is defined. */
+    state->pixelData = calloc(state->pixelSize, 1);
+    if (!state->pixelData)
+        return 0;
+    FillBitmapInfo(state);
+    const size_t length = state->rowBytes - 1u;
+    for (uint32_t y = 0; y < state->height; ++y) {
+        const uint8_t* in = state->rawData + (size_t)y * state->rowBytes + 1;
+        uint8_t* out = state->pixelData + (size_t)y * stride;
+        if (state->colourType == 3) {
+            memcpy(out, in, length);
+            continue;
+        }
+        for (size_t i = 0; i < length; i += 3) {
+            out[i] = in[i + 2];
+            out[i + 1] = in[i + 1];
+            out[i + 2] = in[i];
+        }
+    }
+    return 1;
+}

@@ -1,0 +1,89 @@
+#include "core/PositionDisplay.h"
+
+#include "base/TimeText.h"
+
+namespace vantor {
+
+namespace {
+
+std::string ShortTime(std::int64_t milliseconds) {
+    return FormatTime(MillisecondsToSeconds(static_cast<double>(milliseconds)));
+}
+
+void ShowMinimisedTitle(PlaybackContext& ctx, const std::string& lengthText) {
+    if (!ctx.view.MainWindowMinimised())
+        return;
+    const std::string title = MinimisedTitle(ctx.player.TitleText, lengthText);
+    if (title != ctx.view.MainWindowTitle())
+        ctx.view.SetMainWindowTitle(title);
+}
+
+void DrawSeekBar(PlaybackContext& ctx, double fraction) {
+    if (!ctx.view.SeekBarDragging())
+        ctx.view.DrawSeekBar(fraction);
+}
+
+void ShowStreamPosition(PlaybackContext& ctx, const PlaybackSlot& slot) {
+    SoundLibrary& sound = ctx.sound;
+    const std::int32_t lengthMs = sound.FSOUND_Stream_GetLengthMs(slot.streamHandle);
+    const std::int32_t timeMs = sound.FSOUND_Stream_GetTime(slot.streamHandle);
+    const PlaylistEntry* entry = ctx.Entry(slot.entryIndex);
+    // A CD track's byte position says nothing about how much was played.
+    if (entry != nullptr && entry->IsCdTrack == kFlagOn)
+        DrawSeekBar(ctx, PlayedFraction(timeMs, lengthMs));
+    else
+        DrawSeekBar(ctx, PlayedFraction(sound.FSOUND_Stream_GetPosition(slot.streamHandle),
+                                        sound.FSOUND_Stream_GetLength(slot.streamHandle)));
+    ctx.view.DrawTimeText(TimeText(timeMs, lengthMs));
+    ShowMinimisedTitle(ctx, ShortTime(lengthMs));
+}
+
+// A module's position is its order; its length is not known.
+void ShowSongPosition(PlaybackContext& ctx, const PlaybackSlot& slot) {
+    SoundLibrary& sound = ctx.sound;
+    DrawSeekBar(ctx, PlayedFraction(sound.FMUSIC_GetOrder(slot.musicHandle),
+                                    sound.FMUSIC_GetNumOrders(slot.musicHandle)));
+    ctx.view.DrawTimeText(ShortTime(sound.FMUSIC_GetTime(slot.musicHandle)) + " / 00:00");
+    ShowMinimisedTitle(ctx, "00:00");
+}
+
+} // namespace
+
+std::string MinimisedTitle(const std::string& titleText, const std::string& lengthText) {
+    return titleText + " (" + lengthText + ") - Vantor";
+}
+
+double PlayedFraction(std::int64_t played, std::int64_t length) {
+    if (length <= 0)
+        return 0.0;
+    return static_cast<double>(played) / static_cast<double>(length);
+}
+
+std::string TimeText(std::int64_t elapsedMs, std::int64_t totalMs) {
+    return ShortTime(elapsedMs) + " / " + ShortTime(totalMs);
+}
+
+void ShowIdlePosition(PlaybackContext& ctx) {
+    ctx.view.DrawTimeText("00:00 / 00:00");
+    ctx.view.DrawIdleSeekBar();
+    if (!ctx.HasEntries())
+        return;
+    const PlayerState& player = ctx.player;
+    const PlaybackSlot* open = player.slotA.Kind() == TrackKind::Stream   ? &player.slotA
+                               : player.slotB.Kind() == TrackKind::Stream ? &player.slotB
+                                                                          : nullptr;
+    std::int32_t lengthMs = 0;
+    if (open != nullptr && ctx.view.MainWindowMinimised())
+        lengthMs = ctx.sound.FSOUND_Stream_GetLengthMs(open->streamHandle);
+    ShowMinimisedTitle(ctx, ShortTime(lengthMs));
+}
+
+void ShowPosition(PlaybackContext& ctx) {
+    const PlaybackSlot& slot = ctx.player.SoundingSlot();
+    if (slot.Kind() == TrackKind::Stream)
+        ShowStreamPosition(ctx, slot);
+    else if (slot.Kind() == TrackKind::Music)
+        ShowSongPosition(ctx, slot);
+}
+
+} // namespace vantor

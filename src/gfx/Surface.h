@@ -1,0 +1,55 @@
+// An off-screen picture of 0x00RRGGBB pixels, the raster every skinned
+// window is composed in. A Surface owns its pixels and is a plain value
+// (copyable, movable). Not thread-safe; one thread draws at a time.
+#pragma once
+
+#include "gfx/Color.h"
+#include "gfx/Geometry.h"
+
+#include <cstddef>
+#include <span>
+#include <vector>
+
+namespace vantor::gfx {
+
+class Surface {
+public:
+    Surface() = default;
+    // A size of zero or below in either direction gives an empty surface.
+    Surface(int width, int height, Pixel fill = kBlack);
+
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    bool IsEmpty() const { return m_pixels.empty(); }
+    Rect Bounds() const { return {0, 0, m_width, m_height}; }
+    bool Contains(int x, int y) const { return Bounds().Contains(x, y); }
+
+    // Rows are Width() pixels, top row first; y must lie inside the surface.
+    Pixel* Row(int y) { return m_pixels.data() + Index(0, y); }
+    const Pixel* Row(int y) const { return m_pixels.data() + Index(0, y); }
+    std::span<Pixel> Pixels() { return m_pixels; }
+    std::span<const Pixel> Pixels() const { return m_pixels; }
+
+    // Writes outside the surface are ignored, like drawing off a window.
+    void SetPixel(int x, int y, Pixel pixel);
+    // kInvalidPixel outside the surface.
+    Pixel GetPixel(int x, int y) const;
+
+    void Fill(Pixel pixel);
+    // Fills the part of `area` that lies inside the surface.
+    void FillRect(const Rect& area, Pixel pixel);
+
+    bool operator==(const Surface&) const = default;
+
+private:
+    std::size_t Index(int x, int y) const {
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width) +
+               static_cast<std::size_t>(x);
+    }
+
+    int m_width = 0;
+    int m_height = 0;
+    std::vector<Pixel> m_pixels;
+};
+
+} // namespace vantor::gfx

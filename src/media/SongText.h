@@ -1,0 +1,55 @@
+// The song-information line of the main window and the title of a playlist
+// row, built from a user template with the placeholders "%1" to "%7".
+// Returns plain values; UI thread (the readers it calls may reach the sound
+// library through the context).
+#pragma once
+
+#include "media/TrackDescription.h"
+
+#include <string>
+#include <string_view>
+
+namespace vantor {
+
+enum class SongTextMode {
+    // The sounding track for the main window: the line gets its length and
+    // doubled ampersands, and the technical texts are set.
+    MainWindow = 0,
+    // A playlist entry; the result becomes the entry's Title.
+    Playlist = 1,
+};
+
+struct SongText {
+    // Mode 1: the entry's title. Mode 0: the line the main window scrolls.
+    std::string Text;
+    // The expanded template before the main window's changes.
+    std::string SongTextPlain;
+    // Mode 0: the entry's length text as used in the line (the caller keeps
+    // it in the entry when it was empty).
+    std::string LengthText;
+    TrackDescription Description;
+};
+
+SongText BuildSongText(std::string_view songTemplate, const SongTrack& track, SongTextMode mode,
+                       const SongTextContext& context);
+
+// Replaces each placeholder of the template by its text in one pass over the
+// template; inserted texts are never scanned again.
+std::string ExpandSongTemplate(std::string_view songTemplate, const SongTrack& track,
+                               const TrackDescription& description);
+
+// The file name (a ZIP member's name) without its last four characters.
+std::string NameWithoutExtension(const SongTrack& track);
+
+// The list's time text of a length: FormatTime of the whole seconds with a
+// leading "0" removed ("3:05", "12:00").
+std::string ShortLengthText(Fixed4 lengthMs);
+
+// The entry's length text, or the one the length reader gives.
+std::string ResolveLengthText(const SongTrack& track, const TrackDescription& description,
+                              const SongTextContext& context);
+
+// Every "&" doubled, for text drawn with prefix processing.
+std::string DoubleAmpersands(std::string_view text);
+
+} // namespace vantor

@@ -1,0 +1,140 @@
+#include "ui/SkinWindow.h"
+
+#include "ui/SurfaceImage.h"
+
+#include <QCloseEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QUrl>
+#include <QWheelEvent>
+
+namespace vantor {
+
+namespace {
+
+PointerButton ToButton(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return PointerButton::Left;
+    case Qt::RightButton:
+        return PointerButton::Right;
+    case Qt::MiddleButton:
+        return PointerButton::Middle;
+    default:
+        return PointerButton::Other;
+    }
+}
+
+} // namespace
+
+std::vector<std::string> DroppedFiles(const QMimeData* data) {
+    std::vector<std::string> paths;
+    if (data == nullptr)
+        return paths;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            paths.push_back(url.toLocalFile().toStdString());
+    }
+    return paths;
+}
+
+SkinWindow::SkinWindow(SkinWindowListener& listener, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_listener(listener) {
+    setAcceptDrops(true);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void SkinWindow::ShowSurface(const gfx::Surface& surface) {
+    m_image = ToImage(surface);
+    if (size() != m_image.size())
+        setFixedSize(m_image.size());
+    update();
+}
+
+void SkinWindow::SetShape(const gfx::Region& shape) {
+    if (shape.IsEmpty())
+        clearMask();
+    else
+        setMask(ToQRegion(shape));
+}
+
+void SkinWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_image);
+}
+
+void SkinWindow::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    m_listener.OnPointerPress(ToButton(event->button()), at.x(), at.y());
+}
+
+void SkinWindow::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    m_listener.OnPointerMove(at.x(), at.y(), (event->buttons() & Qt::LeftButton) != 0);
+}
+
+void SkinWindow::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    m_listener.OnPointerRelease(ToButton(event->button()), at.x(), at.y());
+}
+
+void SkinWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    m_listener.OnDoubleClick(ToButton(event->button()), at.x(), at.y());
+}
+
+void SkinWindow::wheelEvent(QWheelEvent* event) {
+    m_listener.OnWheel(event->angleDelta().y());
+    event->accept();
+}
+
+void SkinWindow::keyPressEvent(QKeyEvent* event) {
+    // A modifier on its own is not a command key.
+    switch (event->key()) {
+    case Qt::Key_Control:
+    case Qt::Key_Shift:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+    case Qt::Key_AltGr:
+        return;
+    default:
+        break;
+    }
+    m_listener.OnKey(event->key(), (event->modifiers() & Qt::ControlModifier) != 0);
+}
+
+void SkinWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFiles(event->mimeData()).empty())
+        event->acceptProposedAction();
+}
+
+void SkinWindow::dropEvent(QDropEvent* event) {
+    const auto paths = DroppedFiles(event->mimeData());
+    if (paths.empty())
+        return;
+    event->acceptProposedAction();
+    m_listener.OnFilesDropped(paths);
+}
+
+void SkinWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange)
+        m_listener.OnActivationChanged(isActiveWindow());
+    else if (event->type() == QEvent::WindowStateChange)
+        m_listener.OnMinimisedChanged(isMinimized());
+    QWidget::changeEvent(event);
+}
+
+void SkinWindow::closeEvent(QCloseEvent* event) {
+    // The player decides when and how it ends.
+    event->ignore();
+    m_listener.OnCloseRequested();
+}
+
+void SkinWindow::leaveEvent(QEvent*) {
+    m_listener.OnLeave();
+}
+
+} // namespace vantor

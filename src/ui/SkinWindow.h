@@ -1,0 +1,73 @@
+// A frameless top-level window that shows a surface composed by the skin
+// code and takes the shape of its region. It draws nothing of its own: every
+// pointer, wheel, key, drop and activation event goes to its listener.
+// UI thread only.
+#pragma once
+
+#include "gfx/Region.h"
+#include "gfx/Surface.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+class QMimeData;
+
+namespace vantor {
+
+// The local files of a drop; other URLs are left out.
+std::vector<std::string> DroppedFiles(const QMimeData* data);
+
+enum class PointerButton { Left, Right, Middle, Other };
+
+class SkinWindowListener {
+public:
+    virtual ~SkinWindowListener() = default;
+    virtual void OnPointerPress(PointerButton /*button*/, int /*x*/, int /*y*/) {}
+    virtual void OnPointerMove(int /*x*/, int /*y*/, bool /*leftHeld*/) {}
+    virtual void OnPointerRelease(PointerButton /*button*/, int /*x*/, int /*y*/) {}
+    virtual void OnDoubleClick(PointerButton /*button*/, int /*x*/, int /*y*/) {}
+    // Positive away from the user, in wheel steps of 120.
+    virtual void OnWheel(int /*delta*/) {}
+    // A Qt key code and whether Ctrl was held.
+    virtual void OnKey(int /*key*/, bool /*ctrl*/) {}
+    virtual void OnFilesDropped(const std::vector<std::string>& /*paths*/) {}
+    virtual void OnActivationChanged(bool /*active*/) {}
+    virtual void OnMinimisedChanged(bool /*minimised*/) {}
+    // The user or the desktop asked to close the window.
+    virtual void OnCloseRequested() {}
+    virtual void OnLeave() {}
+};
+
+class SkinWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit SkinWindow(SkinWindowListener& listener, QWidget* parent = nullptr);
+
+    // Shows `surface` at the window's size (the window takes its size).
+    void ShowSurface(const gfx::Surface& surface);
+    // Clips the window to `shape`; an empty region removes the shape.
+    void SetShape(const gfx::Region& shape);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    SkinWindowListener& m_listener;
+    QImage m_image;
+};
+
+} // namespace vantor

@@ -1,0 +1,88 @@
+#include "ui/SkinWindow.h"
+
+#include "QtTestApp.h"
+
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+namespace vantor {
+namespace {
+
+class RecordingListener : public SkinWindowListener {
+public:
+    void OnPointerPress(PointerButton button, int x, int y) override {
+        events.push_back("press " + Name(button) + " " + std::to_string(x) + "," +
+                         std::to_string(y));
+    }
+    void OnPointerRelease(PointerButton button, int x, int y) override {
+        events.push_back("release " + Name(button) + " " + std::to_string(x) + "," +
+                         std::to_string(y));
+    }
+    void OnKey(int key, bool ctrl) override {
+        events.push_back("key " + std::to_string(key) + (ctrl ? " ctrl" : ""));
+    }
+    void OnFilesDropped(const std::vector<std::string>& paths) override { dropped = paths; }
+    void OnCloseRequested() override { events.push_back("close"); }
+
+    std::vector<std::string> events;
+    std::vector<std::string> dropped;
+
+private:
+    static std::string Name(PointerButton button) {
+        return button == PointerButton::Left    ? "left"
+               : button == PointerButton::Right ? "right"
+                                                : "other";
+    }
+};
+
+class SkinWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { test::QtTestApp(); }
+    RecordingListener listener;
+};
+
+TEST_F(SkinWindowTest, TakesTheSizeOfItsSurfaceAndShowsItsPixels) {
+    SkinWindow window(listener);
+    gfx::Surface surface(20, 10, gfx::Rgb(10, 20, 30));
+    window.ShowSurface(surface);
+    EXPECT_EQ(window.size(), QSize(20, 10));
+    const QImage grabbed = window.grab().toImage();
+    EXPECT_EQ(grabbed.pixel(5, 5) & 0xFFFFFFu, 0x0A141Eu);
+}
+
+TEST_F(SkinWindowTest, ShapeBecomesTheMask) {
+    SkinWindow window(listener);
+    window.ShowSurface(gfx::Surface(20, 10));
+    gfx::Region shape;
+    shape.Add({0, 0, 10, 10});
+    window.SetShape(shape);
+    EXPECT_EQ(window.mask().boundingRect(), QRect(0, 0, 10, 10));
+    window.SetShape(gfx::Region{});
+    EXPECT_TRUE(window.mask().isEmpty());
+}
+
+TEST_F(SkinWindowTest, ForwardsPointerKeysAndClose) {
+    SkinWindow window(listener);
+    window.ShowSurface(gfx::Surface(20, 10));
+    QTest::mousePress(&window, Qt::LeftButton, Qt::NoModifier, QPoint(3, 4));
+    QTest::mouseRelease(&window, Qt::RightButton, Qt::NoModifier, QPoint(5, 6));
+    QTest::keyClick(&window, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_FALSE(window.close());
+    const std::vector<std::string> expected{"press left 3,4", "release right 5,6",
+                                            "key " + std::to_string(Qt::Key_X) + " ctrl", "close"};
+    EXPECT_EQ(listener.events, expected);
+}
+
+TEST_F(SkinWindowTest, OnlyLocalFilesOfADropCount) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QStringLiteral("/music/日本.mp3")),
+                  QUrl(QStringLiteral("https://example.invalid/x.mp3"))});
+    EXPECT_EQ(DroppedFiles(&data), std::vector<std::string>{"/music/日本.mp3"});
+    EXPECT_TRUE(DroppedFiles(nullptr).empty());
+}
+
+} // namespace
+} // namespace vantor
