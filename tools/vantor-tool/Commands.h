@@ -19,5 +19,7 @@ struct Command {
 };
 
 int RunSettings(Args args, std::ostream& out, std::ostream& err);
+// Present when the tool is built with the user interface (it draws with Qt).
+int RunSkin(Args args, std::ostream& out, std::ostream& err);
 
 } // namespace vantor::tool

@@ -13,6 +13,10 @@ using vantor::tool::Command;
 
 constexpr std::array kCommands{
     Command{"settings", "settings dump FILE | settings write FILE", vantor::tool::RunSettings},
+#ifdef VANTOR_TOOL_SKIN
+    Command{"skin", "skin check FILE.dvk | skin render FILE.dvk MAIN.png PLAYLIST.png",
+            vantor::tool::RunSkin},
+#endif
 };
 
 int PrintHelp(std::ostream& out) {
