@@ -13,16 +13,16 @@ namespace vantor {
 
 namespace {
 
-PointerButton ToButton(Qt::MouseButton button) {
+WindowButton ToButton(Qt::MouseButton button) {
     switch (button) {
     case Qt::LeftButton:
-        return PointerButton::Left;
+        return WindowButton::Left;
     case Qt::RightButton:
-        return PointerButton::Right;
+        return WindowButton::Right;
     case Qt::MiddleButton:
-        return PointerButton::Middle;
+        return WindowButton::Middle;
     default:
-        return PointerButton::Other;
+        return WindowButton::Other;
     }
 }
 

@@ -20,15 +20,15 @@ namespace vantor {
 // The local files of a drop; other URLs are left out.
 std::vector<std::string> DroppedFiles(const QMimeData* data);
 
-enum class PointerButton { Left, Right, Middle, Other };
+enum class WindowButton { Left, Right, Middle, Other };
 
 class SkinWindowListener {
 public:
     virtual ~SkinWindowListener() = default;
-    virtual void OnPointerPress(PointerButton /*button*/, int /*x*/, int /*y*/) {}
+    virtual void OnPointerPress(WindowButton /*button*/, int /*x*/, int /*y*/) {}
     virtual void OnPointerMove(int /*x*/, int /*y*/, bool /*leftHeld*/) {}
-    virtual void OnPointerRelease(PointerButton /*button*/, int /*x*/, int /*y*/) {}
-    virtual void OnDoubleClick(PointerButton /*button*/, int /*x*/, int /*y*/) {}
+    virtual void OnPointerRelease(WindowButton /*button*/, int /*x*/, int /*y*/) {}
+    virtual void OnDoubleClick(WindowButton /*button*/, int /*x*/, int /*y*/) {}
     // Positive away from the user, in wheel steps of 120.
     virtual void OnWheel(int /*delta*/) {}
     // A Qt key code and whether Ctrl was held.

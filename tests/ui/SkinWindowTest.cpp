@@ -13,11 +13,11 @@ namespace {
 
 class RecordingListener : public SkinWindowListener {
 public:
-    void OnPointerPress(PointerButton button, int x, int y) override {
+    void OnPointerPress(WindowButton button, int x, int y) override {
         events.push_back("press " + Name(button) + " " + std::to_string(x) + "," +
                          std::to_string(y));
     }
-    void OnPointerRelease(PointerButton button, int x, int y) override {
+    void OnPointerRelease(WindowButton button, int x, int y) override {
         events.push_back("release " + Name(button) + " " + std::to_string(x) + "," +
                          std::to_string(y));
     }
@@ -31,9 +31,9 @@ public:
     std::vector<std::string> dropped;
 
 private:
-    static std::string Name(PointerButton button) {
-        return button == PointerButton::Left    ? "left"
-               : button == PointerButton::Right ? "right"
+    static std::string Name(WindowButton button) {
+        return button == WindowButton::Left    ? "left"
+               : button == WindowButton::Right ? "right"
                                                 : "other";
     }
 };
