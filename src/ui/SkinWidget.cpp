@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QUrl>
 #include <QWheelEvent>
 
@@ -59,6 +60,26 @@ void SkinWidget::SetShape(const gfx::Region& shape) {
         clearMask();
     else
         setMask(ToQRegion(shape));
+}
+
+QString SkinWidget::ToolTipAt(QPoint at) const {
+    for (const AreaToolTip& tip : m_toolTips) {
+        if (tip.area.contains(at))
+            return tip.text;
+    }
+    return {};
+}
+
+bool SkinWidget::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QString text = ToolTipAt(help->pos());
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), text, this);
+    return true;
 }
 
 void SkinWidget::paintEvent(QPaintEvent*) {

@@ -8,6 +8,8 @@
 #include "gfx/Surface.h"
 
 #include <QImage>
+#include <QRect>
+#include <QString>
 #include <QWidget>
 
 #include <string>
@@ -41,6 +43,12 @@ public:
     virtual void OnLeave() {}
 };
 
+// A tooltip shown while the pointer rests inside `area`.
+struct AreaToolTip {
+    QRect area;
+    QString text;
+};
+
 class SkinWidget : public QWidget {
     Q_OBJECT
 public:
@@ -50,8 +58,14 @@ public:
     void ShowSurface(const gfx::Surface& surface);
     // Clips the window to `shape`; an empty region removes the shape.
     void SetShape(const gfx::Region& shape);
+    // Replaces the tooltips; the first area holding the pointer wins.
+    void SetToolTips(std::vector<AreaToolTip> tips) { m_toolTips = std::move(tips); }
+
+    // The tooltip text at (x, y); empty when none.
+    QString ToolTipAt(QPoint at) const;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -68,6 +82,7 @@ protected:
 private:
     SkinWidgetListener& m_listener;
     QImage m_image;
+    std::vector<AreaToolTip> m_toolTips;
 };
 
 } // namespace vantor

@@ -1,0 +1,220 @@
+#include "app/CommandBridge.h"
+
+#include "app/Player.h"
+#include "base/Paths.h"
+#include "base/VbNumber.h"
+#include "effects/EffectChain.h"
+#include "media/FileInspector.h"
+#include "playlist/AddFiles.h"
+#include "playlist/TagReader.h"
+#include "settings/WorkingSet.h"
+#include "skin/SkinToolTips.h"
+#include "skin/WindowShape.h"
+#include "ui/QtShapedWindow.h"
+
+#include <QMessageBox>
+
+namespace vantor {
+
+void CommandBridge::Run(const CommandRequest& request) {
+    CommandContext context{m_player.playbackContext, *this, m_player.shell};
+    RunMainCommand(context, request);
+    m_player.Present();
+}
+
+void CommandBridge::RunMenuItem(const std::string& name, std::int32_t index) {
+    if (const auto request = CommandForMenuItem(name, index))
+        Run(*request);
+}
+
+void CommandBridge::RunKey(char key, bool ctrl) {
+    if (const auto request = CommandForKey(key, ctrl))
+        Run(*request);
+}
+
+bool CommandBridge::MenuChecked(std::string_view name, std::int32_t index) const {
+    const auto found = m_checks.find({std::string(name), index});
+    return found != m_checks.end() && found->second;
+}
+
+void CommandBridge::AddFilesFromDialog(std::int32_t mode) {
+    AddFiles(m_player.playlistContext, mode, AddSource::Dialog);
+}
+
+void CommandBridge::AddFolderFromPicker(std::int32_t mode) {
+    const std::string folder =
+        m_player.dialogs.BrowseForFolder("フォルダの選択", m_player.settings.RecentSongFileFolder);
+    if (!folder.empty())
+        AddFolder(m_player.playlistContext, folder, m_player.settings.SearchSubFolder == 1, mode);
+}
+
+// The CD window, the settings dialog and the skin browser are not part of
+// this build; their commands say so instead of doing nothing.
+void CommandBridge::ShowCdWindow() {
+    m_player.messages.Show("オーディオCDのウィンドウはまだありません", "Vantor",
+                           MessageIcon::Information);
+}
+
+void CommandBridge::ShowSettingsDialog(std::int32_t) {
+    m_player.messages.Show("設定は Vantor.DVC で変更できます", "Vantor", MessageIcon::Information);
+}
+
+void CommandBridge::ShowSkinFileDialog() {
+    const auto files = m_player.dialogs.OpenFiles("Skinファイルを開く", "Skin File (*.dvk)|*.dvk|",
+                                                  m_player.settings.RecentSkinFileFolder, false);
+    if (files.empty())
+        return;
+    m_player.settings.SkinFilePath = files.front();
+    m_player.settings.RecentSkinFileFolder = FolderOf(files.front());
+    m_player.skinApplication.ApplySkin(files.front());
+    SaveSettings();
+    TrimWorkingSet(m_player.settings);
+}
+
+void CommandBridge::ShowAbout() {
+    QMessageBox::about(&m_player.mainWindow.Widget(), QStringLiteral("Vantor"),
+                       QStringLiteral("Vantor Ver0.92n\nPixwell, sound engine %1")
+                           .arg(static_cast<double>(m_player.sound.FSOUND_GetVersion())));
+}
+
+void CommandBridge::ExitPlayer(std::int32_t mode) {
+    m_player.Exit(mode);
+}
+
+void CommandBridge::UnloadMainWindow() {
+    m_player.Exit(0);
+}
+
+void CommandBridge::RestartTagReader() {
+    StartTagReader(m_player.playlistContext, 0);
+}
+
+void CommandBridge::SetMenuCheck(std::string_view name, std::int32_t index, bool checked) {
+    m_checks[{std::string(name), index}] = checked;
+}
+
+void CommandBridge::RedrawVolumeBar() {
+    m_player.bars.Redraw(BarKind::Volume);
+    ApplyVolume(m_player.settings.MasterVolume);
+}
+
+void CommandBridge::SetUpOscilloscope() {
+    m_player.visuals.SelectOscilloscope();
+}
+
+void CommandBridge::DrawLinkButton(bool pressed) {
+    m_player.playlistWindowBridge.DrawLinkButton(pressed);
+}
+
+void CommandBridge::RedrawBalanceBar() {
+    m_player.bars.Redraw(BarKind::Pan);
+}
+
+void CommandBridge::RedrawPitchBar() {
+    m_player.bars.Redraw(BarKind::Pitch);
+}
+
+void CommandBridge::ApplySoundControls() {
+    m_player.startupBridge.ApplySoundControls();
+}
+
+void CommandBridge::SaveSettings() {
+    m_player.startupBridge.SaveSettings();
+}
+
+void CommandBridge::ApplyVolume(std::int32_t volume) {
+    SoundLibrary& sound = m_player.sound;
+    for (const PlaybackSlot* slot : {&m_player.player.slotA, &m_player.player.slotB}) {
+        if (slot->musicHandle != 0)
+            sound.FMUSIC_SetMasterVolume(slot->musicHandle, volume);
+        if (slot->streamHandle != 0 && slot->HasChannel())
+            sound.FSOUND_SetVolume(slot->channel, volume);
+    }
+}
+
+void CommandBridge::ApplyPan(std::int32_t pan) {
+    m_player.sound.FSOUND_SetPan(FSOUND_SYSTEMCHANNEL, pan);
+}
+
+void CommandBridge::SeekToFraction(double fraction) {
+    SoundLibrary& sound = m_player.sound;
+    const PlaybackSlot& slot = m_player.player.SoundingSlot();
+    if (!slot.IsPlaying())
+        return;
+    if (slot.musicHandle != 0) {
+        const auto orders = sound.FMUSIC_GetNumOrders(slot.musicHandle);
+        sound.FMUSIC_SetOrder(slot.musicHandle,
+                              static_cast<std::int32_t>(RoundHalfEven(fraction * orders)));
+    } else if (slot.streamHandle != 0) {
+        const auto length = sound.FSOUND_Stream_GetLength(slot.streamHandle);
+        sound.FSOUND_Stream_SetPosition(
+            slot.streamHandle, static_cast<std::int32_t>(RoundHalfEven(fraction * length)));
+    }
+}
+
+void CommandBridge::SetSeek(std::int32_t value) {
+    SeekToFraction(value / 255.0);
+}
+
+bool CommandBridge::IsVbr(const PlaylistEntry& entry) {
+    const bool member = entry.IsZipMember();
+    const SongInfo info =
+        member ? InspectFile(entry.Path, entry.MemberStart, entry.MemberEnd - entry.MemberStart + 1)
+               : InspectFile(entry.Path);
+    return info.Format.IsVbr != 0;
+}
+
+void CommandBridge::StopTickTimer() {
+    m_player.tickTimer.stop();
+}
+
+void CommandBridge::StartTickTimer() {
+    m_player.tickTimer.start();
+}
+
+void CommandBridge::ShapeWindows(const gfx::Surface& mainFace, const gfx::Surface& playListFace) {
+    QtShapedWindow main(m_player.mainWindow.Widget());
+    QtShapedWindow list(m_player.playlistWindowBridge.Widget());
+    CreateWindowShape(main, std::make_shared<gfx::Surface>(mainFace),
+                      m_player.mainWindow.opaqueBounds, m_player.pixwell, m_player.messages);
+    gfx::Rect listBounds;
+    CreateWindowShape(list, std::make_shared<gfx::Surface>(playListFace), listBounds,
+                      m_player.pixwell, m_player.messages);
+}
+
+void CommandBridge::SetUpSkinToolTips() {
+    m_player.mainWindow.SetUpToolTips();
+    m_player.playlistWindowBridge.SetUpToolTips();
+}
+
+void CommandBridge::PlacePlayListWindow() {
+    const QPoint main = m_player.mainWindow.Widget().pos();
+    m_player.playlistWindowBridge.Widget().move(main.x() + m_player.settings.PlayListLinkX,
+                                                main.y() + m_player.settings.PlayListLinkY);
+}
+
+void CommandBridge::PrepareVisuals() {
+    m_player.visuals.PrepareAnalyzer(m_player.pictures);
+    m_player.texts.DrawTimeText("00:00 / 00:00");
+    m_player.playlistMeasurer.SetFont(
+        {m_player.skin.playListFontName, m_player.skin.playListFontSize, false, false});
+    if (m_player.player.SoundingSlot().Kind() == TrackKind::None)
+        m_player.visuals.SongInfo().DrawIdleText();
+    else
+        m_player.mainWindow.DrawSongInfo();
+}
+
+void CommandBridge::DrawPlayList() {
+    m_player.playlistWindowBridge.RedrawPlaylist();
+}
+
+void CommandBridge::FinishApplication() {
+    m_player.mainWindow.Widget().setWindowTitle(QStringLiteral("Vantor"));
+    m_player.Present();
+}
+
+void CommandBridge::ExitPlayer() {
+    m_player.Exit(1);
+}
+
+} // namespace vantor

@@ -1,0 +1,80 @@
+// What the main window's commands, the skinned bars and applying a skin ask
+// of the running player: dialogs, menu ticks, bar redraws, the sound
+// controls behind the bars, the VBR probe and the skin's window work.
+// Borrows the Player. UI thread only.
+#pragma once
+
+#include "core/CommandHost.h"
+#include "core/MainCommands.h"
+#include "core/VbrProbe.h"
+#include "skin/BarSoundControls.h"
+#include "skin/SkinApplicationPeers.h"
+
+#include <map>
+#include <string>
+#include <utility>
+
+namespace vantor {
+
+class Player;
+
+class CommandBridge : public CommandHost,
+                      public BarSoundControls,
+                      public VbrProbe,
+                      public SkinApplicationPeers {
+public:
+    explicit CommandBridge(Player& player) : m_player(player) {}
+
+    // Runs the command of a menu item, then shows the result.
+    void RunMenuItem(const std::string& name, std::int32_t index);
+    // Runs the command of a key released in either window.
+    void RunKey(char key, bool ctrl);
+    bool MenuChecked(std::string_view name, std::int32_t index) const;
+
+    // CommandHost
+    void AddFilesFromDialog(std::int32_t mode) override;
+    void AddFolderFromPicker(std::int32_t mode) override;
+    void ShowCdWindow() override;
+    void ShowSettingsDialog(std::int32_t page) override;
+    void ShowSkinFileDialog() override;
+    void ShowAbout() override;
+    void ExitPlayer(std::int32_t mode) override;
+    void UnloadMainWindow() override;
+    void RestartTagReader() override;
+    void SetMenuCheck(std::string_view name, std::int32_t index, bool checked) override;
+    void RedrawVolumeBar() override;
+    void SetUpOscilloscope() override;
+    void DrawLinkButton(bool pressed) override;
+    void RedrawBalanceBar() override;
+    void RedrawPitchBar() override;
+    void ApplySoundControls() override;
+    void SaveSettings() override;
+
+    // BarSoundControls
+    void ApplyVolume(std::int32_t volume) override;
+    void ApplyPan(std::int32_t pan) override;
+    void SeekToFraction(double fraction) override;
+    void SetSeek(std::int32_t value) override;
+
+    // VbrProbe
+    bool IsVbr(const PlaylistEntry& entry) override;
+
+    // SkinApplicationPeers
+    void StopTickTimer() override;
+    void StartTickTimer() override;
+    void ShapeWindows(const gfx::Surface& mainFace, const gfx::Surface& playListFace) override;
+    void SetUpSkinToolTips() override;
+    void PlacePlayListWindow() override;
+    void PrepareVisuals() override;
+    void DrawPlayList() override;
+    void FinishApplication() override;
+    void ExitPlayer() override;
+
+private:
+    void Run(const CommandRequest& request);
+
+    Player& m_player;
+    std::map<std::pair<std::string, std::int32_t>, bool> m_checks;
+};
+
+} // namespace vantor

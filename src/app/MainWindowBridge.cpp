@@ -1,0 +1,353 @@
+#include "app/MainWindowBridge.h"
+
+#include "app/AreaToolTips.h"
+#include "app/Player.h"
+#include "app/PopupMenus.h"
+#include "app/StartupBridge.h"
+#include "core/MainCommands.h"
+#include "base/VbNumber.h"
+#include "gfx/Blit.h"
+#include "media/SongText.h"
+#include "playlist/AddFiles.h"
+#include "playlist/MediaLayerProbe.h"
+#include "shell/TrayBehaviour.h"
+#include "skin/SkinToolTips.h"
+
+#include <QApplication>
+#include <QScreen>
+
+namespace vantor {
+
+namespace {
+
+PointerButton ToPointerButton(WindowButton button) {
+    return button == WindowButton::Right ? PointerButton::Right : PointerButton::Left;
+}
+
+MainButton ModeButtonOf(ModeButton button) {
+    switch (button) {
+    case ModeButton::Loop:
+        return MainButton::Loop;
+    case ModeButton::Random:
+        return MainButton::Random;
+    case ModeButton::NonStop:
+        break;
+    }
+    return MainButton::NonStopMegaMix;
+}
+
+// The command each skin button stands for, where it is one of the menu's.
+std::optional<MainCommand> CommandOfButton(MainButton button) {
+    switch (button) {
+    case MainButton::Stop:
+        return MainCommand::Stop;
+    case MainButton::Pause:
+        return MainCommand::Pause;
+    case MainButton::NextSong:
+        return MainCommand::Next;
+    case MainButton::PreviousSong:
+        return MainCommand::Previous;
+    case MainButton::Play:
+        return MainCommand::Play;
+    case MainButton::Open:
+        return MainCommand::FileNew;
+    case MainButton::PlayList:
+        return MainCommand::PlayListWindow;
+    case MainButton::About:
+        return MainCommand::About;
+    case MainButton::Config:
+        return MainCommand::Config;
+    case MainButton::Loop:
+        return MainCommand::Loop;
+    case MainButton::Random:
+        return MainCommand::Random;
+    case MainButton::NonStopMegaMix:
+        return MainCommand::NonStop;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+MainWindowBridge::MainWindowBridge(Player& player) : m_player(player), m_widget(*this) {
+    m_widget.setWindowTitle(QStringLiteral("Vantor"));
+}
+
+void MainWindowBridge::SetUpToolTips() {
+    m_widget.SetToolTips(AreaToolTips(m_player.skin, SkinWindow::Main));
+}
+
+ScreenPoint MainWindowBridge::ScreenPosition(int x, int y) const {
+    const QPoint global = m_widget.mapToGlobal(QPoint(x, y));
+    return {global.x(), global.y()};
+}
+
+void MainWindowBridge::OnPointerPress(WindowButton button, int x, int y) {
+    if (button != WindowButton::Left && button != WindowButton::Right)
+        return;
+    m_player.pointer.Press(ToPointerButton(button), x, y, ScreenPosition(x, y));
+    m_player.Present();
+}
+
+void MainWindowBridge::OnPointerMove(int x, int y, bool leftHeld) {
+    if (!leftHeld)
+        return;
+    m_player.pointer.Move(x, y, ScreenPosition(x, y));
+    m_player.Present();
+}
+
+void MainWindowBridge::OnPointerRelease(WindowButton button, int x, int y) {
+    if (button != WindowButton::Left)
+        return;
+    m_player.pointer.Release(x, y);
+    m_player.Present();
+}
+
+void MainWindowBridge::OnKey(int key, bool ctrl) {
+    if (key >= Qt::Key_A && key <= Qt::Key_Z)
+        m_player.commands.RunKey(static_cast<char>('A' + (key - Qt::Key_A)), ctrl);
+}
+
+void MainWindowBridge::OnFilesDropped(const std::vector<std::string>& paths) {
+    AddFiles(m_player.playlistContext, 1, AddSource::Drop, paths);
+    m_player.Present();
+}
+
+void MainWindowBridge::OnMinimisedChanged(bool minimised) {
+    if (m_player.startup.WindowStateTracking != 1)
+        return;
+    m_player.settings.MainWindowVisible = minimised ? 0 : 1;
+    if (minimised && m_player.settings.ShowInSystemTask == 1)
+        MinimiseToTray(m_player.settings, m_player.shell);
+}
+
+void MainWindowBridge::OnCloseRequested() {
+    if (m_player.startup.StartupDone == 1)
+        m_player.Exit(0);
+}
+
+void MainWindowBridge::ShowContextMenu(std::int32_t x, std::int32_t y) {
+    ShowMainPopup(m_player, m_widget.mapToGlobal(QPoint(x, y)));
+}
+
+void MainWindowBridge::RunButtonCommand(MainButton button, std::int32_t target) {
+    if (button == MainButton::Close) {
+        m_player.Exit(0);
+        return;
+    }
+    if (button == MainButton::Minimize) {
+        if (m_player.settings.ShowInSystemTask == 1)
+            MinimiseToTray(m_player.settings, m_player.shell);
+        else
+            m_widget.showMinimized();
+        return;
+    }
+    if (button == MainButton::ChangeSkin) {
+        m_player.skinApplication.ChangeSkin(target, false);
+        m_player.Present();
+        return;
+    }
+    if (const auto command = CommandOfButton(button)) {
+        CommandContext context{m_player.playbackContext, m_player.commands, m_player.shell};
+        RunMainCommand(context, {*command, 0});
+        m_player.Present();
+    }
+}
+
+void MainWindowBridge::NextAnalyzerStyle() {
+    m_player.visuals.NextAnalyzerStyle();
+    m_player.commands.SaveSettings();
+}
+
+void MainWindowBridge::StartVolumeAnimation(std::int32_t, std::int32_t to) {
+    m_player.settings.MasterVolume = to;
+    m_player.commands.RedrawVolumeBar();
+}
+
+ScreenPoint MainWindowBridge::MainWindowPosition() const {
+    return {m_widget.pos().x(), m_widget.pos().y()};
+}
+
+ScreenRect MainWindowBridge::WorkArea() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    return {area.left(), area.top(), area.right() + 1, area.bottom() + 1};
+}
+
+ScreenRect MainWindowBridge::OpaqueBounds() const {
+    return {opaqueBounds.left, opaqueBounds.top, opaqueBounds.right, opaqueBounds.bottom};
+}
+
+void MainWindowBridge::MoveMainWindow(ScreenPoint to) {
+    MoveMainWindow(to.x, to.y);
+}
+
+void MainWindowBridge::MovePlayListWindowBy(std::int32_t dx, std::int32_t dy) {
+    QWidget& list = m_player.playlistWindowBridge.Widget();
+    list.move(list.pos() + QPoint(dx, dy));
+}
+
+bool MainWindowBridge::MainWindowIsForeground() const {
+    return m_widget.isActiveWindow();
+}
+
+// Other programs' windows are out of reach of a desktop client here, so
+// only the player's own windows are ever reported.
+ForegroundWindow MainWindowBridge::Foreground() const {
+    ForegroundWindow foreground;
+    const QWidget* active = QApplication::activeWindow();
+    if (active == nullptr)
+        return foreground;
+    foreground.exists = true;
+    foreground.isPlayerWindow = true;
+    const QRect frame = active->frameGeometry();
+    foreground.rect = {frame.left(), frame.top(), frame.right() + 1, frame.bottom() + 1};
+    foreground.title = active->windowTitle().toStdString();
+    return foreground;
+}
+
+void MainWindowBridge::MoveMainWindow(std::int32_t x, std::int32_t y) {
+    m_widget.move(x, y);
+    m_player.settings.MainWindowX = x * kTwipsPerPixel;
+    m_player.settings.MainWindowY = y * kTwipsPerPixel;
+}
+
+void MainWindowBridge::ClearSeekFill() {
+    m_player.surfaces.seekMask.threshold = 0;
+}
+
+void MainWindowBridge::DrawIdleSeekBar() { m_player.bars.ShowSeekValue(0); }
+
+void MainWindowBridge::DrawSeekBar(double fraction) {
+    m_player.bars.ShowSeekValue(static_cast<std::int32_t>(RoundHalfEven(fraction * 255.0)));
+}
+
+bool MainWindowBridge::SeekBarDragging() const {
+    return m_player.pointer.ActiveBar() == BarKind::Seek;
+}
+
+void MainWindowBridge::DrawTimeText(const std::string& text) {
+    m_player.texts.DrawTimeText(text);
+    m_player.playlistWindowBridge.ShowTimeText(text);
+}
+
+void MainWindowBridge::DrawTrackNumbers(std::int32_t current, std::int32_t total) {
+    m_player.playlistWindowBridge.ShowCurrentTrack(current);
+    m_player.playlistWindowBridge.ShowTrackCount(total);
+}
+
+void MainWindowBridge::RedrawPlaylist() {
+    m_player.playlistWindowBridge.RedrawPlaylist();
+}
+
+void MainWindowBridge::ResetAnalyzerPeaks() {}
+
+void MainWindowBridge::DrawSongInfo() {
+    const PlaylistEntry* entry = m_player.playbackContext.Entry(m_player.player.SoundingIndex());
+    if (entry == nullptr) {
+        m_player.visuals.SongInfo().DrawIdleText();
+        return;
+    }
+    const SongText text = BuildSongText(m_player.settings.SongInfoStyle, SongTrackOf(*entry),
+                                        SongTextMode::MainWindow, m_player.songTexts);
+    m_player.player.TitleText = text.Description.Title.empty()
+                                    ? NameWithoutExtension(SongTrackOf(*entry))
+                                    : text.Description.Title;
+    const SongTechnicalTexts& technical = text.Description.Technical;
+    m_player.texts.DrawInfoText(TextField::SongFormat, technical.SongFormatText);
+    m_player.texts.DrawInfoText(TextField::SongKbps, technical.SongBitrateText);
+    m_player.texts.DrawInfoText(TextField::SongKhz, technical.SongSampleRateText);
+    m_player.texts.DrawInfoText(TextField::SongMode, technical.SongChannelText);
+    m_player.visuals.SongInfo().DrawSongInfo(text.Text);
+}
+
+const gfx::Surface& MainWindowBridge::FaceInUse() const {
+    const SkinSurfaces& surfaces = m_player.surfaces;
+    return m_player.player.FaceInUse == Face::Inactive && surfaces.hasInactiveFace
+               ? surfaces.inactiveFace
+               : surfaces.face;
+}
+
+void MainWindowBridge::ApplyFace(Face) {
+    const gfx::Surface& face = FaceInUse();
+    gfx::Blit(m_player.surfaces.mainWindow, {0, 0}, face, face.Bounds());
+    for (const BarKind bar : {BarKind::Volume, BarKind::Seek, BarKind::Pan, BarKind::Pitch})
+        m_player.bars.Redraw(bar);
+}
+
+void MainWindowBridge::CopyButton(MainButton button, const gfx::Surface& source) {
+    const SkinButton& regions = m_player.skin.Main(button);
+    for (std::int32_t i = 0; i <= regions.regionCount && i < 3; ++i) {
+        const gfx::Rect rect = ToGfx(regions.regions[static_cast<std::size_t>(i)].rect);
+        gfx::Blit(m_player.surfaces.mainWindow, {rect.left, rect.top}, source, rect);
+    }
+}
+
+void MainWindowBridge::DrawModeButton(ModeButton button, bool on) {
+    CopyButton(ModeButtonOf(button), on ? m_player.surfaces.pressedFace : FaceInUse());
+}
+
+void MainWindowBridge::RepaintMainWindow() {
+    m_player.Present();
+}
+
+bool MainWindowBridge::MainWindowMinimised() const {
+    return m_widget.isMinimized();
+}
+
+std::string MainWindowBridge::MainWindowTitle() const {
+    return m_widget.windowTitle().toStdString();
+}
+
+void MainWindowBridge::SetMainWindowTitle(const std::string& title) {
+    m_widget.setWindowTitle(QString::fromStdString(title));
+}
+
+std::optional<DockPoint> MainWindowBridge::SkinDockPoint() const {
+    if (m_player.skin.dockPosition == -1)
+        return std::nullopt;
+    return DockPoint{m_player.skin.dockPosition, m_player.skin.dockPositionXY.x,
+                     m_player.skin.dockPositionXY.y};
+}
+
+bool MainWindowBridge::IsLive() {
+    return m_player.player.AnyPlaying();
+}
+
+bool MainWindowBridge::IsAnyPaused() {
+    SoundLibrary& sound = m_player.sound;
+    for (const PlaybackSlot* slot : {&m_player.player.slotA, &m_player.player.slotB}) {
+        if (slot->musicHandle != 0 && sound.FMUSIC_GetPaused(slot->musicHandle))
+            return true;
+        if (slot->streamHandle != 0 && slot->HasChannel() && sound.FSOUND_GetPaused(slot->channel))
+            return true;
+    }
+    return false;
+}
+
+Spectrum MainWindowBridge::FetchSpectrum() {
+    return vantor::FetchSpectrum(m_player.sound);
+}
+
+std::int32_t MainWindowBridge::ChannelsPlaying() {
+    return m_player.sound.FSOUND_GetChannelsPlaying();
+}
+
+std::int32_t MainWindowBridge::BufferLength() {
+    return m_player.sound.FSOUND_DSP_GetBufferLength();
+}
+
+std::int32_t MainWindowBridge::BufferLengthTotal() {
+    return m_player.sound.FSOUND_DSP_GetBufferLengthTotal();
+}
+
+void MainWindowBridge::SetBlockCount(std::int32_t count) {
+    m_player.capture.SetBlockCount(count);
+}
+
+std::size_t MainWindowBridge::CopyLatestBlock(std::span<float> out) {
+    return m_player.capture.CopyLatest(out);
+}
+
+} // namespace vantor

@@ -1,0 +1,132 @@
+#include "app/Player.h"
+
+#include "base/Paths.h"
+#include "core/PlaybackTick.h"
+#include "core/SingleInstance.h"
+#include "media/ModuleTitle.h"
+#include "playlist/AddFiles.h"
+
+#include <QCoreApplication>
+
+namespace vantor {
+
+namespace {
+
+// The display rate of the playback tick: the position, time and the end of
+// a track are followed this often.
+constexpr int kTickIntervalMs = 15;
+
+std::string ChooseSkinRoot(const std::string& appFolder) {
+    const std::string program = ProgramFolder();
+    for (const std::string& folder : {appFolder, program, program + "../share/vantor/"}) {
+        if (FileExists(ResolveStoredPath(kDefaultSkinPath, folder)))
+            return folder;
+    }
+    return appFolder;
+}
+
+void SetInterval(QTimer& timer, bool stopped, int interval) {
+    if (stopped)
+        timer.stop();
+    else
+        timer.start(interval);
+}
+
+} // namespace
+
+Player::Player(std::string folder, std::vector<std::string> arguments)
+    : appFolder(std::move(folder)), skinRoot(ChooseSkinRoot(appFolder)), args(std::move(arguments)),
+      effects(sound), pitch(sound), playlistMeasurer(TextFont{}), fonts(installedFonts),
+      pixwell(ProgramFolder()), pictures(pixwell, pictureReader), startupBridge(*this),
+      commands(*this), shell(*this), mainWindow(*this),
+      playlistWindowBridge(*this), playbackContext{player,   playlist,   settings, sound,   pitch,
+                                                   messages, mainWindow, random,   commands},
+      playback(playbackContext),
+      media(sound, songTexts), playlistContext{playlist, settings, playback, playlistWindowBridge,
+                                               media,    messages, dialogs},
+      playlistWindow(playlistContext, playlistMeasurer), texts(skin, surfaces, painter),
+      bars(skin, surfaces, settings, commands, texts),
+      visuals(skin, surfaces, settings, painter, texts),
+      pointer(skin, surfaces, settings, bars, mainWindow),
+      skinApplication({skin, surfaces, settings, skinReader, bars, painter, commands, skinRoot},
+                      SkinServices{messages, pictures, fonts}) {
+    playlist.ResetToSpare();
+    songTexts.moduleTitle = [this](const std::string& path) { return ModuleTitle(sound, path); };
+    songTexts.streamLengthMs = [this](const SongTrack& track) -> std::optional<Fixed4> {
+        PlaylistEntry entry;
+        entry.Path = track.Path;
+        entry.MemberName = track.MemberName;
+        entry.MemberStart = track.MemberStart;
+        entry.MemberEnd = track.MemberEnd;
+        return media.StreamLengthMs(entry);
+    };
+
+    QObject::connect(&tickTimer, &QTimer::timeout, [this] {
+        PlaybackTick(playbackContext, mainWindow);
+        Present();
+    });
+    QObject::connect(&analyzerTimer, &QTimer::timeout, [this] {
+        visuals.AnalyzerTick(mainWindow, mainWindow);
+        Present();
+    });
+    QObject::connect(&songInfoTimer, &QTimer::timeout, [this] {
+        visuals.SongInfo().SongInfoTick();
+        Present();
+    });
+    QObject::connect(&tagReaderTimer, &QTimer::timeout, [this] {
+        playlistWindow.OnTagReaderTick();
+        Present();
+    });
+    repeatTimer.setInterval(kRepeatInterval);
+    QObject::connect(&repeatTimer, &QTimer::timeout, [this] {
+        playlistWindow.OnRepeatTick();
+        Present();
+    });
+    tickTimer.setInterval(kTickIntervalMs);
+}
+
+Player::~Player() = default;
+
+void Player::Start() {
+    songTexts.inspect.mpegAccurate = settings.MpegAccurate == 1;
+    RunStartup(args, settings, startup, startupBridge);
+    songTexts.inspect.mpegAccurate = settings.MpegAccurate == 1;
+    tickTimer.start();
+    Present();
+}
+
+void Player::ReceiveHandOver(const std::string& argumentString) {
+    vantor::ReceiveHandOver(argumentString, [this](const std::vector<std::string>& files,
+                                                   bool openMode) {
+        AddFiles(playlistContext, openMode ? kOpenMode : kAddMode, AddSource::CommandLine, files);
+    });
+    Present();
+}
+
+void Player::Exit(int mode) {
+    if (exiting)
+        return;
+    exiting = true;
+    for (QTimer* timer :
+         {&tickTimer, &analyzerTimer, &songInfoTimer, &tagReaderTimer, &repeatTimer, &volumeTimer})
+        timer->stop();
+    ExitPlayer(mode, settings, startup, startupBridge, messages);
+    mainWindow.Widget().hide();
+    playlistWindowBridge.Widget().hide();
+    QCoreApplication::quit();
+}
+
+void Player::Present() {
+    if (mainWindow.Widget().isVisible())
+        mainWindow.Widget().ShowSurface(surfaces.mainWindow);
+    if (playlistWindowBridge.Widget().isVisible())
+        playlistWindowBridge.Widget().ShowSurface(surfaces.playListWindow);
+}
+
+void Player::ApplyTimerIntervals() {
+    SetInterval(analyzerTimer, settings.AnalyzerDisable != 0, settings.AnalyzerPriority);
+    SetInterval(songInfoTimer, settings.SongInformationScrollDisable != 0,
+                settings.SongInfoScrollWait);
+}
+
+} // namespace vantor

@@ -1,0 +1,131 @@
+// The running player: every record of its state and every service, owned in
+// one place and wired together once. Main creates exactly one; the bridges
+// in this folder connect it to the windows, the shell and the subsystems.
+// UI thread only.
+#pragma once
+
+#include "app/CommandBridge.h"
+#include "app/MainWindowBridge.h"
+#include "app/PlaylistWindowBridge.h"
+#include "app/ShellBridge.h"
+#include "app/StartupBridge.h"
+#include "core/PlaybackContext.h"
+#include "core/PlaybackCore.h"
+#include "core/RandomSource.h"
+#include "core/SoundSetup.h"
+#include "core/Startup.h"
+#include "core/VolumeAnimation.h"
+#include "engine/EffectRack.h"
+#include "engine/PitchShifter.h"
+#include "engine/SoundEngine.h"
+#include "media/TrackDescription.h"
+#include "playlist/MediaLayerProbe.h"
+#include "playlist/PlaylistContext.h"
+#include "playlist/PlaylistWindow.h"
+#include "settings/Settings.h"
+#include "skin/FontNameResolver.h"
+#include "skin/MainPointer.h"
+#include "skin/PictureLoader.h"
+#include "skin/PixwellLibrary.h"
+#include "skin/SkinApplication.h"
+#include "skin/SkinBars.h"
+#include "skin/SkinDefinition.h"
+#include "skin/SkinFileReader.h"
+#include "skin/SkinSurfaces.h"
+#include "skin/TextFieldPainter.h"
+#include "ui/QtFileDialogs.h"
+#include "ui/QtInstalledFonts.h"
+#include "ui/QtMessageBoxes.h"
+#include "ui/QtPictureReader.h"
+#include "ui/QtTextPainter.h"
+#include "ui/SkinWidget.h"
+#include "visual/MainWindowVisuals.h"
+#include "visual/OscilloscopeCapture.h"
+
+#include <QTimer>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vantor {
+
+class Player {
+public:
+    Player(std::string appFolder, std::vector<std::string> args);
+    ~Player();
+    Player(const Player&) = delete;
+    Player& operator=(const Player&) = delete;
+
+    // Start-up after the single-instance decision.
+    void Start();
+    // Files handed over by another instance ("/add" appends).
+    void ReceiveHandOver(const std::string& argumentString);
+    // Ends the player: mode 0 saves, mode 1 leaves the files as they are.
+    void Exit(int mode);
+    // Shows the composed surfaces in the windows.
+    void Present();
+    // Re-applies the timers' intervals from the settings.
+    void ApplyTimerIntervals();
+
+    // --- state
+    std::string appFolder;
+    // Where relative skin paths and the default skin are found: AppFolder,
+    // else the program's folder, else the installed data folder.
+    std::string skinRoot;
+    std::vector<std::string> args;
+    Settings settings;
+    PlaylistState playlist;
+    PlayerState player;
+    StartupState startup;
+    SoundSetupState soundSetup;
+    SkinDefinition skin;
+    SkinSurfaces surfaces;
+    VolumeAnimation volumeAnimation;
+    bool exiting = false;
+
+    // --- services
+    engine::SoundEngine sound;
+    engine::EffectRack effects;
+    engine::PitchShifter pitch;
+    OscilloscopeCapture capture;
+    QtMessageBoxes messages;
+    QtFileDialogs dialogs;
+    QtTextPainter painter;
+    QtTextMeasurer playlistMeasurer;
+    QtInstalledFonts installedFonts;
+    FontNameResolver fonts;
+    PixwellLibrary pixwell;
+    QtPictureReader pictureReader;
+    PictureLoader pictures;
+    ClockSeededRandom random;
+    SongTextContext songTexts;
+    SkinFileReader skinReader;
+
+    // --- bridges and the subsystems' objects that hold references
+    StartupBridge startupBridge;
+    CommandBridge commands;
+    ShellBridge shell;
+    MainWindowBridge mainWindow;
+    PlaylistWindowBridge playlistWindowBridge;
+    PlaybackContext playbackContext;
+    PlaybackCore playback;
+    MediaLayerProbe media;
+    PlaylistContext playlistContext;
+    PlaylistWindow playlistWindow;
+    TextFieldPainter texts;
+    SkinBars bars;
+    MainWindowVisuals visuals;
+    MainPointer pointer;
+    SkinApplication skinApplication;
+
+    // --- timers
+    QTimer tickTimer;
+    QTimer analyzerTimer;
+    QTimer songInfoTimer;
+    QTimer tagReaderTimer;
+    QTimer repeatTimer;
+    QTimer volumeTimer;
+};
+
+} // namespace vantor

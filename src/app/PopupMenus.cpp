@@ -1,0 +1,58 @@
+#include "app/PopupMenus.h"
+
+#include "app/Player.h"
+#include "core/MainCommands.h"
+#include "core/MainMenu.h"
+
+#include <QMenu>
+
+namespace vantor {
+
+namespace {
+
+QString Caption(const MenuItem& item) {
+    QString caption =
+        QString::fromUtf8(item.caption.data(), static_cast<qsizetype>(item.caption.size()));
+    if (item.shortcut != 0)
+        caption += QLatin1Char('\t') + QChar::fromLatin1(item.shortcut);
+    return caption;
+}
+
+void Fill(Player& player, QMenu& menu, const MenuItem& parent) {
+    for (const MenuItem& item : parent.children) {
+        switch (item.kind) {
+        case MenuItemKind::Separator:
+            menu.addSeparator();
+            break;
+        case MenuItemKind::Submenu:
+            Fill(player, *menu.addMenu(Caption(item)), item);
+            break;
+        default: {
+            QAction* action = menu.addAction(Caption(item));
+            if (item.kind != MenuItemKind::Command) {
+                action->setCheckable(true);
+                action->setChecked(player.commands.MenuChecked(item.name, item.index));
+            }
+            const std::string name(item.name);
+            const std::int32_t index = item.index;
+            QObject::connect(action, &QAction::triggered,
+                             [&player, name, index] { player.commands.RunMenuItem(name, index); });
+        }
+        }
+    }
+}
+
+} // namespace
+
+void ShowMenu(Player& player, const MenuItem& menu, QPoint at) {
+    QMenu popup;
+    Fill(player, popup, menu);
+    popup.exec(at);
+    player.Present();
+}
+
+void ShowMainPopup(Player& player, QPoint at) {
+    ShowMenu(player, MainPopupMenu(), at);
+}
+
+} // namespace vantor

@@ -1,0 +1,224 @@
+#include "app/StartupBridge.h"
+
+#include "app/Player.h"
+#include "base/Paths.h"
+#include "core/CommandLine.h"
+#include "core/TrackControl.h"
+#include "effects/EffectChain.h"
+#include "playlist/AddFiles.h"
+#include "playlist/PlaylistFile.h"
+#include "playlist/PlaylistScroll.h"
+#include "playlist/TagReader.h"
+#include "settings/ConfigFile.h"
+#include "settings/WorkingSet.h"
+#include "shell/TrayBehaviour.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QScreen>
+
+#include <cstdlib>
+
+namespace vantor {
+
+namespace {
+
+QRect ScreenArea() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+// Centred positions for a first start, in twips.
+DefaultWindowPositions CentredPositions(const QSize& main, const QSize& playlist) {
+    const QRect area = ScreenArea();
+    return {(area.width() - main.width()) / 2 * kTwipsPerPixel,
+            (area.height() - main.height()) / 2 * kTwipsPerPixel,
+            (area.width() - playlist.width()) / 2 * kTwipsPerPixel,
+            (area.height() - playlist.height()) / 2 * kTwipsPerPixel};
+}
+
+} // namespace
+
+bool StartupBridge::LoadSettings() {
+    const QSize main = m_player.mainWindow.Widget().size();
+    const QSize list = m_player.playlistWindowBridge.Widget().size();
+    return vantor::LoadSettings(m_player.settings, m_player.appFolder, CentredPositions(main, list),
+                                *this);
+}
+
+void StartupBridge::ApplyLoadedSettings(const Settings& settings, bool) {
+    m_player.mainWindow.Widget().move(settings.MainWindowX / kTwipsPerPixel,
+                                      settings.MainWindowY / kTwipsPerPixel);
+    m_player.playlistWindowBridge.Widget().move(settings.PlayListWindowX / kTwipsPerPixel,
+                                                settings.PlayListWindowY / kTwipsPerPixel);
+    m_player.playlistMeasurer.SetFont(
+        {m_player.skin.playListFontName, m_player.skin.playListFontSize, false, false});
+    m_player.ApplyTimerIntervals();
+}
+
+void StartupBridge::InitSoundSystem() {
+    SoundSystem system{m_player.sound, m_player.effects, m_player.pitch};
+    vantor::InitSoundSystem(m_player.settings, system, m_player.soundSetup,
+                            {&OscilloscopeCapture::Callback, &m_player.capture}, m_player.messages,
+                            *this);
+}
+
+void StartupBridge::ApplyEffectSwitches() {
+    ApplyEffects(m_player.settings, m_player.effects);
+}
+
+void StartupBridge::ApplySoundControls() {
+    SoundSystem system{m_player.sound, m_player.effects, m_player.pitch};
+    vantor::ApplySoundControls(m_player.settings, system, m_player.messages);
+}
+
+void StartupBridge::ApplySkin() {
+    const std::string stored = m_player.settings.SkinFilePath;
+    const std::string absolute = ResolveStoredPath(stored, "");
+    m_player.skinApplication.ApplySkin(IsAbsolutePath(NormaliseSeparators(stored)) &&
+                                               FileExists(absolute)
+                                           ? absolute
+                                           : ResolveStoredPath(stored, m_player.skinRoot));
+}
+
+std::int32_t StartupBridge::SkinDockPosition() const {
+    return m_player.skin.dockPosition;
+}
+
+void StartupBridge::CentreMainWindow() {
+    QWidget& main = m_player.mainWindow.Widget();
+    const QRect area = ScreenArea();
+    main.move(area.left() + (area.width() - main.width()) / 2,
+              area.top() + (area.height() - main.height()) / 2);
+}
+
+std::int32_t StartupBridge::LoadDefaultPlaylist() {
+    const std::string path = m_player.appFolder + std::string(kDefaultPlaylistFileName);
+    PlaylistState& playlist = m_player.playlist;
+    if (!FileExists(path))
+        return 0;
+    playlist.ResetToSpare();
+    LoadPlaylistFile(path, playlist);
+    if (playlist.HasEntries != 1) {
+        playlist.ResetToSpare();
+        playlist.HasEntries = 0;
+        return 0;
+    }
+    playlist.TrimSpare();
+    return playlist.EntryCount();
+}
+
+void StartupBridge::ComputeVisibleRows() {
+    RecomputeVisibleRows(m_player.playlist, m_player.playlistWindowBridge.Layout());
+}
+
+void StartupBridge::SetCurrentIndex(std::int32_t index) {
+    m_player.player.currentIndex() = index;
+}
+
+void StartupBridge::ShowRestoredPlaylist() {
+    DrawCurrentTrackNumbers(m_player.playbackContext, m_player.player.currentIndex());
+    m_player.playlistWindowBridge.RedrawPlaylist();
+    m_player.playback.OpenTrack(0);
+    StartTagReader(m_player.playlistContext, 0);
+    m_player.mainWindow.DrawSongInfo();
+}
+
+void StartupBridge::AddFiles(const std::vector<std::string>& files, bool openMode) {
+    vantor::AddFiles(m_player.playlistContext, openMode ? 1 : 0, AddSource::CommandLine, files);
+}
+
+void StartupBridge::CreateToolTips() {
+    m_player.mainWindow.SetUpToolTips();
+    m_player.playlistWindowBridge.SetUpToolTips();
+}
+
+void StartupBridge::DestroyToolTips() {}
+
+void StartupBridge::SetTopMost(PlayerWindow window, bool on) {
+    vantor::SetTopMost(m_player.shell, window, on);
+}
+
+void StartupBridge::DrawPlaylist() {
+    m_player.playlistWindowBridge.RedrawPlaylist();
+}
+
+void StartupBridge::ShowMainWindow(bool minimised) {
+    m_player.Present();
+    if (minimised)
+        m_player.mainWindow.Widget().showMinimized();
+    else
+        m_player.mainWindow.Widget().show();
+}
+
+bool StartupBridge::MainWindowMinimised() const {
+    return m_player.mainWindow.MainWindowMinimised();
+}
+
+void StartupBridge::HideToTray() {
+    MinimiseToTray(m_player.settings, m_player.shell);
+}
+
+void StartupBridge::RemoveTrayIcon() {
+    vantor::RemoveTrayIcon(m_player.shell);
+}
+
+void StartupBridge::ShowPlaylistWindow() {
+    m_player.playlistWindowBridge.Widget().show();
+    m_player.playlistWindowBridge.Widget().setFocus();
+}
+
+void StartupBridge::HidePlaylistWindow() {
+    m_player.playlistWindowBridge.Widget().hide();
+}
+
+bool StartupBridge::PlaylistWindowVisible() const {
+    return m_player.playlistWindowBridge.Widget().isVisible();
+}
+
+std::pair<std::int32_t, std::int32_t> StartupBridge::PlaylistWindowPosition() const {
+    const QPoint at = m_player.playlistWindowBridge.Widget().pos();
+    return {at.x() * kTwipsPerPixel, at.y() * kTwipsPerPixel};
+}
+
+void StartupBridge::SaveSettings() {
+    const QPoint main = m_player.mainWindow.Widget().pos();
+    m_player.settings.MainWindowX = main.x() * kTwipsPerPixel;
+    m_player.settings.MainWindowY = main.y() * kTwipsPerPixel;
+    vantor::SaveSettings(m_player.settings, m_player.appFolder, *this);
+}
+
+void StartupBridge::Relaunch() {
+    QProcess::startDetached(QCoreApplication::applicationFilePath(), {QStringLiteral("-r")});
+}
+
+void StartupBridge::CloseTrack() {
+    m_player.playback.CloseTrack();
+}
+
+void StartupBridge::ShutdownSoundSystem() {
+    SoundSystem system{m_player.sound, m_player.effects, m_player.pitch};
+    vantor::ShutdownSoundSystem(system, m_player.soundSetup, [] {});
+}
+
+void StartupBridge::ReapplyEffectChain(const Settings& settings) {
+    ApplyEffects(settings, m_player.effects);
+}
+
+std::int32_t StartupBridge::CurrentSongIndexToSave() const {
+    const PlayerState& player = m_player.player;
+    if (player.activeSlot != kOrdinaryPlayback && player.activeSlot != kMixSlotASounding)
+        return player.slotB.entryIndex;
+    return m_player.playlist.HasEntries == 1 ? player.currentIndex() : -1;
+}
+
+bool StartupBridge::SaveDefaultPlaylist(const std::string& path) {
+    return SavePlaylistFile(path, m_player.playlist);
+}
+
+void StartupBridge::EndProcessNow() {
+    std::_Exit(1);
+}
+
+} // namespace vantor

@@ -1,0 +1,54 @@
+// The player's entry: splits the command line, hands it to a running player
+// or refuses a second start, and otherwise brings the player up.
+#include "app/Player.h"
+#include "base/Paths.h"
+#include "base/TextEncoding.h"
+#include "core/CommandLine.h"
+#include "core/SingleInstance.h"
+#include "ui/QtInstanceChannel.h"
+#include "ui/QtMessageBoxes.h"
+
+#include <QApplication>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+// A shaped window must be able to move itself, snap and dock, which Wayland
+// does not allow clients; XWayland does.
+void PreferXcbUnderWayland() {
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    const char* x11 = std::getenv("DISPLAY");
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr && wayland != nullptr && x11 != nullptr)
+        setenv("QT_QPA_PLATFORM", "xcb", 0);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    PreferXcbUnderWayland();
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    vantor::SetLegacyCodePage(vantor::CodePageFromEnvironment());
+
+    const std::vector<std::string> given(argv + 1, argv + argc);
+    const std::string argumentString = vantor::JoinCommandLine(given);
+    const auto args = vantor::ParseCommandLine(vantor::kDefaultMaxArgs, argumentString);
+
+    std::unique_ptr<vantor::Player> player;
+    vantor::QtMessageBoxes messages;
+    vantor::QtInstanceChannel channel(vantor::QtInstanceChannel::DefaultSocketPath(),
+                                      [&player](const std::string& text) {
+                                          if (player)
+                                              player->ReceiveHandOver(text);
+                                      });
+    if (vantor::DecideSingleInstance(args, argumentString, channel, messages) ==
+        vantor::StartDecision::End)
+        return 0;
+
+    player =
+        std::make_unique<vantor::Player>(vantor::ChooseAppFolder(vantor::ProgramFolder()), args);
+    player->Start();
+    return QApplication::exec();
+}

@@ -1,0 +1,115 @@
+#include "app/Player.h"
+
+#include "shell/TrayBehaviour.h"
+#include "support/RiffWriter.h"
+#include "support/TempDir.h"
+#include "ui/QtTestApp.h"
+
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace vantor {
+namespace {
+
+// A player living in a folder of its own, with the shipped skins beside it
+// and sound going nowhere.
+class PlayerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        test::QtTestApp();
+        std::filesystem::copy(VANTOR_SKIN_FOLDER, m_dir.Path() + "Skin",
+                              std::filesystem::copy_options::recursive);
+    }
+
+    std::unique_ptr<Player> StartPlayer(std::vector<std::string> args = {""}) {
+        auto player = std::make_unique<Player>(m_dir.Path(), std::move(args));
+        player->Start();
+        return player;
+    }
+
+    std::string WriteTone(const std::string& name) {
+        test::WaveSpec spec;
+        spec.data.assign(44100 * 4 / 10, 0);
+        return m_dir.Write(name, test::RiffWave(spec));
+    }
+
+    test::TempDir m_dir;
+};
+
+TEST_F(PlayerTest, FirstStartCentresTheMainWindowAndExitWritesTheSettings) {
+    auto player = StartPlayer();
+    QWidget& main = player->mainWindow.Widget();
+    ASSERT_TRUE(main.isVisible());
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_NEAR(main.x(), area.left() + (area.width() - main.width()) / 2, 1);
+    EXPECT_NEAR(main.y(), area.top() + (area.height() - main.height()) / 2, 1);
+    EXPECT_GT(main.width(), 50);
+    EXPECT_FALSE(std::filesystem::exists(m_dir.File("Vantor.DVC")));
+    player->Exit(0);
+    EXPECT_TRUE(std::filesystem::exists(m_dir.File("Vantor.DVC")));
+    EXPECT_TRUE(std::filesystem::exists(m_dir.File("Vantor.m3u")));
+}
+
+TEST_F(PlayerTest, ExitWithoutSavingWritesNothing) {
+    auto player = StartPlayer();
+    player->Exit(1);
+    EXPECT_FALSE(std::filesystem::exists(m_dir.File("Vantor.DVC")));
+}
+
+TEST_F(PlayerTest, FilesDroppedOnTheMainWindowOpenAsTheNewList) {
+    auto player = StartPlayer();
+    const auto first = WriteTone("one.wav");
+    const auto second = WriteTone("two.wav");
+    player->mainWindow.OnFilesDropped({first, second});
+    ASSERT_EQ(player->playlist.EntryCount(), 2);
+    EXPECT_EQ(player->playlist.Playlist[0].Path, first);
+    player->mainWindow.OnFilesDropped({second});
+    EXPECT_EQ(player->playlist.EntryCount(), 1);
+    player->Exit(1);
+}
+
+TEST_F(PlayerTest, HandedOverFilesAreAppendedWithAdd) {
+    auto player = StartPlayer();
+    const auto first = WriteTone("one.wav");
+    const auto second = WriteTone("two.wav");
+    player->ReceiveHandOver("\"" + first + "\"");
+    player->ReceiveHandOver("/add \"" + second + "\"");
+    ASSERT_EQ(player->playlist.EntryCount(), 2);
+    EXPECT_EQ(player->playlist.Playlist[1].Path, second);
+    player->Exit(1);
+}
+
+TEST_F(PlayerTest, ClickOnTheLoopButtonTogglesLoop) {
+    auto player = StartPlayer();
+    const SkinButton& loop = player->skin.Main(MainButton::Loop);
+    ASSERT_GE(loop.regionCount, 0);
+    const SkinRect& rect = loop.regions[0].rect;
+    const QPoint centre((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    const auto before = player->settings.PlayLoopMode;
+    QTest::mouseClick(&player->mainWindow.Widget(), Qt::LeftButton, Qt::NoModifier, centre);
+    EXPECT_NE(player->settings.PlayLoopMode, before);
+    player->Exit(1);
+}
+
+TEST_F(PlayerTest, RestoringFromTheTrayKeepsAHiddenPlaylistHidden) {
+    auto player = StartPlayer();
+    player->settings.ShowInSystemTask = 1;
+    player->playlistWindowBridge.Widget().hide();
+    MinimiseToTray(player->settings, player->shell);
+    // Without a notification area the window is only minimised.
+    QWidget& main = player->mainWindow.Widget();
+    EXPECT_TRUE(!main.isVisible() || main.isMinimized());
+    HandleTrayEvent(player->settings, player->shell, 514);
+    EXPECT_TRUE(player->mainWindow.Widget().isVisible());
+    EXPECT_FALSE(player->playlistWindowBridge.Widget().isVisible());
+    player->Exit(1);
+}
+
+} // namespace
+} // namespace vantor
