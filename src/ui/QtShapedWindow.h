@@ -1,16 +1,16 @@
-// Shaping a SkinWindow: the window is frameless already, takes the face's
-// size and image, and is clipped with a mask. The SkinWindow is borrowed
+// Shaping a SkinWidget: the window is frameless already, takes the face's
+// size and image, and is clipped with a mask. The SkinWidget is borrowed
 // and must outlive this object. UI thread only.
 #pragma once
 
 #include "platform/ShapedWindow.h"
-#include "ui/SkinWindow.h"
+#include "ui/SkinWidget.h"
 
 namespace vantor {
 
 class QtShapedWindow : public ShapedWindow {
 public:
-    explicit QtShapedWindow(SkinWindow& window) : m_window(window) {}
+    explicit QtShapedWindow(SkinWidget& window) : m_window(window) {}
 
     void RemoveFrame() override;
     void SetOuterSize(int width, int height) override;
@@ -18,7 +18,7 @@ public:
     bool ApplyShape(const gfx::Region& shape) override;
 
 private:
-    SkinWindow& m_window;
+    SkinWidget& m_window;
 };
 
 } // namespace vantor

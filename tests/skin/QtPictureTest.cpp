@@ -72,12 +72,12 @@ TEST(QtPictureReaderTest, UnreadableFilesGiveNothing) {
         reader.ReadPicture(dir.Write("junk.gif", std::string_view("GIF89a junk"))).has_value());
 }
 
-struct QuietListener : SkinWindowListener {};
+struct QuietListener : SkinWidgetListener {};
 
 TEST(QtShapedWindowTest, MagentaBorderLeavesTheFaceSizeButShowsOnlyTheOpaqueArea) {
     test::QtTestApp();
     QuietListener listener;
-    SkinWindow window(listener);
+    SkinWidget window(listener);
     QtShapedWindow shaped(window);
     auto face = std::make_shared<gfx::Surface>(10, 6, gfx::kMagenta);
     face->FillRect({1, 1, 9, 5}, gfx::Rgb(0, 128, 0));
