@@ -1,9 +1,12 @@
 // Any file handed to exLoadPNG; whatever decodes is also turned into a
-// region, so the region builder sees real pictures too.
+// region, so the region builder sees real pictures too. When the first byte
+// is odd, the rest gets correct chunk CRCs first, so that mutations reach
+// the chunk rules, inflating and unfiltering instead of stopping at the CRC.
 #include "pixwell.h"
 
 #include <sys/mman.h>
 #include <unistd.h>
+#include <zlib.h>
 
 #include <cstddef>
 #include <cstdint>
@@ -25,6 +28,25 @@ struct MemoryFile {
                pwrite(fd, data, size, 0) == static_cast<ssize_t>(size);
     }
 };
+
+std::uint32_t BigEndian32(const std::uint8_t* b) {
+    return (std::uint32_t{b[0]} << 24) | (std::uint32_t{b[1]} << 16) | (std::uint32_t{b[2]} << 8) |
+           b[3];
+}
+
+void FixChunkCrcs(std::vector<std::uint8_t>& png) {
+    std::size_t at = 8;
+    while (at + 12 <= png.size()) {
+        const std::uint32_t length = BigEndian32(&png[at]);
+        if (length > png.size() - at - 12)
+            return;
+        const auto crc = static_cast<std::uint32_t>(crc32(0, &png[at + 4], length + 4));
+        std::uint8_t* stored = &png[at + 8 + length];
+        for (int i = 0; i < 4; ++i)
+            stored[i] = static_cast<std::uint8_t>(crc >> (24 - 8 * i));
+        at += 12 + length;
+    }
+}
 
 void BuildRegion(const std::uint8_t* info, const std::vector<std::uint8_t>& pixels) {
     PixwellBitmapInfoHeader header;
@@ -50,7 +72,12 @@ void BuildRegion(const std::uint8_t* info, const std::vector<std::uint8_t>& pixe
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const MemoryFile file;
-    if (!file.Replace(data, size))
+    if (size == 0)
+        return 0;
+    std::vector<std::uint8_t> png(data + 1, data + size);
+    if (data[0] & 1)
+        FixChunkCrcs(png);
+    if (!file.Replace(png.data(), png.size()))
         return 0;
     std::uint8_t info[PIXWELL_BITMAP_INFO_SIZE];
     std::int32_t pixelSize = 0;

@@ -60,6 +60,8 @@ static int ReserveCompressed(PngState* state, size_t extra, uint64_t fileSize) {
 static int ReadPayload(FileReader* reader, PngState* state, Chunk* chunk, uLong* crc,
                        uint64_t fileSize) {
     if (memcmp(chunk->type, "IDAT", 4) == 0) {
+        if (chunk->length == 0)
+            return 1;
         if (!ReserveCompressed(state, chunk->length, fileSize))
             return 0;
         uint8_t* tail = state->compressedData + state->compressedLength;

@@ -57,13 +57,21 @@ int InflateImageData(PngState* state) {
     return result == Z_STREAM_END && released;
 }
 
+/* a when |b - c| <= |a - c| and |b - c| <= |a + b - 2c|, else b when
+ * |a - c| <= |a + b - 2c|, else c; written without branches to choose. */
 static uint8_t Paeth(uint8_t a, uint8_t b, uint8_t c) {
-    const int pa = abs((int)b - (int)c);
-    const int pb = abs((int)a - (int)c);
-    const int pc = abs((int)a + (int)b - 2 * (int)c);
-    if (pa <= pb && pa <= pc)
-        return a;
-    return pb <= pc ? b : c;
+    const int toA = abs((int)b - (int)c);
+    const int toB = abs((int)a - (int)c);
+    const int toC = abs((int)a + (int)b - 2 * (int)c);
+    int best = toA;
+    uint8_t pick = a;
+    if (toB < best) {
+        best = toB;
+        pick = b;
+    }
+    if (toC < best)
+        pick = c;
+    return pick;
 }
 
 /* `row` and `prior` exclude the filter byte; `prior` is all zeros for the

@@ -17,9 +17,11 @@ void ShowPlain(MessageBoxes& messages, const char* text) {
 
 // The rectangles follow the 32-byte header of Pixwell's region block.
 gfx::Region ToRegion(const PixwellRegion& block) {
+    gfx::Region region;
+    if (block.count == 0)
+        return region;
     std::vector<PixwellRect> rects(block.count);
     std::memcpy(rects.data(), &block + 1, rects.size() * sizeof(PixwellRect));
-    gfx::Region region;
     for (const auto& rect : rects)
         region.Add({rect.left, rect.top, rect.right, rect.bottom});
     return region;

@@ -125,6 +125,17 @@ TEST(PngChunkRulesTest, ChunkOrderIsEnforced) {
     EXPECT_EQ(Load(noEnd), 0);
 }
 
+TEST(PngChunkRulesTest, EmptyImageDataChunksCount) {
+    // An empty IDAT before any data still marks the data as seen.
+    auto file = SmallTruecolour();
+    file.InsertBefore("IDAT", {"IDAT", {}});
+    EXPECT_EQ(Load(file), 1);
+    auto onlyEmpty = SmallTruecolour();
+    onlyEmpty.Remove("IDAT");
+    onlyEmpty.InsertBefore("IEND", {"IDAT", {}});
+    EXPECT_EQ(Load(onlyEmpty), 0);
+}
+
 TEST(PngChunkRulesTest, DataAfterTheEndIsNotRead) {
     auto bytes = SmallTruecolour().Bytes();
     bytes.insert(bytes.end(), {0xFF, 0xFF, 0xFF, 0xFF, 'j', 'u', 'n', 'k'});

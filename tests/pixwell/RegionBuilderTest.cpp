@@ -31,7 +31,8 @@ Built Build(const std::vector<std::uint32_t>& pixels, int width, int height, int
         return built;
     built.header = *region;
     built.rects.resize(region->count);
-    std::memcpy(built.rects.data(), region + 1, region->count * sizeof(PixwellRect));
+    if (region->count > 0)
+        std::memcpy(built.rects.data(), region + 1, region->count * sizeof(PixwellRect));
     Pixwell_FreeRegion(region);
     return built;
 }

@@ -4,6 +4,8 @@
 #include "support/PngWriter.h"
 #include "support/TempDir.h"
 
+#include "base/Paths.h"
+
 #include <gtest/gtest.h>
 
 namespace vantor {
@@ -11,7 +13,7 @@ namespace {
 
 class PictureLoaderTest : public ::testing::Test {
 protected:
-    PixwellLibrary pixwell{""};
+    PixwellLibrary pixwell{ProgramFolder()};
     test::FakePictureReader reader;
     PictureLoader loader{pixwell, reader};
     test::TempDir dir;

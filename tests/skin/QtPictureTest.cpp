@@ -13,6 +13,8 @@
 #include <QRegion>
 #include <QString>
 
+#include "base/Paths.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -79,7 +81,7 @@ TEST(QtShapedWindowTest, MagentaBorderLeavesTheFaceSizeButShowsOnlyTheOpaqueArea
     QtShapedWindow shaped(window);
     auto face = std::make_shared<gfx::Surface>(10, 6, gfx::kMagenta);
     face->FillRect({1, 1, 9, 5}, gfx::Rgb(0, 128, 0));
-    PixwellLibrary pixwell("");
+    PixwellLibrary pixwell(ProgramFolder());
     test::FakeMessageBoxes messages;
     gfx::Rect bounds;
     ASSERT_EQ(CreateWindowShape(shaped, face, bounds, pixwell, messages), ShapeOutcome::Shaped);

@@ -4,6 +4,8 @@
 #include "support/FakeShapedWindow.h"
 #include "support/TempDir.h"
 
+#include "base/Paths.h"
+
 #include <gtest/gtest.h>
 
 namespace vantor {
@@ -14,7 +16,7 @@ constexpr gfx::Pixel kRed = gfx::Rgb(255, 0, 0);
 
 class WindowShapeTest : public ::testing::Test {
 protected:
-    PixwellLibrary pixwell{""};
+    PixwellLibrary pixwell{ProgramFolder()};
     test::FakeShapedWindow window;
     test::FakeMessageBoxes messages;
     gfx::Rect opaqueBounds{-9, -9, -9, -9};
@@ -104,7 +106,7 @@ TEST(WindowShapeWithoutPixwellTest, AMissingLibraryShowsTheErrorAlone) {
 }
 
 TEST(RegionFromFaceTest, OneRectanglePerRunAndTheOpaqueBox) {
-    PixwellLibrary pixwell("");
+    PixwellLibrary pixwell(ProgramFolder());
     gfx::Surface face(4, 3, kMagenta);
     face.SetPixel(0, 0, kRed);
     face.SetPixel(3, 2, kRed);
