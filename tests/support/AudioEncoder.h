@@ -20,6 +20,9 @@ struct ToneSpec {
     // libmp3lame / libvorbis quality for variable bit rate, or -1.
     int vbrQuality = -1;
     double seconds = 1.0;
+    // The sine tone written on every channel.
+    double frequency = 440.0;
+    double amplitude = 0.3;
     std::map<std::string, std::string> metadata{};
     // ID3v2 version the MP3 muxer writes (3 or 4).
     int id3v2Version = 4;
