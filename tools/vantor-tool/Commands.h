@@ -19,5 +19,7 @@ struct Command {
 };
 
 int RunSettings(Args args, std::ostream& out, std::ostream& err);
+int RunDecode(Args args, std::ostream& out, std::ostream& err);
+int RunDevices(Args args, std::ostream& out, std::ostream& err);
 
 } // namespace vantor::tool
