@@ -9,33 +9,61 @@ namespace vantor::engine {
 
 namespace {
 constexpr std::size_t kPrimeFrames = 1024;
-constexpr int kPrimeBlocks = 64;
+constexpr int kPrimeBlocks = 96;
 } // namespace
 
-PitchUnit::PitchUnit(int rate)
-    : SwitchedEffect(rate), m_touch(std::make_unique<soundtouch::SoundTouch>()) {
-    m_touch->setSampleRate(static_cast<unsigned>(rate));
-    m_touch->setChannels(2);
-    Prime(kMaxPitch);
-    Prime(kMinPitch);
-    m_touch->setPitch(1.0);
-    m_touch->clear();
+PitchUnit::PitchUnit(int rate) : SwitchedEffect(rate), m_touch(MakeShifter(1.0f)) {}
+
+PitchUnit::~PitchUnit() {
+    delete m_pending.exchange(nullptr);
+    DeleteRetiredShifters();
 }
 
-PitchUnit::~PitchUnit() = default;
-
-void PitchUnit::Prime(float pitch) {
+// Runs a shifter over silence so its buffers reach their working size here
+// rather than on the mixing thread.
+std::unique_ptr<soundtouch::SoundTouch> PitchUnit::MakeShifter(float pitch) const {
+    auto touch = std::make_unique<soundtouch::SoundTouch>();
+    touch->setSampleRate(static_cast<unsigned>(Rate()));
+    touch->setChannels(2);
+    touch->setPitch(pitch);
     std::vector<float> block(2 * kPrimeFrames, 0.0f);
-    m_touch->setPitch(pitch);
+    // The same pattern as Wet: one block in, at most one block out, so the
+    // backlog grows as it will in use.
     for (int i = 0; i < kPrimeBlocks; ++i) {
-        m_touch->putSamples(block.data(), kPrimeFrames);
-        while (m_touch->receiveSamples(block.data(), kPrimeFrames) > 0) {
-        }
+        touch->putSamples(block.data(), kPrimeFrames);
+        touch->receiveSamples(block.data(), kPrimeFrames);
     }
+    touch->clear();
+    return touch;
 }
 
 void PitchUnit::SetPitch(float pitch) {
-    m_pitch.store(std::clamp(pitch, kMinPitch, kMaxPitch));
+    DeleteRetiredShifters();
+    auto fresh = MakeShifter(std::clamp(pitch, kMinPitch, kMaxPitch));
+    delete m_pending.exchange(fresh.release(), std::memory_order_acq_rel);
+}
+
+void PitchUnit::DeleteRetiredShifters() {
+    for (auto& slot : m_retired) {
+        delete slot.exchange(nullptr, std::memory_order_acq_rel);
+    }
+}
+
+void PitchUnit::TakePendingShifter() {
+    for (auto& slot : m_retired) {
+        soundtouch::SoundTouch* empty = nullptr;
+        if (slot.load(std::memory_order_relaxed) == nullptr) {
+            soundtouch::SoundTouch* next = m_pending.exchange(nullptr, std::memory_order_acq_rel);
+            if (next == nullptr) {
+                return;
+            }
+            // Only this thread fills slots, so the slot is still empty.
+            slot.compare_exchange_strong(empty, m_touch.release(), std::memory_order_acq_rel);
+            m_touch.reset(next);
+            return;
+        }
+    }
+    // Every slot waits for the UI thread: keep the current shifter a block longer.
 }
 
 void PitchUnit::Reset() {
@@ -43,18 +71,14 @@ void PitchUnit::Reset() {
 }
 
 void PitchUnit::Wet(const float* in, float* out, std::size_t frames) {
+    TakePendingShifter();
     if (m_clearRequested.exchange(false)) {
         m_touch->clear();
     }
-    float pitch = m_pitch.load(std::memory_order_relaxed);
-    if (pitch != m_appliedPitch) {
-        m_touch->setPitch(pitch);
-        m_appliedPitch = pitch;
-    }
     m_touch->putSamples(in, static_cast<unsigned>(frames));
-    // Until SoundTouch has filled its window the shifted sound is silence.
+    // Until the shifter has filled its window, the dry sound stands in.
     std::size_t got = m_touch->receiveSamples(out, static_cast<unsigned>(frames));
-    std::fill(out + 2 * got, out + 2 * frames, 0.0f);
+    std::copy(in + 2 * got, in + 2 * frames, out + 2 * got);
 }
 
 } // namespace vantor::engine

@@ -1,12 +1,13 @@
-// The pitch-shifting DSP unit around SoundTouch. The pitch factor, the switch
-// and the clear request come from the UI thread as atomics; the mixing thread
-// feeds SoundTouch one block at a time and fades between dry and shifted
-// sound when the switch changes. SoundTouch is primed at construction so its
-// buffers have grown to their working size before the mixing thread uses it.
+// The pitch-shifting DSP unit around SoundTouch. Changing SoundTouch's pitch
+// recalculates (and allocates) its filters, so the UI thread builds and
+// primes a shifter for each new pitch and hands it over through an atomic;
+// the mixing thread swaps it in and hands the old one back for the UI thread
+// to delete. The switch and the clear request are atomics as well.
 #pragma once
 
 #include "engine/dsp/SwitchedEffect.h"
 
+#include <array>
 #include <memory>
 
 namespace soundtouch {
@@ -23,6 +24,7 @@ public:
     explicit PitchUnit(int rate);
     ~PitchUnit() override;
 
+    // UI thread.
     void SetPitch(float pitch);
     void RequestClear() { m_clearRequested.store(true); }
 
@@ -31,11 +33,13 @@ protected:
     void Wet(const float* in, float* out, std::size_t frames) override;
 
 private:
-    void Prime(float pitch);
+    std::unique_ptr<soundtouch::SoundTouch> MakeShifter(float pitch) const;
+    void TakePendingShifter();
+    void DeleteRetiredShifters();
 
-    std::unique_ptr<soundtouch::SoundTouch> m_touch;
-    std::atomic<float> m_pitch{1.0f};
-    float m_appliedPitch = 1.0f;
+    std::unique_ptr<soundtouch::SoundTouch> m_touch; // mixing thread
+    std::atomic<soundtouch::SoundTouch*> m_pending{nullptr};
+    std::array<std::atomic<soundtouch::SoundTouch*>, 8> m_retired{};
     std::atomic<bool> m_clearRequested{false};
 };
 

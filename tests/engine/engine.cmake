@@ -2,5 +2,17 @@ vantor_add_test(EngineTests
     SOURCES
         EngineHarness.cpp
         DspUnitTest.cpp
+        OutputTest.cpp
+        SongAndCdTest.cpp
         StreamPlaybackTest.cpp
-    LIBS vantor_engine vantor_test_media vantor_test_support)
+    LIBS vantor_engine vantor_core vantor_test_media vantor_test_support)
+
+# Replaces the allocator and the mutex lock to watch the mixing thread; the
+# sanitizers bring allocators of their own, so it is built without them.
+if(NOT VANTOR_SANITIZE)
+    vantor_add_test(EngineRealtimeTests
+        SOURCES
+            EngineHarness.cpp
+            RealtimeCallbackTest.cpp
+        LIBS vantor_engine vantor_test_media vantor_test_support)
+endif()

@@ -19,6 +19,8 @@ struct Command {
 };
 
 int RunSettings(Args args, std::ostream& out, std::ostream& err);
+int RunDecode(Args args, std::ostream& out, std::ostream& err);
+int RunDevices(Args args, std::ostream& out, std::ostream& err);
 int RunPng(Args args, std::ostream& out, std::ostream& err);
 int RunRegion(Args args, std::ostream& out, std::ostream& err);
 int RunInfo(Args args, std::ostream& out, std::ostream& err);

@@ -13,6 +13,8 @@ using vantor::tool::Command;
 
 constexpr std::array kCommands{
     Command{"settings", "settings dump FILE | settings write FILE", vantor::tool::RunSettings},
+    Command{"decode", "decode FILE OUT.wav [--rate HZ] [--member START END]", vantor::tool::RunDecode},
+    Command{"devices", "devices", vantor::tool::RunDevices},
     Command{"png", "png FILE OUT.bmp", vantor::tool::RunPng},
     Command{"region", "region FILE", vantor::tool::RunRegion},
     Command{"info", "info FILE [--member START END]", vantor::tool::RunInfo},

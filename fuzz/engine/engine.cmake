@@ -1,0 +1,1 @@
+vantor_add_fuzz(FuzzStreamOpen SOURCES StreamOpenFuzz.cpp LIBS vantor_engine)
