@@ -198,4 +198,20 @@ bool SavePlaylistFile(const std::string& path, const PlaylistState& playlist) {
     return WriteFileAtomically(path, FormatPlaylistText(playlist, FolderOf(path)));
 }
 
+std::int32_t LoadDefaultPlaylist(const std::string& path, PlaylistState& playlist) {
+    playlist.ResetToSpare();
+    if (FileExists(path))
+        LoadPlaylistFile(path, playlist);
+    if (playlist.HasEntries == 1)
+        playlist.TrimSpare();
+    else
+        playlist.Playlist.clear();
+    return playlist.EntryCount();
+}
+
+bool SaveDefaultPlaylist(const std::string& path, const PlaylistState& playlist) {
+    return playlist.HasEntries == 1 ? SavePlaylistFile(path, playlist)
+                                    : WriteFileAtomically(path, "");
+}
+
 } // namespace vantor

@@ -227,6 +227,24 @@ TEST_F(PlaylistFileTest, TitlesWithLineBreaksSurviveSaveAndLoad) {
     EXPECT_EQ(At(1).Title, "Literal \r\n marker");
 }
 
+TEST_F(PlaylistFileTest, DefaultPlaylistRoundTrip) {
+    const auto song = dir.Write("a.mp3", "x");
+    const auto path = dir.File("Vantor.m3u");
+    EXPECT_EQ(LoadDefaultPlaylist(path, playlist), 0);
+    EXPECT_TRUE(playlist.Playlist.empty());
+
+    ASSERT_TRUE(SaveDefaultPlaylist(path, playlist));
+    EXPECT_EQ(ReadWholeFile(path), "");
+
+    playlist.Playlist.assign(1, PlaylistEntry{});
+    playlist.Playlist[0].Path = song;
+    playlist.HasEntries = 1;
+    ASSERT_TRUE(SaveDefaultPlaylist(path, playlist));
+    EXPECT_EQ(LoadDefaultPlaylist(path, playlist), 1);
+    ASSERT_EQ(playlist.Playlist.size(), 1u);
+    EXPECT_EQ(At(0).Path, song);
+}
+
 TEST_F(PlaylistFileTest, FailedSaveKeepsThePreviousFile) {
     const auto path = dir.Write("keep.m3u", "old");
     playlist.HasEntries = 0;
