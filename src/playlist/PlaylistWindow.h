@@ -4,6 +4,8 @@
 // Holds the window's own state; borrows the context. UI thread only.
 #pragma once
 
+#include "platform/PointerButton.h"
+
 #include "platform/TextMeasurer.h"
 #include "playlist/PlaylistContext.h"
 #include "playlist/PlaylistRows.h"
@@ -15,8 +17,6 @@
 #include <vector>
 
 namespace vantor {
-
-enum class PointerButton { Left, Right };
 
 // Indices of the skin's playlist buttons.
 enum PlaylistButton : std::int32_t {
