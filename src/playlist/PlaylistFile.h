@@ -26,6 +26,14 @@ bool ReadPlaylistText(std::string_view bytes, const std::string& folder, Playlis
 // relative to it. False when the file could not be written.
 bool SavePlaylistFile(const std::string& path, const PlaylistState& playlist);
 
+// The default playlist at start-up: `path` read into an empty list when it
+// exists. Returns the number of entries; the list is empty without any.
+std::int32_t LoadDefaultPlaylist(const std::string& path, PlaylistState& playlist);
+
+// The default playlist at shutdown: the list when it has entries, else an
+// empty file.
+bool SaveDefaultPlaylist(const std::string& path, const PlaylistState& playlist);
+
 // The text SavePlaylistFile writes, for a playlist file in `folder`.
 std::string FormatPlaylistText(const PlaylistState& playlist, const std::string& folder);
 

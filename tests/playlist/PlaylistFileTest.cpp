@@ -81,6 +81,24 @@ TEST_F(PlaylistFileTest, LegacyCodePageAndUtf8NamesBothResolve) {
     EXPECT_EQ(At(1).Path, utf8Name);
 }
 
+TEST_F(PlaylistFileTest, LetterCaseOfFoldersAndNamesMayDiffer) {
+    const auto deep = dir.Write("Music/Album One/Track.MP3", "x");
+    dir.MakeFolder("Music/Album One/folder.mp3");
+    ASSERT_TRUE(Load("MUSIC\\album one\\track.mp3\r\nmusic/ALBUM ONE/Track.MP3\r\n"
+                     "Music/Album One/folder.mp3\r\nMusic/Album One/../Album One/TRACK.mp3\r\n"));
+    ASSERT_EQ(playlist.Playlist.size(), 3u);
+    EXPECT_EQ(At(0).Path, deep);
+    EXPECT_EQ(At(1).Path, deep);
+    EXPECT_EQ(At(2).Path, deep);
+}
+
+TEST_F(PlaylistFileTest, LinesWithNulNeverResolve) {
+    dir.Write("a.mp3", "x");
+    ASSERT_TRUE(Load(std::string("a.mp3\0junk\r\na.mp3\r\n", 19)));
+    ASSERT_EQ(playlist.Playlist.size(), 1u);
+    EXPECT_EQ(FileNameOf(At(0).Path), "a.mp3");
+}
+
 TEST_F(PlaylistFileTest, CdTrackLines) {
     ASSERT_TRUE(Load("#VantorExt:0,\r\nAudioCD,E:,3\r\n"));
     ASSERT_EQ(playlist.Playlist.size(), 1u);
@@ -207,6 +225,24 @@ TEST_F(PlaylistFileTest, TitlesWithLineBreaksSurviveSaveAndLoad) {
     ASSERT_EQ(playlist.Playlist.size(), 2u);
     EXPECT_EQ(At(0).Title, "Line one\r\nLine two");
     EXPECT_EQ(At(1).Title, "Literal \r\n marker");
+}
+
+TEST_F(PlaylistFileTest, DefaultPlaylistRoundTrip) {
+    const auto song = dir.Write("a.mp3", "x");
+    const auto path = dir.File("Vantor.m3u");
+    EXPECT_EQ(LoadDefaultPlaylist(path, playlist), 0);
+    EXPECT_TRUE(playlist.Playlist.empty());
+
+    ASSERT_TRUE(SaveDefaultPlaylist(path, playlist));
+    EXPECT_EQ(ReadWholeFile(path), "");
+
+    playlist.Playlist.assign(1, PlaylistEntry{});
+    playlist.Playlist[0].Path = song;
+    playlist.HasEntries = 1;
+    ASSERT_TRUE(SaveDefaultPlaylist(path, playlist));
+    EXPECT_EQ(LoadDefaultPlaylist(path, playlist), 1);
+    ASSERT_EQ(playlist.Playlist.size(), 1u);
+    EXPECT_EQ(At(0).Path, song);
 }
 
 TEST_F(PlaylistFileTest, FailedSaveKeepsThePreviousFile) {
