@@ -135,7 +135,9 @@ bool SkinApplication::ApplySkin(const std::string& path) {
     SkinApplicationPeers& peers = m_context.peers;
     peers.StopTickTimer();
     ResetRecord();
-    if (!LoadFaces(path))
+    // A stored skin path may be relative to the program folder and spelled
+    // the Windows way.
+    if (!LoadFaces(ResolveStoredPath(path, m_context.appFolder)))
         return false;
     NormaliseBars();
     PrepareSurfaces();

@@ -89,6 +89,13 @@ TEST_F(SkinApplicationTest, MainOnlySkinTakesTheDefaultPlayList) {
     EXPECT_EQ(surfaces.playListFace.Width(), 25);
 }
 
+TEST_F(SkinApplicationTest, StoredPathsResolveAgainstTheProgramFolder) {
+    dir.Write("Mine/stored.dvk", "MainBitmap face.bmp\r\nPlayListMainBitmap list.bmp\r\n");
+    ASSERT_TRUE(application.ApplySkin("mine\\Stored.dvk"));
+    EXPECT_EQ(surfaces.face.Width(), 40);
+    EXPECT_EQ(skin.sourcePath, dir.File("Mine/stored.dvk"));
+}
+
 TEST_F(SkinApplicationTest, MissingDefaultFaceEndsTheProgram) {
     dir.Write("Skin/Default/Default.dvk", "SkinName broken\r\n");
     EXPECT_FALSE(Apply("Mine/empty.dvk", "SkinName empty\r\n"));
