@@ -5,6 +5,8 @@
 // UI thread.
 #pragma once
 
+#include "platform/PointerButton.h"
+
 #include "platform/DesktopWindows.h"
 #include "settings/Settings.h"
 #include "skin/MainPointerPeers.h"
@@ -18,8 +20,6 @@
 namespace vantor {
 
 inline constexpr std::int32_t kSnapDistance = 10;
-
-enum class PointerButton { Left, Right };
 
 struct ButtonHit {
     MainButton button;
