@@ -21,7 +21,9 @@ constexpr float kVersion = 1.0f;
 
 EffectRack::EffectRack(SoundLibrary& sound) : m_sound(sound) {}
 
-EffectRack::~EffectRack() { CloseDSP(); }
+EffectRack::~EffectRack() {
+    CloseDSP();
+}
 
 void EffectRack::InitDSP() {
     int rate = m_sound.FSOUND_GetOutputRate();
@@ -74,7 +76,9 @@ void EffectRack::StartEcho(std::int32_t level) {
     Switch(m_echo.get(), true);
 }
 
-void EffectRack::StopEcho() { Switch(m_echo.get(), false); }
+void EffectRack::StopEcho() {
+    Switch(m_echo.get(), false);
+}
 
 void EffectRack::StartIIR(float cutoff, float resonance) {
     if (m_lowPass) {
@@ -83,18 +87,34 @@ void EffectRack::StartIIR(float cutoff, float resonance) {
     Switch(m_lowPass.get(), true);
 }
 
-void EffectRack::StopIIR() { Switch(m_lowPass.get(), false); }
-void EffectRack::StartPreverb() { Switch(m_preverb.get(), true); }
-void EffectRack::StopPreverb() { Switch(m_preverb.get(), false); }
-void EffectRack::StartReverb() { Switch(m_reverb.get(), true); }
-void EffectRack::StopReverb() { Switch(m_reverb.get(), false); }
-void EffectRack::StartNoise() { Switch(m_robot.get(), true); }
-void EffectRack::StopNoise() { Switch(m_robot.get(), false); }
+void EffectRack::StopIIR() {
+    Switch(m_lowPass.get(), false);
+}
+void EffectRack::StartPreverb() {
+    Switch(m_preverb.get(), true);
+}
+void EffectRack::StopPreverb() {
+    Switch(m_preverb.get(), false);
+}
+void EffectRack::StartReverb() {
+    Switch(m_reverb.get(), true);
+}
+void EffectRack::StopReverb() {
+    Switch(m_reverb.get(), false);
+}
+void EffectRack::StartNoise() {
+    Switch(m_robot.get(), true);
+}
+void EffectRack::StopNoise() {
+    Switch(m_robot.get(), false);
+}
 
 std::string EffectRack::About() {
     return "Echo, low-pass filter, reverb, pre-reverb and robot effects\r\nVersion 1.00";
 }
 
-float EffectRack::Echora_GetVersion() { return kVersion; }
+float EffectRack::Echora_GetVersion() {
+    return kVersion;
+}
 
 } // namespace vantor::engine

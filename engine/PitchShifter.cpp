@@ -12,7 +12,9 @@ constexpr float kVersion = 1.0f;
 
 PitchShifter::PitchShifter(SoundLibrary& sound) : m_sound(sound) {}
 
-PitchShifter::~PitchShifter() { CloseTonalis(); }
+PitchShifter::~PitchShifter() {
+    CloseTonalis();
+}
 
 void PitchShifter::InitTonalis(int outputRate) {
     if (m_unit || outputRate <= 0) {
@@ -55,6 +57,8 @@ void PitchShifter::ClearDspBuffer() {
     }
 }
 
-float PitchShifter::Tonalis_GetVersion() { return kVersion; }
+float PitchShifter::Tonalis_GetVersion() {
+    return kVersion;
+}
 
 } // namespace vantor::engine

@@ -10,7 +10,8 @@ namespace vantor::engine {
 
 class DelayLine {
 public:
-    explicit DelayLine(std::size_t capacityFrames) : m_data(2 * std::max<std::size_t>(capacityFrames, 1), 0.0f) {}
+    explicit DelayLine(std::size_t capacityFrames)
+        : m_data(2 * std::max<std::size_t>(capacityFrames, 1), 0.0f) {}
 
     std::size_t Capacity() const { return m_data.size() / 2; }
     void Clear() { std::fill(m_data.begin(), m_data.end(), 0.0f); }

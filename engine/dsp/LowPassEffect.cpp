@@ -25,7 +25,8 @@ void LowPassEffect::UpdateCoefficients() {
     m_appliedCutoff = cutoff;
     m_appliedResonance = resonance;
     double f = std::clamp(static_cast<double>(cutoff), 20.0, 0.45 * Rate());
-    double q = std::clamp(static_cast<double>(resonance), static_cast<double>(kMinQ), static_cast<double>(kMaxQ));
+    double q = std::clamp(static_cast<double>(resonance), static_cast<double>(kMinQ),
+                          static_cast<double>(kMaxQ));
     double w = 2.0 * std::numbers::pi * f / Rate();
     double alpha = std::sin(w) / (2.0 * q);
     double a0 = 1.0 + alpha;

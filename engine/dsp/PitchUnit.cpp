@@ -12,7 +12,8 @@ constexpr std::size_t kPrimeFrames = 1024;
 constexpr int kPrimeBlocks = 64;
 } // namespace
 
-PitchUnit::PitchUnit(int rate) : SwitchedEffect(rate), m_touch(std::make_unique<soundtouch::SoundTouch>()) {
+PitchUnit::PitchUnit(int rate)
+    : SwitchedEffect(rate), m_touch(std::make_unique<soundtouch::SoundTouch>()) {
     m_touch->setSampleRate(static_cast<unsigned>(rate));
     m_touch->setChannels(2);
     Prime(kMaxPitch);
@@ -33,9 +34,13 @@ void PitchUnit::Prime(float pitch) {
     }
 }
 
-void PitchUnit::SetPitch(float pitch) { m_pitch.store(std::clamp(pitch, kMinPitch, kMaxPitch)); }
+void PitchUnit::SetPitch(float pitch) {
+    m_pitch.store(std::clamp(pitch, kMinPitch, kMaxPitch));
+}
 
-void PitchUnit::Reset() { m_touch->clear(); }
+void PitchUnit::Reset() {
+    m_touch->clear();
+}
 
 void PitchUnit::Wet(const float* in, float* out, std::size_t frames) {
     if (m_clearRequested.exchange(false)) {

@@ -11,7 +11,12 @@ struct Reflection {
     bool crossed; // heard from the other side
 };
 constexpr std::array<Reflection, 6> kReflections{{
-    {11, 0.30f, false}, {17, 0.25f, true}, {23, 0.20f, false}, {31, 0.16f, true}, {41, 0.12f, false}, {53, 0.09f, true},
+    {11, 0.30f, false},
+    {17, 0.25f, true},
+    {23, 0.20f, false},
+    {31, 0.16f, true},
+    {41, 0.12f, false},
+    {53, 0.09f, true},
 }};
 constexpr int kLongestMs = 60;
 constexpr float kDry = 0.75f;

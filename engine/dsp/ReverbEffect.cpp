@@ -17,17 +17,20 @@ constexpr float kDry = 0.7f;
 constexpr float kWet = 0.08f;
 
 std::size_t Scaled(int frames, int rate) {
-    return std::max<std::size_t>(1, static_cast<std::size_t>(frames) * static_cast<std::size_t>(rate) / 44100);
+    return std::max<std::size_t>(1, static_cast<std::size_t>(frames) *
+                                        static_cast<std::size_t>(rate) / 44100);
 }
 } // namespace
 
 ReverbEffect::ReverbEffect(int rate) : SwitchedEffect(rate) {
     for (int side = 0; side < 2; ++side) {
         for (std::size_t i = 0; i < kCombFrames.size(); ++i) {
-            m_combs[side][i].buffer.assign(Scaled(kCombFrames[i] + side * kStereoSpread, rate), 0.0f);
+            m_combs[side][i].buffer.assign(Scaled(kCombFrames[i] + side * kStereoSpread, rate),
+                                           0.0f);
         }
         for (std::size_t i = 0; i < kAllPassFrames.size(); ++i) {
-            m_allPasses[side][i].buffer.assign(Scaled(kAllPassFrames[i] + side * kStereoSpread, rate), 0.0f);
+            m_allPasses[side][i].buffer.assign(
+                Scaled(kAllPassFrames[i] + side * kStereoSpread, rate), 0.0f);
         }
     }
 }

@@ -39,6 +39,10 @@ private:
     std::atomic<bool> m_wanted{false};
     bool m_running = false;
     float m_mix = 0.0f; // 0 dry .. 1 wet
+    // The effect hears its input faded in after a reset, so a delay line
+    // never replays a sudden start of the sound.
+    float m_inputLevel = 0.0f;
+    std::vector<float> m_input;
     std::vector<float> m_wet;
 };
 

@@ -10,9 +10,9 @@ namespace vantor::test {
 
 struct ToneSpec {
     // FFmpeg encoder name: "libmp3lame", "mp2", "libvorbis", "wmav2".
-    std::string encoder;
+    std::string encoder{};
     // FFmpeg muxer name: "mp3", "mp2", "ogg", "asf".
-    std::string container;
+    std::string container{};
     int sampleRate = 44100;
     int channels = 2;
     // Bits per second for a constant bit rate; ignored when vbrQuality >= 0.

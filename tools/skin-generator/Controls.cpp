@@ -139,7 +139,10 @@ void DrawLabel(QPainter& painter, const QRect& rect, const QString& text, const 
 void DrawGroove(QPainter& painter, const QRect& rect, const Theme& theme) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    const QRectF groove(rect.left() + 1, rect.center().y() - 1.5, rect.width() - 2, 4);
+    const bool vertical = rect.height() > rect.width();
+    const QRectF groove =
+        vertical ? QRectF(rect.center().x() - 1.5, rect.top() + 1, 4, rect.height() - 2)
+                 : QRectF(rect.left() + 1, rect.center().y() - 1.5, rect.width() - 2, 4);
     painter.setPen(QPen(theme.bodyHighlight, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(groove.translated(0, 1), 2, 2);

@@ -13,8 +13,6 @@ struct SegmentStyle {
     int cellWidth = 0;
     int cellHeight = 0;
     QColor lit, unlit, back;
-    // Hard edges keep every pixel either glyph or background, which a strip
-    // keyed on black needs; a strip on an opaque panel is smoothed.
     bool smooth = true;
 };
 
@@ -25,6 +23,7 @@ struct SheetStyle {
     int pixelSize = 0;
     bool bold = false;
     QColor ink, back;
+    // Hard edges give the sheet the look of a pixel font.
     bool smooth = true;
 };
 

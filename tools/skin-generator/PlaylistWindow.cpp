@@ -5,6 +5,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -25,6 +26,7 @@ struct Layout {
 };
 
 constexpr int kButtonStep = 26;
+constexpr int kGroupGap = 8;
 
 Layout MakeLayout(int width, int height) {
     using namespace commands;
@@ -46,21 +48,17 @@ Layout MakeLayout(int width, int height) {
     const std::array listGroup{kAdd, kDelete, kClear, kLoad, kSave};
     const std::array moveGroup{kUp, kDown, kMoveUp, kMoveDown};
     const std::array playGroup{kPrevious, kPlay, kPause, kStop, kNext, kOpen};
-    int x = 14;
-    for (const auto& command : listGroup) {
-        layout.buttons.push_back({command, QRect(x, row, 24, 20)});
-        x += kButtonStep;
-    }
-    x += 8;
-    for (const auto& command : moveGroup) {
-        layout.buttons.push_back({command, QRect(x, row, 24, 20)});
-        x += kButtonStep;
-    }
-    x = width - 16 - static_cast<int>(playGroup.size()) * kButtonStep + 2;
-    for (const auto& command : playGroup) {
-        layout.buttons.push_back({command, QRect(x, row, 24, 20)});
-        x += kButtonStep;
-    }
+    const int count = static_cast<int>(listGroup.size() + moveGroup.size() + playGroup.size());
+    const int step = std::min(kButtonStep, (width - 28 - 2 * kGroupGap) / count);
+    const auto place = [&](const auto& group, int x) {
+        for (const auto& command : group) {
+            layout.buttons.push_back({command, QRect(x, row, step - 2, 20)});
+            x += step;
+        }
+    };
+    place(listGroup, 14);
+    place(moveGroup, 14 + static_cast<int>(listGroup.size()) * step + kGroupGap);
+    place(playGroup, width - 14 - static_cast<int>(playGroup.size()) * step + 2);
     return layout;
 }
 

@@ -1,0 +1,174 @@
+#include "skin/SkinApplication.h"
+
+#include "base/Paths.h"
+#include "gfx/Blit.h"
+#include "skin/SkinLoader.h"
+
+namespace vantor {
+namespace {
+
+// A picture placed on a surface of the given size; parts it does not cover
+// stay black, as a fresh bitmap of that size would be.
+gfx::Surface SizedCopy(const Picture& picture, int width, int height) {
+    gfx::Surface surface(width, height);
+    if (picture)
+        gfx::Blit(surface, {0, 0}, *picture, picture->Bounds());
+    return surface;
+}
+
+bool IsKnownType(const std::string& type) {
+    return type == "NORMAL" || type == "ADVANCE" || type == "BAR";
+}
+
+} // namespace
+
+SkinApplication::SkinApplication(const SkinApplicationContext& context,
+                                 const SkinServices& services)
+    : m_context(context), m_services(services) {}
+
+std::string SkinApplication::DefaultFile(const char* storedPath) const {
+    return ResolveStoredPath(storedPath, m_context.appFolder);
+}
+
+void SkinApplication::ResetRecord() {
+    const std::string font = m_services.fonts.ResolveFontName("");
+    ResetMainSkin(m_context.skin, font);
+    ResetPlayListSkin(m_context.skin, font);
+    ResetSkinExtras(m_context.skin);
+    m_context.surfaces.seekMask = {};
+}
+
+bool SkinApplication::LoadFaces(const std::string& path) {
+    SkinDefinition& skin = m_context.skin;
+    auto load = [&](const std::string& file) {
+        LoadSkinFile(file, skin, m_context.settings, m_services, m_context.reader);
+    };
+    load(path);
+    skin.sourcePath = path;
+    const std::string font = m_services.fonts.ResolveFontName("");
+    if (!skin.mainBitmapLoaded) {
+        ResetMainSkin(skin, font);
+        load(DefaultFile(kDefaultSkinPath));
+        skin.sourcePath = DefaultFile(kDefaultSkinPath);
+        m_context.settings.SkinFilePath = kDefaultSkinPath;
+    }
+    if (skin.mainBitmapLoaded && !skin.playListMainLoaded) {
+        ResetPlayListSkin(skin, font);
+        load(DefaultFile(kDefaultPlayListSkinPath));
+    }
+    if (skin.mainBitmapLoaded && skin.playListMainLoaded)
+        return true;
+    m_services.messages.Show(kSkinInvalidMessage, kPlayerTitle, MessageIcon::Critical);
+    m_context.peers.ExitPlayer();
+    return false;
+}
+
+void SkinApplication::NormaliseBars() {
+    for (SkinBarStyle& bar : m_context.skin.bars) {
+        if (!IsKnownType(bar.type))
+            bar.type = "NORMAL";
+        if (bar.direction != "HORIZONTAL" && bar.direction != "VERTICAL")
+            bar.direction = "HORIZONTAL";
+    }
+}
+
+void SkinApplication::PrepareSurfaces() {
+    const SkinDefinition& skin = m_context.skin;
+    SkinSurfaces& surfaces = m_context.surfaces;
+    const int width = skin.mainFace->Width();
+    const int height = skin.mainFace->Height();
+    surfaces.face = *skin.mainFace;
+    surfaces.pressedFace = SizedCopy(skin.mainPressed, width, height);
+    surfaces.hasInactiveFace = static_cast<bool>(skin.mainInactive);
+    surfaces.inactiveFace = SizedCopy(skin.mainInactive, width, height);
+    surfaces.mainWindow = surfaces.face;
+    surfaces.playListFace = *skin.playListFace;
+    surfaces.playListPressedFace =
+        SizedCopy(skin.playListPressed, skin.playListFace->Width(), skin.playListFace->Height());
+    surfaces.playListWindow = surfaces.playListFace;
+    const SkinRect& field = skin.Style(TextField::SongInfo).rect;
+    surfaces.songInfoMaskLoaded = static_cast<bool>(skin.songInfoMask);
+    surfaces.songInfoMask = SizedCopy(skin.songInfoMask, field.Width(), field.Height());
+    surfaces.songInfoWork = gfx::Surface(field.Width(), field.Height());
+    for (int index = 0; index < kTextFieldCount; ++index) {
+        const SkinRect& rect = skin.textStyles[index].rect;
+        surfaces.fields[index] = gfx::Surface(rect.Width(), rect.Height());
+    }
+}
+
+void SkinApplication::PreparePlayListList() {
+    const SkinDefinition& skin = m_context.skin;
+    SkinSurfaces& surfaces = m_context.surfaces;
+    surfaces.playListFont = {m_services.fonts.ResolveFontName(skin.playListFontName),
+                             skin.playListFontSize};
+    surfaces.playListItemHeight = m_context.painter.MeasureText(surfaces.playListFont, "あ").height;
+    surfaces.playListSelection =
+        gfx::Surface(skin.playListTextRect.Width(), surfaces.playListItemHeight);
+}
+
+void SkinApplication::CopyPressed(gfx::Surface& window, const gfx::Surface& pressed,
+                                  const SkinButton& button) {
+    for (int index = 0; index <= button.regionCount && index < 3; ++index) {
+        const gfx::Rect rect = ToGfx(button.regions[index].rect);
+        gfx::Blit(window, {rect.left, rect.top}, pressed, rect);
+    }
+}
+
+void SkinApplication::DrawToggleButtons() {
+    const SkinDefinition& skin = m_context.skin;
+    const Settings& settings = m_context.settings;
+    SkinSurfaces& surfaces = m_context.surfaces;
+    const std::pair<MainButton, std::int32_t> toggles[] = {
+        {MainButton::Random, settings.PlayRandomMode},
+        {MainButton::Loop, settings.PlayLoopMode},
+        {MainButton::NonStopMegaMix, settings.NonStopMegaMix}};
+    for (const auto& [button, on] : toggles) {
+        if (on != 0)
+            CopyPressed(surfaces.mainWindow, surfaces.pressedFace, skin.Main(button));
+    }
+    if (settings.PlayListLinkMode != 0)
+        CopyPressed(surfaces.playListWindow, surfaces.playListPressedFace,
+                    skin.playListButtons[kPlayListLinkButton]);
+}
+
+bool SkinApplication::ApplySkin(const std::string& path) {
+    SkinApplicationPeers& peers = m_context.peers;
+    peers.StopTickTimer();
+    ResetRecord();
+    if (!LoadFaces(path))
+        return false;
+    NormaliseBars();
+    PrepareSurfaces();
+    PreparePlayListList();
+    peers.ShapeWindows(m_context.surfaces.face, m_context.surfaces.playListFace);
+    peers.SetUpSkinToolTips();
+    if (m_context.skin.playListInitPlacement)
+        peers.PlacePlayListWindow();
+    peers.PrepareVisuals();
+    peers.DrawPlayList();
+    m_context.bars.PrepareForSkin();
+    for (const BarKind bar : {BarKind::Volume, BarKind::Pan, BarKind::Seek, BarKind::Pitch})
+        m_context.bars.Redraw(bar);
+    DrawToggleButtons();
+    peers.FinishApplication();
+    peers.StartTickTimer();
+    return true;
+}
+
+bool SkinApplication::ChangeSkin(int index, bool fromPlayListWindow) {
+    const SkinTargetList& list =
+        fromPlayListWindow ? m_context.skin.playListSkinTargets : m_context.skin.skinTargets;
+    const SkinTarget entry =
+        (index >= 0 && index <= list.count && index < 3) ? list.entries[index] : SkinTarget{};
+    const std::string folder = FolderOf(entry.declaringFile);
+    m_context.reader.SetCurrentDirectory(folder);
+    const std::string path = m_context.reader.ResolvePath(entry.target, folder);
+    if (path.empty()) {
+        m_services.messages.Show(kTargetMissingMessage, kPlayerTitle, MessageIcon::Critical);
+        return false;
+    }
+    m_context.settings.SkinFilePath = path;
+    return ApplySkin(path);
+}
+
+} // namespace vantor

@@ -1,0 +1,233 @@
+// "skin check FILE.dvk": parses a skin as the player does, printing every
+// message the parser would show, then a summary of what loaded.
+// "skin render FILE.dvk MAIN.png PLAYLIST.png": applies the skin with default
+// settings and writes both windows as they look after start-up, with the
+// pixels outside each window's shape transparent.
+#include "Commands.h"
+
+#include "base/Paths.h"
+#include "gfx/Blit.h"
+#include "settings/Settings.h"
+#include "skin/SkinApplication.h"
+#include "skin/SkinLoader.h"
+#include "ui/QtInstalledFonts.h"
+#include "ui/QtTextPainter.h"
+#include "ui/SurfaceImage.h"
+#include "visual/MainWindowVisuals.h"
+
+#include <QGuiApplication>
+#include <QImage>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <ostream>
+
+namespace vantor::tool {
+namespace {
+
+const char* IconName(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Information:
+        return "information";
+    case MessageIcon::Exclamation:
+        return "exclamation";
+    case MessageIcon::Critical:
+        return "critical";
+    case MessageIcon::Question:
+        return "question";
+    default:
+        return "none";
+    }
+}
+
+class PrintingMessageBoxes : public MessageBoxes {
+public:
+    explicit PrintingMessageBoxes(std::ostream& out) : m_out(out) {}
+    void Show(const std::string& text, const std::string& title, MessageIcon icon) override {
+        m_out << "message [" << title << ", " << IconName(icon) << "]: " << text << "\n";
+    }
+
+private:
+    std::ostream& m_out;
+};
+
+// Pictures through Qt's image reader; it reads the BMP, PNG, JPEG and GIF
+// files skins are made of.
+class QtPictureSource : public PictureSource {
+public:
+    Picture LoadPicture(const std::string& path) override {
+        const QImage image(QString::fromStdString(path));
+        if (image.isNull())
+            return nullptr;
+        return std::make_shared<gfx::Surface>(FromImage(image));
+    }
+};
+
+// The desktop side of applying a skin, for a run without windows.
+class OffscreenPeers : public SkinApplicationPeers {
+public:
+    std::function<void()> prepareVisuals;
+    bool exited = false;
+    void StopTickTimer() override {}
+    void StartTickTimer() override {}
+    void ShapeWindows(const gfx::Surface&, const gfx::Surface&) override {}
+    void SetUpSkinToolTips() override {}
+    void PlacePlayListWindow() override {}
+    void PrepareVisuals() override { prepareVisuals(); }
+    void DrawPlayList() override {}
+    void FinishApplication() override {}
+    void ExitPlayer() override { exited = true; }
+};
+
+std::unique_ptr<QGuiApplication> MakeApplication() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "vantor-tool";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+std::string AbsolutePath(const std::string& path) {
+    std::error_code error;
+    const auto absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.string();
+}
+
+// The folder the default skin is looked up in: the program's, else the
+// current directory (a run from the source tree).
+std::string ChooseSkinAppFolder() {
+    const std::string program = ProgramFolder();
+    if (FileExists(ResolveStoredPath(kDefaultSkinPath, program)))
+        return program;
+    return EnsureTrailingSlash(std::filesystem::current_path().string());
+}
+
+void PrintSummary(const SkinDefinition& skin, std::ostream& out) {
+    auto size = [](const Picture& picture) {
+        return picture ? std::to_string(picture->Width()) + "x" + std::to_string(picture->Height())
+                       : std::string("missing");
+    };
+    out << "skin name: " << skin.skinName << "\n";
+    for (int line = 0; line < skin.aboutCount && line < 5; ++line)
+        out << "about: " << skin.aboutLines[line] << "\n";
+    out << "main face: " << size(skin.mainFace) << "\n"
+        << "main face pressed: " << size(skin.mainPressed) << "\n"
+        << "main face inactive: " << size(skin.mainInactive) << "\n"
+        << "playlist face: " << size(skin.playListFace) << "\n"
+        << "playlist face pressed: " << size(skin.playListPressed) << "\n"
+        << "time font: " << size(skin.timeFontBitmap) << "\n"
+        << "general font: " << size(skin.fontBitmap) << "\n";
+    int regions = 0;
+    for (const auto& button : skin.mainButtons)
+        regions += button.regionCount + 1;
+    out << "main button regions: " << regions << "\n";
+    regions = 0;
+    for (const auto& button : skin.playListButtons)
+        regions += button.regionCount + 1;
+    out << "playlist button regions: " << regions << "\n";
+    const char* barNames[] = {"volume", "seek", "pan", "pitch"};
+    for (int bar = 0; bar < kBarCount; ++bar) {
+        const SkinBarStyle& style = skin.bars[bar];
+        out << barNames[bar] << " bar: " << (style.type.empty() ? "-" : style.type) << " "
+            << style.direction << " knob " << size(style.knob) << " track " << size(style.track)
+            << "\n";
+    }
+    out << "spectrum field: " << (skin.spectrumFieldSet ? "set" : "not set") << "\n"
+        << "skin targets: " << skin.skinTargets.count + 1 << " main, "
+        << skin.playListSkinTargets.count + 1 << " playlist\n";
+}
+
+bool WriteWindow(const gfx::Surface& window, const gfx::Surface& face, const std::string& path) {
+    QImage image = ToImage(window).convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < face.Height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < face.Width(); ++x) {
+            if (face.GetPixel(x, y) == gfx::kMagenta)
+                row[x] = 0;
+        }
+    }
+    return image.save(QString::fromStdString(path), "PNG");
+}
+
+int Check(const std::string& file, std::ostream& out) {
+    const auto application = MakeApplication();
+    PrintingMessageBoxes messages(out);
+    QtPictureSource pictures;
+    const FontNameResolver fonts{QtInstalledFonts()};
+    const SkinServices services{messages, pictures, fonts};
+    SkinDefinition skin;
+    ResetMainSkin(skin, fonts.ResolveFontName(""));
+    ResetPlayListSkin(skin, fonts.ResolveFontName(""));
+    Settings settings = DefaultSettings("", {});
+    SkinFileReader reader;
+    if (!LoadSkinFile(AbsolutePath(file), skin, settings, services, reader))
+        return 1;
+    PrintSummary(skin, out);
+    return 0;
+}
+
+int Render(const std::string& file, const std::string& mainPng, const std::string& playListPng,
+           std::ostream& out, std::ostream& err) {
+    const auto application = MakeApplication();
+    PrintingMessageBoxes messages(out);
+    QtPictureSource pictures;
+    const FontNameResolver fonts{QtInstalledFonts()};
+    const SkinServices services{messages, pictures, fonts};
+    QtTextPainter painter;
+    SkinDefinition skin;
+    SkinSurfaces surfaces;
+    const std::string appFolder = ChooseSkinAppFolder();
+    Settings settings = DefaultSettings(appFolder, {});
+    SkinFileReader reader;
+    TextFieldPainter texts(skin, surfaces, painter);
+    class Silent : public BarSoundControls {
+        void ApplyVolume(std::int32_t) override {}
+        void ApplyPan(std::int32_t) override {}
+        void ApplySoundControls() override {}
+        void SeekToFraction(double) override {}
+        void SetSeek(std::int32_t) override {}
+    } sound;
+    SkinBars bars(skin, surfaces, settings, sound, texts);
+    MainWindowVisuals visuals(skin, surfaces, settings, painter, texts);
+    OffscreenPeers peers;
+    peers.prepareVisuals = [&] {
+        visuals.PrepareAnalyzer(pictures);
+        texts.DrawTimeText("00:00 / 00:00");
+        visuals.SongInfo().DrawIdleText();
+    };
+    SkinApplication application_(
+        {skin, surfaces, settings, reader, bars, painter, peers, appFolder}, services);
+    if (!application_.ApplySkin(AbsolutePath(file))) {
+        err << "vantor-tool: the skin and the default skin have no faces\n";
+        return 1;
+    }
+    // A moment after start-up: the idle text is revealed and the analyzer's
+    // peaks rest on the bottom row.
+    while (!visuals.SongInfo().State().revealDone)
+        visuals.SongInfo().SongInfoTick();
+    visuals.SongInfo().SongInfoTick();
+    if (!WriteWindow(surfaces.mainWindow, surfaces.face, mainPng) ||
+        !WriteWindow(surfaces.playListWindow, surfaces.playListFace, playListPng)) {
+        err << "vantor-tool: cannot write the pictures\n";
+        return 1;
+    }
+    out << "main window: " << surfaces.mainWindow.Width() << "x" << surfaces.mainWindow.Height()
+        << "\nplaylist window: " << surfaces.playListWindow.Width() << "x"
+        << surfaces.playListWindow.Height() << "\n";
+    return 0;
+}
+
+} // namespace
+
+int RunSkin(Args args, std::ostream& out, std::ostream& err) {
+    if (args.size() == 2 && args[0] == "check")
+        return Check(args[1], out);
+    if (args.size() == 4 && args[0] == "render")
+        return Render(args[1], args[2], args[3], out, err);
+    err << "usage: vantor-tool skin check FILE.dvk | skin render FILE.dvk MAIN.png PLAYLIST.png\n";
+    return 2;
+}
+
+} // namespace vantor::tool
