@@ -5,9 +5,9 @@
 #include "base/Paths.h"
 #include "base/StringUtil.h"
 #include "base/TextEncoding.h"
+#include "playlist/LocationResolver.h"
 #include "playlist/PlaylistText.h"
 
-#include <filesystem>
 #include <limits>
 #include <optional>
 
@@ -19,23 +19,6 @@ constexpr std::string_view kExtMarker = "#VantorExt:";
 constexpr std::string_view kExt2Marker = "#VantorExt2:";
 constexpr std::string_view kCdMarker = "AudioCD";
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-
-// The absolute path of an existing file named by a location line, or
-// nothing. Lines may be relative to the playlist's folder, use
-// backslashes, or differ from the disk in letter case.
-std::optional<std::string> ResolveLocation(std::string_view line, const std::string& folder) {
-    if (line.empty())
-        return std::nullopt;
-    std::string path = NormaliseSeparators(line);
-    if (!IsAbsolutePath(path))
-        path = folder + path;
-    if (!FileExists(path)) {
-        path = ResolveStoredPath(line, folder);
-        if (!FileExists(path))
-            return std::nullopt;
-    }
-    return std::filesystem::path(path).lexically_normal().string();
-}
 
 std::int32_t ToInt32(double value) {
     constexpr double kMax = std::numeric_limits<std::int32_t>::max();
@@ -139,7 +122,7 @@ private:
 
     void ReadLocation(const std::string& line) {
         PlaylistEntry& spare = m_playlist.Spare();
-        if (auto path = ResolveLocation(line, m_folder)) {
+        if (auto path = m_resolver.Resolve(line, m_folder)) {
             spare.Path = std::move(*path);
         } else if (line.starts_with(kCdMarker)) {
             MakeCdTrack(line, spare);
@@ -154,7 +137,7 @@ private:
     bool ReadMember(std::string_view rest) {
         if (!ApplyExt2Line(rest, m_playlist.Spare()) || m_next >= m_lines.size())
             return false;
-        if (auto path = ResolveLocation(NextLine(), m_folder)) {
+        if (auto path = m_resolver.Resolve(NextLine(), m_folder)) {
             m_playlist.Spare().Path = std::move(*path);
             m_playlist.AppendSpare();
         } else {
@@ -167,6 +150,7 @@ private:
     std::size_t m_next = 0;
     const std::string& m_folder;
     PlaylistState& m_playlist;
+    LocationResolver m_resolver;
 };
 
 std::string LocationText(const PlaylistEntry& entry, const std::string& folder) {

@@ -81,6 +81,24 @@ TEST_F(PlaylistFileTest, LegacyCodePageAndUtf8NamesBothResolve) {
     EXPECT_EQ(At(1).Path, utf8Name);
 }
 
+TEST_F(PlaylistFileTest, LetterCaseOfFoldersAndNamesMayDiffer) {
+    const auto deep = dir.Write("Music/Album One/Track.MP3", "x");
+    dir.MakeFolder("Music/Album One/folder.mp3");
+    ASSERT_TRUE(Load("MUSIC\\album one\\track.mp3\r\nmusic/ALBUM ONE/Track.MP3\r\n"
+                     "Music/Album One/folder.mp3\r\nMusic/Album One/../Album One/TRACK.mp3\r\n"));
+    ASSERT_EQ(playlist.Playlist.size(), 3u);
+    EXPECT_EQ(At(0).Path, deep);
+    EXPECT_EQ(At(1).Path, deep);
+    EXPECT_EQ(At(2).Path, deep);
+}
+
+TEST_F(PlaylistFileTest, LinesWithNulNeverResolve) {
+    dir.Write("a.mp3", "x");
+    ASSERT_TRUE(Load(std::string("a.mp3\0junk\r\na.mp3\r\n", 19)));
+    ASSERT_EQ(playlist.Playlist.size(), 1u);
+    EXPECT_EQ(FileNameOf(At(0).Path), "a.mp3");
+}
+
 TEST_F(PlaylistFileTest, CdTrackLines) {
     ASSERT_TRUE(Load("#VantorExt:0,\r\nAudioCD,E:,3\r\n"));
     ASSERT_EQ(playlist.Playlist.size(), 1u);
