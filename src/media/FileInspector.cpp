@@ -3,7 +3,7 @@
 #include "base/ByteReader.h"
 #include "base/VbNumber.h"
 #include "media/Id3Tags.h"
-#include "media/MappedFile.h"
+#include "media/FileBytes.h"
 #include "media/MpegHeader.h"
 #include "media/RiffInfo.h"
 
@@ -256,7 +256,7 @@ SongInfo InspectBytes(std::span<const std::uint8_t> file, std::int64_t start, st
 
 SongInfo InspectFile(const std::string& path, std::int64_t start, std::int64_t length,
                      InspectOptions options) {
-    const MappedFile file(path);
+    const FileBytes file(path);
     if (!file.IsOpen())
         return {};
     return InspectBytes(file.Bytes(), start, length, options);

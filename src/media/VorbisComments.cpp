@@ -2,7 +2,7 @@
 
 #include "base/ByteReader.h"
 #include "base/TextEncoding.h"
-#include "media/MappedFile.h"
+#include "media/FileBytes.h"
 
 #include <array>
 #include <string_view>
@@ -153,7 +153,7 @@ VorbisInfo ReadVorbisComments(std::span<const std::uint8_t> bytes, VorbisReadMod
 }
 
 VorbisInfo ReadVorbisComments(const std::string& path, std::int64_t start, VorbisReadMode mode) {
-    const MappedFile file(path);
+    const FileBytes file(path);
     if (!file.IsOpen() || start < 0)
         return {};
     return ReadVorbisComments(

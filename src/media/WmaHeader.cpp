@@ -4,7 +4,7 @@
 #include "base/StringUtil.h"
 #include "base/TextEncoding.h"
 #include "media/Id3Tags.h"
-#include "media/MappedFile.h"
+#include "media/FileBytes.h"
 
 #include <algorithm>
 #include <array>
@@ -217,7 +217,7 @@ WmaInfo ReadWmaHeader(std::span<const std::uint8_t> bytes) {
 }
 
 WmaInfo ReadWmaHeader(const std::string& path, std::int64_t start) {
-    const MappedFile file(path);
+    const FileBytes file(path);
     if (!file.IsOpen() || start < 0)
         return {};
     return ReadWmaHeader(ClipRange(file.Bytes(), static_cast<std::uint64_t>(start), UINT64_MAX));

@@ -3,7 +3,7 @@
 #include "base/ByteReader.h"
 #include "base/StringUtil.h"
 #include "base/TextEncoding.h"
-#include "media/MappedFile.h"
+#include "media/FileBytes.h"
 
 #include <array>
 #include <limits>
@@ -87,7 +87,7 @@ ZipScan ScanZipArchive(std::span<const std::uint8_t> bytes, const std::string& p
 }
 
 ZipScan ScanZipArchive(const std::string& path, MessageBoxes& messages) {
-    const MappedFile file(path);
+    const FileBytes file(path);
     if (!file.IsOpen())
         return {};
     return ScanZipArchive(file.Bytes(), path, messages);

@@ -150,6 +150,20 @@ TEST(InspectFileTest, ReadsAFileAndMissingFilesGiveAnEmptyRecord) {
               "MPEG-1.0 Layer-0");
 }
 
+TEST(InspectFileTest, LargeFilesAndMemberRangesOnDisk) {
+    TempDir dir;
+    Id3v2Writer tag(3);
+    tag.TextFrame("TALB", Id3Encoding::Latin1, "Large");
+    const Bytes song = Concat({tag.Build(), MpegFrames({}, 1000)});
+    const std::string path = dir.Write("big.zip", Concat({Bytes(1234, 9), song, Bytes(99, 9)}));
+    const SongInfo member = InspectFile(path, 1234, static_cast<std::int64_t>(song.size()));
+    EXPECT_EQ(member.Album, "Large");
+    EXPECT_EQ(member.Format.FrameCount, Fixed4::FromInteger(1000));
+    const SongInfo whole = InspectFile(path);
+    EXPECT_EQ(whole.Album, "");
+    EXPECT_EQ(whole.Format.Layer, 3);
+}
+
 TEST(InspectWaveTest, PcmWaveValuesAndInfoTexts) {
     WaveSpec wave;
     wave.data = Bytes(176400, 0);
