@@ -2,5 +2,7 @@ vantor_add_test(EngineTests
     SOURCES
         EngineHarness.cpp
         DspUnitTest.cpp
+        OutputTest.cpp
+        SongAndCdTest.cpp
         StreamPlaybackTest.cpp
-    LIBS vantor_engine vantor_test_media vantor_test_support)
+    LIBS vantor_engine vantor_core vantor_test_media vantor_test_support)

@@ -22,6 +22,8 @@ constexpr std::array kCommands{
     Command{"skin", "skin check FILE.dvk | skin render FILE.dvk MAIN.png PLAYLIST.png",
             vantor::tool::RunSkin},
 #endif
+    Command{"decode", "decode FILE OUT.wav [--rate HZ] [--member START END]", vantor::tool::RunDecode},
+    Command{"devices", "devices", vantor::tool::RunDevices},
 };
 
 int PrintHelp(std::ostream& out) {

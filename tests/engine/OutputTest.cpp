@@ -1,0 +1,210 @@
+#include "EngineHarness.h"
+#include "core/SoundSetup.h"
+#include "engine/EffectRack.h"
+#include "engine/PitchShifter.h"
+#include "support/FakeMessageBoxes.h"
+#include "support/FakeProcessControl.h"
+#include "support/ToneMeasure.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+namespace vantor::engine::test {
+namespace {
+
+using vantor::test::TempDir;
+
+const ToneFile kWav{"pcm_s16le", "wav", ".wav"};
+
+bool WaitUntil(const std::function<bool()>& done, double seconds = 30.0) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (!done() && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return done();
+}
+
+std::vector<float> ReadWav16(const std::string& path, int& rate) {
+    std::string bytes = vantor::test::ReadWholeFile(path);
+    auto le = [&](std::size_t at, int count) {
+        std::uint32_t value = 0;
+        for (int i = 0; i < count; ++i) {
+            value |= static_cast<std::uint32_t>(
+                         static_cast<std::uint8_t>(bytes[at + static_cast<std::size_t>(i)]))
+                     << (8 * i);
+        }
+        return value;
+    };
+    EXPECT_EQ(bytes.substr(0, 4), "RIFF");
+    EXPECT_EQ(le(22, 2), 2u);
+    EXPECT_EQ(le(34, 2), 16u);
+    rate = static_cast<int>(le(24, 4));
+    std::uint32_t dataBytes = le(40, 4);
+    EXPECT_EQ(dataBytes + 44, bytes.size());
+    std::vector<float> samples(dataBytes / 2);
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        samples[i] = static_cast<float>(static_cast<std::int16_t>(le(44 + 2 * i, 2))) / 32768.0f;
+    }
+    return samples;
+}
+
+TEST(Outputs, WavFileHoldsWhatPlayed) {
+    TempDir dir;
+    std::string tone = WriteToneFile(dir, kWav, 440.0, 1.0);
+    std::string wav = dir.File("out.wav");
+    {
+        SoundEngine engine(EngineOptions{OutputKind::WavFile, wav, nullptr});
+        ASSERT_TRUE(engine.FSOUND_Init(44100, 128, 0));
+        EXPECT_EQ(engine.FSOUND_GetDriverName(0), "WAV file " + wav);
+        std::int32_t channel = engine.FSOUND_Stream_PlayEx(
+            FSOUND_FREE, engine.FSOUND_Stream_Open(tone, kStreamModeFile, 0, 0), 0, false);
+        ASSERT_GE(channel, 0);
+        ASSERT_TRUE(WaitUntil([&] { return !engine.FSOUND_IsPlaying(channel); }));
+        engine.FSOUND_Close();
+    }
+    int rate = 0;
+    auto samples = ReadWav16(wav, rate);
+    EXPECT_EQ(rate, 44100);
+    // Whole blocks of the mix: the tone and the rest of its last block.
+    EXPECT_NEAR(static_cast<double>(samples.size() / 2), 44100.0, 2100.0);
+    EXPECT_NEAR(static_cast<double>(AudibleFrames(samples)), 44100.0, 1100.0);
+    EXPECT_NEAR(vantor::test::ZeroCrossingFrequency(samples, rate), 440.0, 3.0);
+}
+
+TEST(Outputs, NullOutputsPlayWithoutADevice) {
+    TempDir dir;
+    std::string tone = WriteToneFile(dir, kWav, 440.0, 2.0);
+    for (OutputKind kind : {OutputKind::NullFast, OutputKind::Null}) {
+        std::atomic<int> renderThreads{0};
+        SoundEngine engine(EngineOptions{kind, "", [&] { renderThreads.fetch_add(1); }});
+        ASSERT_TRUE(engine.FSOUND_Init(48000, 128, 0));
+        EXPECT_EQ(engine.FSOUND_GetOutputRate(), 48000);
+        StreamHandle stream = engine.FSOUND_Stream_Open(tone, kStreamModeFile, 0, 0);
+        std::int32_t channel = engine.FSOUND_Stream_PlayEx(FSOUND_FREE, stream, 0, false);
+        ASSERT_GE(channel, 0);
+        ASSERT_TRUE(WaitUntil([&] { return engine.FSOUND_Stream_GetTime(stream) >= 300; }));
+        EXPECT_EQ(renderThreads.load(), 1);
+        if (kind == OutputKind::NullFast) {
+            ASSERT_TRUE(WaitUntil([&] { return !engine.FSOUND_IsPlaying(channel); }));
+            EXPECT_GE(engine.FSOUND_Stream_GetTime(stream),
+                      engine.FSOUND_Stream_GetLengthMs(stream));
+        }
+        EXPECT_TRUE(engine.FSOUND_Stream_Close(stream));
+        EXPECT_EQ(engine.FSOUND_GetChannelsPlaying(), 0);
+    }
+}
+
+TEST(Outputs, DeviceOutputFollowsSdlAudioDriver) {
+    const char* previous = std::getenv("SDL_AUDIODRIVER");
+    std::string saved = previous != nullptr ? previous : "";
+    ::setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    {
+        SoundEngine engine;
+        EXPECT_TRUE(engine.FSOUND_SetOutput(FSOUND_OUTPUT_WINMM));
+        EXPECT_FALSE(engine.FSOUND_Init(44100, 128, 0));
+        EXPECT_EQ(engine.FSOUND_GetError(), kSoundErrorInit);
+    }
+    ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+    {
+        SoundEngine engine;
+        EXPECT_TRUE(engine.FSOUND_SetOutput(FSOUND_OUTPUT_ASIO));
+        EXPECT_GE(engine.FSOUND_GetNumDrivers(), 1);
+        EXPECT_FALSE(engine.FSOUND_GetDriverName(0).empty());
+        EXPECT_TRUE(engine.FSOUND_Init(44100, 128, 0));
+        EXPECT_FALSE(engine.FSOUND_SetOutput(FSOUND_OUTPUT_WINMM));
+        EXPECT_EQ(engine.FSOUND_GetError(), kSoundErrorBusy);
+        EXPECT_FALSE(engine.FSOUND_Init(44100, 128, 0));
+        engine.FSOUND_Close();
+    }
+    if (previous != nullptr) {
+        ::setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
+    } else {
+        ::unsetenv("SDL_AUDIODRIVER");
+    }
+}
+
+// The oscilloscope's capture in the library's callback form: copies the
+// newest block into preallocated storage and publishes it with an index.
+struct Capture {
+    std::array<float, 2048> block{};
+    std::atomic<int> blocks{0};
+};
+
+float* CaptureBlock(float*, float* block, std::int32_t length, void* user) {
+    auto* capture = static_cast<Capture*>(user);
+    std::copy(block, block + std::min<std::int32_t>(2 * length, 2048), capture->block.begin());
+    capture->blocks.fetch_add(1, std::memory_order_release);
+    return block;
+}
+
+TEST(SoundSetupOnTheEngine, InitialisesPlaysAndShutsDown) {
+    TempDir dir;
+    SoundEngine engine(EngineOptions{OutputKind::Null, "", nullptr});
+    EffectRack effects(engine);
+    PitchShifter pitch(engine);
+    SoundSystem system{engine, effects, pitch};
+    Settings settings;
+    settings.OutputType = 0;
+    settings.OutputRate = 44100;
+    settings.BufferLength = 200;
+    settings.MixerType = 0;
+    settings.PitchEnable = 1;
+    settings.PitchScale = 1.5f;
+    SoundSetupState state;
+    Capture capture;
+    vantor::test::FakeMessageBoxes messages;
+    vantor::test::FakeProcessControl process;
+    InitSoundSystem(settings, system, state, CaptureHook{&CaptureBlock, &capture}, messages,
+                    process);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(process.endRequests, 0);
+    EXPECT_EQ(settings.MixerType, kMixerFloat);
+    ASSERT_NE(state.CaptureUnit, 0);
+    EXPECT_TRUE(engine.FSOUND_DSP_GetActive(state.CaptureUnit));
+    EXPECT_EQ(engine.FSOUND_GetFrequency(FSOUND_SYSTEMCHANNEL), 44100);
+
+    settings.FrequencyEnable = 1;
+    settings.FrequencyScale = 1.5f;
+    ApplySoundControls(settings, system, messages);
+    EXPECT_EQ(engine.FSOUND_GetFrequency(FSOUND_SYSTEMCHANNEL), 66150);
+
+    std::int32_t channel = engine.FSOUND_Stream_PlayEx(
+        FSOUND_FREE,
+        engine.FSOUND_Stream_Open(WriteToneFile(dir, kWav, 440.0, 1.0), kStreamModeFile, 0, 0), 0,
+        false);
+    ASSERT_GE(channel, 0);
+    ASSERT_TRUE(WaitUntil([&] { return capture.blocks.load() > 3; }));
+    ShutdownSoundSystem(system, state, nullptr);
+    EXPECT_EQ(state.CaptureUnit, 0);
+    EXPECT_EQ(engine.FSOUND_GetOutputRate(), 0);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST(SoundSetupOnTheEngine, FailedOutputShowsTheMessageAndEnds) {
+    ::setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    SoundEngine engine;
+    EffectRack effects(engine);
+    PitchShifter pitch(engine);
+    SoundSystem system{engine, effects, pitch};
+    Settings settings;
+    settings.OutputRate = 44100;
+    settings.BufferLength = 200;
+    SoundSetupState state;
+    vantor::test::FakeMessageBoxes messages;
+    vantor::test::FakeProcessControl process;
+    InitSoundSystem(settings, system, state, CaptureHook{&CaptureBlock, nullptr}, messages,
+                    process);
+    ::unsetenv("SDL_AUDIODRIVER");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "サウンド出力の初期化に失敗しました\r\nError initializing output device.");
+    EXPECT_EQ(process.endRequests, 1);
+}
+
+} // namespace
+} // namespace vantor::engine::test
