@@ -22,7 +22,10 @@ constexpr std::array kCommands{
     Command{"skin", "skin check FILE.dvk | skin render FILE.dvk MAIN.png PLAYLIST.png",
             vantor::tool::RunSkin},
 #endif
-    Command{"decode", "decode FILE OUT.wav [--rate HZ] [--member START END]", vantor::tool::RunDecode},
+    Command{"play", "play [--mix GAP] [--random] [--loop] FILES... --out OUT.wav",
+            vantor::tool::RunPlay},
+    Command{"decode", "decode FILE OUT.wav [--rate HZ] [--member START END]",
+            vantor::tool::RunDecode},
     Command{"devices", "devices", vantor::tool::RunDevices},
 };
 
