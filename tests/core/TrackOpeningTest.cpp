@@ -211,5 +211,16 @@ TEST_F(TrackOpeningTest, ThePlaylistSeamReachesTheSameState) {
     EXPECT_EQ(h.player.slotA.Kind(), TrackKind::None);
 }
 
+TEST_F(TrackOpeningTest, TheSavedIndexIsTheSoundingEntry) {
+    EXPECT_EQ(SongIndexToSave(h.player, h.playlist), -1);
+    h.AddFile("/a.ogg", 1000);
+    h.AddFile("/b.ogg", 1000);
+    h.player.currentIndex() = 0;
+    h.player.slotB.entryIndex = 1;
+    EXPECT_EQ(SongIndexToSave(h.player, h.playlist), 0);
+    h.player.activeSlot = kMixSlotBSounding;
+    EXPECT_EQ(SongIndexToSave(h.player, h.playlist), 1);
+}
+
 } // namespace
 } // namespace vantor
