@@ -40,15 +40,6 @@ std::string PlaceholderText(char digit, const SongTrack& track, const TrackDescr
     }
 }
 
-// FormatTime of the whole seconds with a leading "0" removed, as the list
-// shows lengths.
-std::string ListLengthText(Fixed4 lengthMs) {
-    std::string text = FormatTime(MillisecondsToSeconds(lengthMs.ToDouble()));
-    if (text.starts_with('0'))
-        text.erase(0, 1);
-    return text;
-}
-
 bool HasFieldPlaceholder(std::string_view songTemplate) {
     for (const char digit : std::string_view("123456")) {
         if (songTemplate.find(std::string{'%', digit}) != std::string_view::npos)
@@ -92,7 +83,7 @@ std::string ResolveLengthText(const SongTrack& track, const TrackDescription& de
     if (!track.LengthText.empty())
         return track.LengthText;
     const auto length = ResolveLengthMs(track, description, context);
-    return length ? ListLengthText(*length) : std::string("0:00");
+    return length ? ListLengthText(length->ToDouble()) : std::string("0:00");
 }
 
 std::string DoubleAmpersands(std::string_view text) {

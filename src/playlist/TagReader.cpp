@@ -52,7 +52,7 @@ std::string ReadLengthText(PlaylistEntry& entry, MediaProbe& media) {
             return "0:00";
         entry.LengthMs = *length;
     }
-    return ShortLengthText(entry.LengthMs);
+    return ListLengthText(entry.LengthMs.ToDouble());
 }
 
 void StartTagReader(PlaylistContext& context, std::int32_t first) {

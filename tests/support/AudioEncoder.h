@@ -23,7 +23,7 @@ struct ToneSpec {
     // The sine tone written on every channel.
     double frequency = 440.0;
     double amplitude = 0.3;
-    std::map<std::string, std::string> metadata;
+    std::map<std::string, std::string> metadata{};
     // ID3v2 version the MP3 muxer writes (3 or 4).
     int id3v2Version = 4;
 };
