@@ -63,4 +63,10 @@ std::int32_t PlaybackCore::PickRandomIndex(std::int32_t exclude) {
     return vantor::PickRandomIndex(m_ctx, exclude);
 }
 
+std::int32_t SongIndexToSave(const PlayerState& player, const PlaylistState& playlist) {
+    if (player.SlotBSounds())
+        return player.slotB.entryIndex;
+    return playlist.HasEntries == 1 ? player.currentIndex() : -1;
+}
+
 } // namespace vantor

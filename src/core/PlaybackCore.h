@@ -35,4 +35,8 @@ private:
     PlaybackContext m_ctx;
 };
 
+// The entry the settings file keeps for the next start: the sounding one of
+// the mix when slot B sounds, else the current one; -1 for an empty list.
+std::int32_t SongIndexToSave(const PlayerState& player, const PlaylistState& playlist);
+
 } // namespace vantor

@@ -132,6 +132,24 @@ void AdvanceModule(PlaybackContext& ctx) {
         Advance(ctx);
 }
 
+// The mix stopped after the last entry: the waiting slot became the sounding
+// one without starting. Once the finished track has played out, nothing
+// plays any more, so the player shows itself stopped.
+bool SilenceFinishedLastTrack(PlaybackContext& ctx) {
+    PlayerState& player = ctx.player;
+    const PlaybackSlot& sounding = player.SoundingSlot();
+    PlaybackSlot& finished = player.InactiveSlot();
+    if (ctx.settings.NonStopMegaMix == 0 || player.activeSlot == kOrdinaryPlayback ||
+        sounding.IsPlaying() || finished.Kind() != TrackKind::Stream || !finished.IsPlaying() ||
+        !StreamEnded(ctx, finished))
+        return false;
+    ctx.sound.FSOUND_Stream_Stop(finished.streamHandle);
+    finished.channel = 0;
+    finished.playing = 0;
+    player.MixTriggered = 0;
+    return true;
+}
+
 } // namespace
 
 bool MixStopAfter(const PlaybackContext& ctx, std::int32_t soundingIndex) {
@@ -145,6 +163,8 @@ bool MixStopAfter(const PlaybackContext& ctx, std::int32_t soundingIndex) {
 void AdvanceTracks(PlaybackContext& ctx) {
     const PlayerState& player = ctx.player;
     const bool mix = ctx.settings.NonStopMegaMix != 0;
+    if (SilenceFinishedLastTrack(ctx))
+        return;
     if (player.slotA.Kind() == TrackKind::Stream && !player.SlotBSounds()) {
         if (!mix) {
             if (StreamEnded(ctx, player.slotA))

@@ -1,7 +1,6 @@
 #include "playlist/TagReader.h"
 
 #include "base/TimeText.h"
-#include "media/SongText.h"
 
 namespace vantor {
 
@@ -38,6 +37,13 @@ std::string PlayingLengthText(const PlaylistContext& context) {
 }
 
 } // namespace
+
+std::string ShortLengthText(Fixed4 lengthMs) {
+    auto text = FormatTime(MillisecondsToSeconds(lengthMs.ToDouble()));
+    if (text.starts_with('0'))
+        text.erase(0, 1);
+    return text;
+}
 
 std::string ReadLengthText(PlaylistEntry& entry, MediaProbe& media) {
     if (entry.LengthMs == Fixed4{}) {

@@ -118,9 +118,24 @@ TEST_F(PlaybackTickTest, TheMixStartsTheNextStreamGapLengthBeforeTheEnd) {
     for (const auto& call : h.recorder.LogOf("FSOUND_SetVolume"))
         EXPECT_NE(call.find(", 200)"), std::string::npos) << call;
     EXPECT_EQ(h.recorder.CountOf("FSOUND_SetVolume"), 3);
-    // After the last entry the mix stands on entry 0.
+    // After the last entry the mix stands on entry 0, opened and silent.
     EXPECT_EQ(h.player.currentIndex(), 0);
     EXPECT_EQ(h.sound.Spans().size(), 3u);
+    EXPECT_FALSE(h.player.AnyPlaying());
+    EXPECT_EQ(h.view.timeText, "00:00 / 00:00");
+}
+
+TEST_F(PlaybackTickTest, AfterTheMixHasStoppedPlayStartsAgainFromEntryZero) {
+    ThreeFiles(3000);
+    h.settings.NonStopMegaMix = 1;
+    h.settings.GapLength = 500;
+    Start();
+    h.RunUntil(10000);
+    PlayCommand(h.ctx);
+    h.RunUntil(11000);
+    EXPECT_EQ(h.Heard().back(), "/a.ogg");
+    EXPECT_TRUE(h.player.AnyPlaying());
+    EXPECT_LE(h.sound.OpenCount(), 2);
 }
 
 TEST_F(PlaybackTickTest, TheMixAlternatesSlotsAndReleasesTheFinishedOne) {

@@ -1,4 +1,5 @@
 #include "core/TrackOpening.h"
+#include "core/PlaybackCore.h"
 #include "core/TrackControl.h"
 #include "support/PlaybackHarness.h"
 
@@ -190,6 +191,35 @@ TEST_F(TrackOpeningTest, CloseTrackReleasesBothSlotsAndClearsThePitchBuffer) {
     EXPECT_EQ(h.player.activeSlot, kOrdinaryPlayback);
     EXPECT_EQ(h.recorder.CountOf("ClearDspBuffer"), 1);
     EXPECT_EQ(h.recorder.CountOf("FMUSIC_FreeSong"), 1);
+}
+
+TEST_F(TrackOpeningTest, ThePlaylistSeamReachesTheSameState) {
+    h.settings.NonStopMegaMix = 1;
+    h.AddFile("/a.ogg", 1000);
+    h.AddFile("/b.ogg", 1000);
+    PlaybackCore core(h.ctx);
+    core.SetEntryIndex(PlaybackSlotId::B, 1);
+    core.OpenSlot(PlaybackSlotId::B);
+    EXPECT_EQ(h.player.slotB.Kind(), TrackKind::Stream);
+    EXPECT_EQ(h.player.slotA.Kind(), TrackKind::None);
+    EXPECT_EQ(Opens(), std::vector<std::string>{"FSOUND_Stream_Open(\"/b.ogg\", 8496, 0, 0)"});
+    core.PlayCommand();
+    EXPECT_TRUE(h.player.slotA.IsPlaying());
+    EXPECT_EQ(core.ActiveSlot(), 0);
+    EXPECT_EQ(core.EntryIndex(PlaybackSlotId::A), 0);
+    core.CloseSlot(1);
+    EXPECT_EQ(h.player.slotA.Kind(), TrackKind::None);
+}
+
+TEST_F(TrackOpeningTest, TheSavedIndexIsTheSoundingEntry) {
+    EXPECT_EQ(SongIndexToSave(h.player, h.playlist), -1);
+    h.AddFile("/a.ogg", 1000);
+    h.AddFile("/b.ogg", 1000);
+    h.player.currentIndex() = 0;
+    h.player.slotB.entryIndex = 1;
+    EXPECT_EQ(SongIndexToSave(h.player, h.playlist), 0);
+    h.player.activeSlot = kMixSlotBSounding;
+    EXPECT_EQ(SongIndexToSave(h.player, h.playlist), 1);
 }
 
 } // namespace

@@ -28,5 +28,6 @@ int RunPlaylist(Args args, std::ostream& out, std::ostream& err);
 int RunZip(Args args, std::ostream& out, std::ostream& err);
 // Present when the tool is built with the user interface (it draws with Qt).
 int RunSkin(Args args, std::ostream& out, std::ostream& err);
+int RunPlay(Args args, std::ostream& out, std::ostream& err);
 
 } // namespace vantor::tool

@@ -24,6 +24,8 @@ constexpr std::array kCommands{
     Command{"skin", "skin check FILE.dvk | skin render FILE.dvk MAIN.png PLAYLIST.png",
             vantor::tool::RunSkin},
 #endif
+    Command{"play", "play [--mix GAP] [--random] [--loop] FILES... --out OUT.wav",
+            vantor::tool::RunPlay},
 };
 
 int PrintHelp(std::ostream& out) {

@@ -1,0 +1,39 @@
+// The audio CD window's logic: the CD drives with their device names, the
+// tracks of one drive as playlist entries, and ejecting. The window shows
+// what these return. UI thread only.
+#pragma once
+
+#include "platform/DriveTypes.h"
+#include "platform/MessageBoxes.h"
+#include "playlist/PlaylistEntry.h"
+#include "sound/SoundLibrary.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantor {
+
+inline constexpr std::string_view kNoCdDevices = "No CD\\DVD devices found!";
+// The message of any failure while listing or ejecting.
+inline constexpr std::string_view kCdFailure = "どっかーん";
+
+// One row of the track list and the entry it stands for.
+struct CdTrackRow {
+    std::string caption;
+    std::string lengthText;
+    PlaylistEntry entry;
+};
+
+// One line per CD drive, "E: device name", or the single no-device line.
+std::vector<std::string> ListCdDrives(SoundLibrary& sound, const DriveTypes& drives,
+                                      MessageBoxes& messages);
+
+// The tracks of the drive named by `driveLine`; none for the no-device line
+// or a drive without a readable medium.
+std::vector<CdTrackRow> ListCdTracks(SoundLibrary& sound, std::string_view driveLine);
+
+// Ejects the medium of the drive named by `driveLine`.
+void EjectCd(SoundLibrary& sound, std::string_view driveLine);
+
+} // namespace vantor
