@@ -161,7 +161,7 @@ QImage DrawMainFace(Press press) {
 }
 
 QImage DrawSeekKnob(QSize size, Press press) {
-    QImage knob = NewCanvas(size.width(), size.height());
+    QImage knob = NewCanvas(size.width(), size.height(), kEmber.buttonEdge);
     QPainter painter(&knob);
     DrawSliderKnob(painter, QRect(QPoint(0, 0), size), kEmber, press);
     painter.end();

@@ -184,7 +184,7 @@ QImage WithDials(QImage face) {
 }
 
 QImage DrawPitchKnob(Press press) {
-    QImage knob = NewCanvas(kPitchKnob.width(), kPitchKnob.height());
+    QImage knob = NewCanvas(kPitchKnob.width(), kPitchKnob.height(), kPrism.buttonEdge);
     QPainter painter(&knob);
     DrawSliderKnob(painter, QRect(QPoint(0, 0), kPitchKnob), kPrism, press);
     painter.end();
@@ -389,7 +389,7 @@ PlaylistLook ShowcasePlaylist() {
     look.theme = kPrism;
     look.width = kWidth;
     look.height = 250;
-    look.outline = Chamfered(QRectF(0, 0, look.width, look.height), 12);
+    look.outline = Chamfered(QRectF(0, 0, look.width, look.height), 18);
     look.picturePrefix = QStringLiteral("PL");
     look.pictureExtension = QStringLiteral("png");
     look.listFont = QStringLiteral("DejaVu Sans");
