@@ -4,17 +4,8 @@
 
 namespace vantor::engine {
 
-namespace {
-
-float SampleAt(const std::uint8_t* bytes) {
-    const auto value = static_cast<std::int16_t>(bytes[0] | (bytes[1] << 8));
-    return static_cast<float>(value) / 32768.0f;
-}
-
-} // namespace
-
 CdAudioStream::CdAudioStream(std::shared_ptr<CdDevice> device)
-    : m_device(std::move(device)), m_chunk(std::size_t{kChunkSectors} * kCdSectorBytes) {
+    : m_device(std::move(device)), m_chunk(std::size_t{kChunkSectors} * kCdFramesPerSector * 2) {
     m_finished = NumTracks() == 0;
 }
 
@@ -64,9 +55,9 @@ std::size_t CdAudioStream::Render(float* stereo, std::size_t frames) {
         const auto available = std::int64_t{m_chunkCount} * kCdFramesPerSector - chunkFrame;
         const auto count = static_cast<std::size_t>(
             std::min<std::int64_t>(available, static_cast<std::int64_t>(frames - produced)));
-        const std::uint8_t* source = m_chunk.data() + chunkFrame * 4;
+        const std::int16_t* source = m_chunk.data() + chunkFrame * 2;
         for (std::size_t i = 0; i < count * 2; ++i)
-            stereo[produced * 2 + i] = SampleAt(source + i * 2);
+            stereo[produced * 2 + i] = static_cast<float>(source[i]) / 32768.0f;
         produced += count;
         SeekFrames(m_position + static_cast<std::int64_t>(count));
     }

@@ -44,7 +44,7 @@ private:
     std::int64_t m_position = 0;
     bool m_finished = false;
     // Sectors [m_chunkSector, m_chunkSector + m_chunkCount) of the disc.
-    std::vector<std::uint8_t> m_chunk;
+    std::vector<std::int16_t> m_chunk;
     std::int32_t m_chunkSector = -1;
     int m_chunkCount = 0;
 };

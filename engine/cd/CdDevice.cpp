@@ -5,6 +5,10 @@
 
 #include <cdio/cdio.h>
 #include <cdio/logging.h>
+#include <cdio/paranoia/cdda.h>
+#include <cdio/paranoia/paranoia.h>
+
+#include <algorithm>
 
 #include <mutex>
 #include <sys/stat.h>
@@ -63,6 +67,7 @@ bool CdDevice::EjectDrive(const std::string& path) {
 CdDevice::CdDevice(CdIo_t* cdio, std::string path) : m_cdio(cdio), m_path(std::move(path)) {}
 
 CdDevice::~CdDevice() {
+    StopReader();
     if (m_cdio != nullptr)
         cdio_destroy(m_cdio);
 }
@@ -105,17 +110,57 @@ void CdDevice::ListAudioTracks() {
     }
 }
 
-bool CdDevice::ReadSectors(std::int32_t firstSector, int count, std::span<std::uint8_t> out) const {
-    if (m_cdio == nullptr || count <= 0 ||
-        out.size() < static_cast<std::size_t>(count) * kCdSectorBytes)
+bool CdDevice::StartReader() {
+    if (m_reader != nullptr)
+        return true;
+    if (m_cdio == nullptr)
         return false;
-    return cdio_read_audio_sectors(m_cdio, out.data(), firstSector,
-                                   static_cast<std::uint32_t>(count)) == DRIVER_OP_SUCCESS;
+    m_drive = cdio_cddap_identify_cdio(m_cdio, CDDA_MESSAGE_FORGETIT, nullptr);
+    if (m_drive == nullptr || cdio_cddap_open(m_drive) != 0) {
+        StopReader();
+        return false;
+    }
+    m_reader = cdio_paranoia_init(m_drive);
+    if (m_reader == nullptr) {
+        StopReader();
+        return false;
+    }
+    // Full verification, but a sector that cannot be recovered is skipped
+    // rather than retried for ever.
+    paranoia_modeset(m_reader, PARANOIA_MODE_FULL ^ PARANOIA_MODE_NEVERSKIP);
+    return true;
+}
+
+void CdDevice::StopReader() {
+    if (m_reader != nullptr)
+        cdio_paranoia_free(m_reader);
+    m_reader = nullptr;
+    // The drive object borrows our libcdio handle; it must not free it.
+    if (m_drive != nullptr)
+        cdio_cddap_close_no_free_cdio(m_drive);
+    m_drive = nullptr;
+}
+
+bool CdDevice::ReadSectors(std::int32_t firstSector, int count, std::span<std::int16_t> out) {
+    const auto samplesPerSector = static_cast<std::size_t>(kCdFramesPerSector) * 2;
+    if (count <= 0 || out.size() < static_cast<std::size_t>(count) * samplesPerSector ||
+        !StartReader())
+        return false;
+    cdio_paranoia_seek(m_reader, firstSector, SEEK_SET);
+    for (int i = 0; i < count; ++i) {
+        const std::int16_t* sector = cdio_paranoia_read(m_reader, nullptr);
+        if (sector == nullptr)
+            return false;
+        std::copy_n(sector, samplesPerSector,
+                    out.begin() + static_cast<std::ptrdiff_t>(i * samplesPerSector));
+    }
+    return true;
 }
 
 bool CdDevice::Eject() {
     if (m_cdio == nullptr || IsImage())
         return false;
+    StopReader();
     // On success libcdio frees the handle and clears the pointer.
     if (cdio_eject_media(&m_cdio) != DRIVER_OP_SUCCESS)
         return false;

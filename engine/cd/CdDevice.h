@@ -1,6 +1,7 @@
 // A CD drive, or a CD image (.cue/.bin, .toc, .nrg) opened like one, through
-// libcdio: its audio tracks, its name, raw audio reads and eject. The caller
-// owns the device returned by Open; one thread at a time uses it.
+// libcdio: its audio tracks, its name, audio reads (through cdio_paranoia,
+// which corrects a drive's jitter and read errors) and eject. The caller owns
+// the device returned by Open; one thread at a time uses it.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +11,8 @@
 #include <vector>
 
 struct _CdIo;
+struct cdrom_drive_s;
+struct cdrom_paranoia_s;
 
 namespace vantor::engine {
 
@@ -53,9 +56,10 @@ public:
     // Audio tracks only, in disc order; empty for a drive without a medium.
     const std::vector<CdTrack>& AudioTracks() const { return m_tracks; }
 
-    // Reads whole sectors of 16-bit little-endian stereo into `out`, which
-    // holds count * kCdSectorBytes bytes.
-    bool ReadSectors(std::int32_t firstSector, int count, std::span<std::uint8_t> out) const;
+    // Reads whole sectors as 16-bit stereo samples (left, right) into `out`,
+    // which holds count * kCdFramesPerSector * 2 samples. The first read
+    // starts the error-correcting reader (it spins a drive up).
+    bool ReadSectors(std::int32_t firstSector, int count, std::span<std::int16_t> out);
 
     // Ejects the medium; the device is closed afterwards. Images cannot eject.
     bool Eject();
@@ -63,8 +67,12 @@ public:
 private:
     CdDevice(_CdIo* cdio, std::string path);
     void ListAudioTracks();
+    bool StartReader();
+    void StopReader();
 
     _CdIo* m_cdio;
+    cdrom_drive_s* m_drive = nullptr;
+    cdrom_paranoia_s* m_reader = nullptr;
     std::string m_path;
     std::vector<CdTrack> m_tracks;
 };

@@ -118,9 +118,17 @@ void Voice::RequestSeekMs(std::int64_t ms) {
     m_seekGeneration.fetch_add(1, std::memory_order_release);
 }
 
+bool Voice::SeekPending() const {
+    return m_seekGeneration.load(std::memory_order_acquire) !=
+           m_consumerGeneration.load(std::memory_order_acquire);
+}
+
+bool Voice::Finished() const {
+    return m_finished.load(std::memory_order_acquire) && !SeekPending();
+}
+
 std::int64_t Voice::PositionMs() const {
-    if (m_seekGeneration.load(std::memory_order_acquire) !=
-        m_consumerGeneration.load(std::memory_order_acquire)) {
+    if (SeekPending()) {
         return m_seekTargetMs.load(std::memory_order_relaxed);
     }
     return m_playedFrames.load(std::memory_order_relaxed) * 1000 / m_rate;

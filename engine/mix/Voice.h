@@ -33,7 +33,8 @@ public:
     // Any thread.
     void RequestSeekMs(std::int64_t ms);
     std::int64_t PositionMs() const;
-    bool Finished() const { return m_finished.load(std::memory_order_acquire); }
+    // Played to its end, and no seek has brought it back since.
+    bool Finished() const;
     int SampleRate() const { return m_rate; }
     int NativeRate() const { return m_nativeRate; }
     std::int64_t LengthMs() const { return m_lengthMs; }
@@ -46,6 +47,7 @@ public:
     }
 
 private:
+    bool SeekPending() const;
     void ApplySeekRequest();
     void ApplyDiscard();
 

@@ -135,12 +135,23 @@ void MidiSong::SetMasterVolume(int volume) {
     m_volume = ClampMasterVolume(volume);
 }
 
+bool MidiSong::FileHasEnded() const {
+    // The player reports itself done only once every voice has fallen
+    // silent, which a note never switched off prevents: the file's last tick
+    // is the end as well.
+    if (fluid_player_get_status(m_player) == FLUID_PLAYER_DONE)
+        return true;
+    const int total = fluid_player_get_total_ticks(m_player);
+    return total > 0 && fluid_player_get_current_tick(m_player) >= total;
+}
+
 bool MidiSong::SynthHasEnded() {
-    if (fluid_player_get_status(m_player) != FLUID_PLAYER_DONE)
+    if (!FileHasEnded())
         return false;
     if (m_tailFrames == 0)
         fluid_synth_all_notes_off(m_synth, -1);
-    return fluid_synth_get_active_voice_count(m_synth) == 0 ||
+    return fluid_player_get_status(m_player) == FLUID_PLAYER_DONE ||
+           fluid_synth_get_active_voice_count(m_synth) == 0 ||
            m_tailFrames * 1000 / m_sampleRate >= kMaxTailMs;
 }
 
@@ -154,7 +165,7 @@ std::size_t MidiSong::Render(float* stereo, std::size_t frames) {
         m_positionFrames += static_cast<std::int64_t>(count);
         if (SynthHasEnded())
             m_finished = true;
-        else if (fluid_player_get_status(m_player) == FLUID_PLAYER_DONE)
+        else if (FileHasEnded())
             m_tailFrames += static_cast<std::int64_t>(count);
     }
     FinishBlock(stereo, produced, frames, m_volume);

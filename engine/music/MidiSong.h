@@ -58,6 +58,8 @@ private:
     // Starts the file over from `tick` with a fresh player.
     bool StartPlayerAt(std::uint64_t tick);
     void StopPlayer();
+    bool FileHasEnded() const;
+    // True once the file has ended and its last notes have faded.
     bool SynthHasEnded();
 
     std::shared_ptr<GmSoundFont> m_font;

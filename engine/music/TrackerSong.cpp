@@ -37,6 +37,11 @@ std::unique_ptr<TrackerSong> TrackerSong::Load(std::span<const std::uint8_t> byt
                                                int sampleRate) {
     if (bytes.empty() || sampleRate <= 0)
         return nullptr;
+    // Building a module is costly even for junk; the header probe is cheap.
+    if (openmpt::probe_file_header(openmpt::probe_file_header_flags_modules2, bytes.data(),
+                                   bytes.size(),
+                                   bytes.size()) == openmpt::probe_file_header_result_failure)
+        return nullptr;
     std::unique_ptr<TrackerSong> song(new TrackerSong(sampleRate));
     try {
         song->m_module = std::make_unique<openmpt::module>(bytes.data(), bytes.size(), song->m_log,

@@ -8,7 +8,9 @@
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
+#include <libavutil/avstring.h>
 #include <libavutil/channel_layout.h>
+#include <libavutil/log.h>
 #include <libavutil/mem.h>
 #include <libswresample/swresample.h>
 }
@@ -24,6 +26,8 @@ constexpr AVRational kMilliseconds{1, 1000};
 
 std::unique_ptr<FfmpegSource> FfmpegSource::Open(const std::string& path, std::int64_t offset,
                                                  std::int64_t length, int outputRate, int& error) {
+    // Failures are reported as error codes; FFmpeg's own log stays quiet.
+    av_log_set_level(AV_LOG_QUIET);
     auto io = std::make_unique<ByteRangeIo>(path, offset, length);
     error = io->OpenError();
     if (error != 0) {
@@ -61,8 +65,15 @@ int FfmpegSource::OpenContainer() {
     m_format->pb = m_io->Context();
     m_format->flags |= AVFMT_FLAG_CUSTOM_IO;
     m_format->format_whitelist = av_strdup(kStreamFormats);
-    if (avformat_open_input(&m_format, nullptr, nullptr, nullptr) < 0) {
-        return kSoundErrorFileFormat; // avformat_open_input freed the context
+    // Probing first tells a file of no known format (10) from a known one
+    // that cannot be read (11).
+    const AVInputFormat* probed = nullptr;
+    if (av_probe_input_buffer2(m_format->pb, &probed, nullptr, nullptr, 0, 0) < 0 ||
+        probed == nullptr || av_match_list(probed->name, kStreamFormats, ',') <= 0) {
+        return kSoundErrorFileFormat;
+    }
+    if (avformat_open_input(&m_format, nullptr, probed, nullptr) < 0) {
+        return kSoundErrorFileBad; // avformat_open_input freed the context
     }
     if (avformat_find_stream_info(m_format, nullptr) < 0) {
         return kSoundErrorFileBad;

@@ -31,9 +31,11 @@ static int SizesAreSound(PngState* state) {
 int InflateImageData(PngState* state) {
     if (!SizesAreSound(state))
         return 0;
-    /* Zeroed, so a stream that ends early leaves defined (black) rows
-     * rather than whatever the heap held. */
-    state->rawData = calloc(state->rawSize, 1);
+    /* Rows are converted in place later, so the buffer also has room for
+     * the padded bitmap rows when those are the larger. */
+    const uint64_t pixelSize = PixelStride(state) * state->height;
+    const size_t capacity = (size_t)(pixelSize > state->rawSize ? pixelSize : state->rawSize);
+    state->rawData = malloc(capacity);
     if (!state->rawData)
         return 0;
     z_stream stream;
@@ -48,6 +50,9 @@ int InflateImageData(PngState* state) {
     do {
         result = inflate(&stream, Z_FINISH);
     } while (result == Z_OK);
+    /* A stream that ends early leaves the missing rows zero (black) rather
+     * than whatever the heap held. */
+    memset(state->rawData + stream.total_out, 0, state->rawSize - stream.total_out);
     const int released = inflateEnd(&stream) == Z_OK;
     return result == Z_STREAM_END && released;
 }
@@ -129,27 +134,55 @@ static void FillBitmapInfo(PngState* state) {
         memcpy(info + 40, state->palette, sizeof state->palette);
 }
 
+/* Moves one row to its bitmap place, reversing truecolour pixels to blue,
+ * green, red. When the row moves right it is walked from its end, so no
+ * byte is overwritten before it was read. */
+static void ConvertRow(uint8_t* out, const uint8_t* in, size_t length, int truecolour) {
+    if (!truecolour) {
+        memmove(out, in, length);
+        return;
+    }
+    if (out <= in) {
+        for (size_t i = 0; i < length; i += 3) {
+            const uint8_t red = in[i], green = in[i + 1], blue = in[i + 2];
+            out[i] = blue;
+            out[i + 1] = green;
+            out[i + 2] = red;
+        }
+        return;
+    }
+    for (size_t i = length; i > 0; i -= 3) {
+        const uint8_t red = in[i - 3], green = in[i - 2], blue = in[i - 1];
+        out[i - 3] = blue;
+        out[i - 2] = green;
+        out[i - 1] = red;
+    }
+}
+
+static void ConvertRowAt(PngState* state, uint32_t y, size_t stride) {
+    const size_t length = state->rowBytes - 1u;
+    uint8_t* out = state->rawData + (size_t)y * stride;
+    const uint8_t* in = state->rawData + (size_t)y * state->rowBytes + 1;
+    ConvertRow(out, in, length, state->colourType == 2);
+    memset(out + length, 0, stride - length);
+}
+
+/* The bitmap rows are built in the scanline buffer itself. Rows that are no
+ * longer than their scanline move left and go top to bottom; longer rows
+ * move right and go bottom to top, except the first, which always moves
+ * left. Either way a row is written only over scanlines already used. */
 int ConvertToBitmap(PngState* state) {
     const size_t stride = (size_t)PixelStride(state);
-    state->pixelSize = (uint32_t)(stride * state->height);
-    /* Zeroed so the padding at the end of each row is defined. */
-    state->pixelData = calloc(state->pixelSize, 1);
-    if (!state->pixelData)
-        return 0;
     FillBitmapInfo(state);
-    const size_t length = state->rowBytes - 1u;
-    for (uint32_t y = 0; y < state->height; ++y) {
-        const uint8_t* in = state->rawData + (size_t)y * state->rowBytes + 1;
-        uint8_t* out = state->pixelData + (size_t)y * stride;
-        if (state->colourType == 3) {
-            memcpy(out, in, length);
-            continue;
-        }
-        for (size_t i = 0; i < length; i += 3) {
-            out[i] = in[i + 2];
-            out[i + 1] = in[i + 1];
-            out[i + 2] = in[i];
-        }
+    if (stride <= state->rowBytes) {
+        for (uint32_t y = 0; y < state->height; ++y)
+            ConvertRowAt(state, y, stride);
+    } else {
+        for (uint32_t y = state->height; y-- > 0;)
+            ConvertRowAt(state, y, stride);
     }
+    state->pixelData = state->rawData;
+    state->rawData = NULL;
+    state->pixelSize = (uint32_t)(stride * state->height);
     return 1;
 }

@@ -13,7 +13,8 @@ int InflateImageData(PngState* state);
 /* Reverses the five scanline filters in place over rawData. */
 int UnfilterScanlines(PngState* state);
 
-/* Fills bitmapInfo and pixelData from the unfiltered scanlines. */
+/* Fills bitmapInfo and turns the unfiltered scanlines into the padded
+ * bitmap rows in place; pixelData takes over the buffer. */
 int ConvertToBitmap(PngState* state);
 
 #endif

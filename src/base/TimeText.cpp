@@ -41,4 +41,11 @@ std::int32_t MillisecondsToSeconds(double milliseconds) {
     return static_cast<std::int32_t>(seconds);
 }
 
+std::string ListLengthText(double milliseconds) {
+    std::string text = FormatTime(MillisecondsToSeconds(milliseconds));
+    if (text.starts_with('0'))
+        text.erase(0, 1);
+    return text;
+}
+
 } // namespace vantor

@@ -23,6 +23,10 @@ void PlaybackCore::OpenTrack(std::int32_t redrawFlag) {
     vantor::OpenTrack(m_ctx, redrawFlag);
 }
 
+void PlaybackCore::OpenSlot(PlaybackSlotId slot) {
+    vantor::OpenSlot(m_ctx, slot == PlaybackSlotId::A ? m_ctx.player.slotA : m_ctx.player.slotB);
+}
+
 void PlaybackCore::PlayTrack() {
     vantor::PlayTrack(m_ctx);
 }

@@ -18,6 +18,7 @@ public:
     void SetEntryIndex(PlaybackSlotId slot, std::int32_t index) override;
 
     void OpenTrack(std::int32_t redrawFlag) override;
+    void OpenSlot(PlaybackSlotId slot) override;
     void PlayTrack() override;
     void StopTrack() override;
     void CloseTrack() override;

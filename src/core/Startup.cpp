@@ -45,7 +45,7 @@ void RunStartup(const std::vector<std::string>& args, Settings& settings, Startu
 
     host.CreateToolTips();
     host.SetTopMost(PlayerWindow::Main, settings.AlwaysOnTop == 1);
-    host.SetTopMost(PlayerWindow::PlayList, settings.AlwaysOnTop == 1);
+    host.SetTopMost(PlayerWindow::Playlist, settings.AlwaysOnTop == 1);
     if (host.SkinDockPosition() != -1)
         host.SetTopMost(PlayerWindow::Main, true);
     host.DrawPlaylist();
@@ -66,7 +66,7 @@ void RunStartup(const std::vector<std::string>& args, Settings& settings, Startu
 void ExitPlayer(int mode, Settings& settings, const StartupState& state, StartupHost& host,
                 MessageBoxes& messages) {
     host.SetTopMost(PlayerWindow::Main, false);
-    host.SetTopMost(PlayerWindow::PlayList, false);
+    host.SetTopMost(PlayerWindow::Playlist, false);
     host.DestroyToolTips();
     const bool inTray = host.MainWindowMinimised() && settings.ShowInSystemTask != 0;
     if (!inTray)

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/MessageBoxes.h"
+#include "platform/ShellWindows.h"
 #include "settings/Settings.h"
 
 #include <cstdint>
@@ -12,8 +13,6 @@
 #include <vector>
 
 namespace vantor {
-
-enum class PlayerWindow { Main, PlayList };
 
 // Flags of the running player that start-up and exit share.
 struct StartupState {

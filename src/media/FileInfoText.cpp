@@ -57,12 +57,12 @@ void AddMpegLines(const SongInfo& info, const std::string& lengthText, std::uint
     lines.Add("Emphasis", EmphasisName(f.Emphasis));
 }
 
-void AddOggLines(const SongTrack& track, const std::string& lengthText, std::uint64_t fileSize,
-                 Lines& lines) {
+void AddOggLines(const SongTrack& track, const std::string& lengthText,
+                 std::optional<Fixed4> lengthMs, std::uint64_t fileSize, Lines& lines) {
     const std::int64_t start = track.MemberName.empty() ? 0 : track.MemberStart;
     const VorbisInfo v =
         ReadVorbisComments(ShortPath(track.Path), start, VorbisReadMode::WithDataLength);
-    const double seconds = track.LengthMs.ToDouble() / 1000.0;
+    const double seconds = lengthMs.value_or(Fixed4()).ToDouble() / 1000.0;
     const auto average =
         seconds > 0 ? static_cast<std::int64_t>(static_cast<double>(v.DataLength) * 8 / seconds)
                     : 0;
@@ -137,7 +137,7 @@ FileInfoText BuildFileInfoText(const SongTrack& track, const SongTextContext& co
         AddMpegLines(d.Info, lengthText, *fileSize, lines);
         break;
     case TrackType::OggVorbis:
-        AddOggLines(track, lengthText, *fileSize, lines);
+        AddOggLines(track, lengthText, ResolveLengthMs(track, d, context), *fileSize, lines);
         break;
     case TrackType::Wma:
         AddWmaLines(d.Wma, lengthText, *fileSize, lines);

@@ -8,9 +8,12 @@ namespace vantor {
 
 namespace {
 
-std::string WithoutLastFour(std::string_view name) {
-    const std::size_t length = Utf8Length(name);
-    return length <= 4 ? std::string() : Utf8Left(name, length - 4);
+// The name without its extension. The stored rule cut four characters,
+// which also cut a letter of two-letter extensions (".xm", ".it") and of
+// names without one.
+std::string WithoutExtension(std::string_view name) {
+    const auto dot = name.rfind('.');
+    return std::string(dot == std::string_view::npos ? name : name.substr(0, dot));
 }
 
 std::string OrFallback(const std::string& text, std::string fallback) {
@@ -29,7 +32,7 @@ std::string PlaceholderText(char digit, const SongTrack& track, const TrackDescr
     case '4':
         return OrFallback(d.Comment, "No Comment");
     case '5':
-        return WithoutLastFour(FileNameOf(track.Path));
+        return WithoutExtension(FileNameOf(track.Path));
     case '6':
         return member ? track.MemberName : track.Path;
     default:
@@ -48,7 +51,7 @@ bool HasFieldPlaceholder(std::string_view songTemplate) {
 } // namespace
 
 std::string NameWithoutExtension(const SongTrack& track) {
-    return WithoutLastFour(track.MemberName.empty() ? FileNameOf(track.Path) : track.MemberName);
+    return WithoutExtension(track.MemberName.empty() ? FileNameOf(track.Path) : track.MemberName);
 }
 
 std::string ExpandSongTemplate(std::string_view songTemplate, const SongTrack& track,
@@ -67,21 +70,20 @@ std::string ExpandSongTemplate(std::string_view songTemplate, const SongTrack& t
     return result;
 }
 
-std::string ShortLengthText(Fixed4 lengthMs) {
-    std::string text = FormatTime(MillisecondsToSeconds(lengthMs.ToDouble()));
-    if (text.starts_with('0'))
-        text.erase(0, 1);
-    return text;
+std::optional<Fixed4> ResolveLengthMs(const SongTrack& track, const TrackDescription& description,
+                                      const SongTextContext& context) {
+    const Fixed4 known = description.PlayTimeMs.value_or(track.LengthMs);
+    if (known != Fixed4())
+        return known;
+    return context.streamLengthMs ? context.streamLengthMs(track) : std::nullopt;
 }
 
 std::string ResolveLengthText(const SongTrack& track, const TrackDescription& description,
                               const SongTextContext& context) {
     if (!track.LengthText.empty())
         return track.LengthText;
-    const Fixed4 known = description.PlayTimeMs.value_or(track.LengthMs);
-    if (known != Fixed4())
-        return ShortLengthText(known);
-    return context.readLengthText ? context.readLengthText(track) : std::string("0:00");
+    const auto length = ResolveLengthMs(track, description, context);
+    return length ? ListLengthText(length->ToDouble()) : std::string("0:00");
 }
 
 std::string DoubleAmpersands(std::string_view text) {

@@ -6,6 +6,7 @@
 
 #include "media/TrackDescription.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,14 +39,16 @@ SongText BuildSongText(std::string_view songTemplate, const SongTrack& track, So
 std::string ExpandSongTemplate(std::string_view songTemplate, const SongTrack& track,
                                const TrackDescription& description);
 
-// The file name (a ZIP member's name) without its last four characters.
+// The file name (a ZIP member's name) without its extension.
 std::string NameWithoutExtension(const SongTrack& track);
 
-// The list's time text of a length: FormatTime of the whole seconds with a
-// leading "0" removed ("3:05", "12:00").
-std::string ShortLengthText(Fixed4 lengthMs);
+// The play time of a track: the one the inspector found, else the entry's,
+// else the stream's; nothing when none is known.
+std::optional<Fixed4> ResolveLengthMs(const SongTrack& track, const TrackDescription& description,
+                                      const SongTextContext& context);
 
-// The entry's length text, or the one the length reader gives.
+// The entry's length text; when it has none, the play time found (shown
+// as the list shows it: "3:05"), else the length reader's text.
 std::string ResolveLengthText(const SongTrack& track, const TrackDescription& description,
                               const SongTextContext& context);
 

@@ -20,23 +20,23 @@ namespace vantor {
 // The fields of a playlist entry that the song texts read. The playlist
 // fills one from its entry; the texts never see the playlist itself.
 struct SongTrack {
-    std::string Path;
+    std::string Path{};
     // Non-empty for a member of a ZIP archive; Path then names the archive.
-    std::string MemberName;
+    std::string MemberName{};
     std::int32_t MemberStart = 0;
     std::int32_t MemberEnd = 0;
     bool IsCdTrack = false;
-    std::string CdDrive;
-    std::string LengthText;
-    Fixed4 LengthMs;
+    std::string CdDrive{};
+    std::string LengthText{};
+    Fixed4 LengthMs{};
 };
 
 // The main window's technical texts; SongIsStereo is -1 until a track is described.
 struct SongTechnicalTexts {
-    std::string SongFormatText;
-    std::string SongBitrateText;
-    std::string SongSampleRateText;
-    std::string SongChannelText;
+    std::string SongFormatText{};
+    std::string SongBitrateText{};
+    std::string SongSampleRateText{};
+    std::string SongChannelText{};
     std::int32_t SongIsStereo = -1;
 };
 
@@ -47,9 +47,10 @@ struct SongTextContext {
     // The internal name of a tracker module (ModuleTitle through the sound
     // library); none means modules have no title of their own.
     std::function<std::string(const std::string& path)> moduleTitle;
-    // The length reader of the playlist, for a track whose length is not
-    // known yet; none gives "0:00".
-    std::function<std::string(const SongTrack& track)> readLengthText;
+    // The play time of the track opened as a sound-library stream, for a
+    // track whose length is not known otherwise; none (or no value) gives
+    // the length text "0:00".
+    std::function<std::optional<Fixed4>(const SongTrack& track)> streamLengthMs;
 };
 
 struct TrackDescription {
@@ -60,11 +61,11 @@ struct TrackDescription {
     VorbisInfo Vorbis;
     WmaInfo Wma;
     // The tag texts the placeholders show, empty when unknown.
-    std::string Artist;
-    std::string Title;
-    std::string Album;
-    std::string Comment;
-    std::string Track;
+    std::string Artist{};
+    std::string Title{};
+    std::string Album{};
+    std::string Comment{};
+    std::string Track{};
     SongTechnicalTexts Technical;
     // The play time InspectFile found; the entry's LengthMs takes it.
     std::optional<Fixed4> PlayTimeMs;

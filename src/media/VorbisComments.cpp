@@ -122,13 +122,15 @@ void ReadCommentPacket(ByteReader& reader, VorbisInfo& info) {
         if (!comment)
             return;
         TakeComment(Utf8ToText(*comment), info);
+        // The framing bit followed by the setup header's type ends the
+        // comments; anything else is the next comment's length.
         std::uint8_t framing = 0;
         std::uint8_t next = 0;
         if (!reader.ReadU8(framing) || !reader.ReadU8(next))
             return;
         if (framing == 0x01 && next == 0x05)
             return;
-        reader.Seek(reader.Position() - 1);
+        reader.Seek(reader.Position() - 2);
     }
 }
 

@@ -69,7 +69,9 @@ ZipScan ScanZipArchive(std::span<const std::uint8_t> bytes, const std::string& p
         if (!reader.Skip(header.compressedSize) ||
             reader.Position() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
             return scan;
-        if (playable) {
+        // A member without data (its size given only in a data descriptor
+        // after it) would name an empty range that plays nothing.
+        if (playable && header.compressedSize != 0) {
             scan.Members.push_back({MemberFileName(header.name),
                                     static_cast<std::int32_t>(dataStart),
                                     static_cast<std::int32_t>(reader.Position()) - 1});

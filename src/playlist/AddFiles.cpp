@@ -111,9 +111,9 @@ void AddOneFile(PlaylistContext& context, const std::string& file, AddSource sou
     if (IsPlaylistExtension(index))
         LoadPlaylistFile(file, context.state);
     else if (index != kNoExtensionMatch)
-        ProbeAndAppend(file, context.state, context.media);
+        ProbeAndAppend(file, context.state, context.messages);
     else if (source != AddSource::Dialog && DirectoryExists(file))
-        ScanFolder(file, context.settings.SearchSubFolder != 0, context.state, context.media);
+        ScanFolder(file, context.settings.SearchSubFolder != 0, context.state, context.messages);
 }
 
 std::vector<std::string> ChosenFiles(PlaylistContext& context, bool open) {
@@ -179,7 +179,7 @@ void AddFolder(PlaylistContext& context, const std::string& folder, bool recurse
     } else {
         BeginAppend(context, run);
     }
-    ScanFolder(path, recurse, context.state, context.media,
+    ScanFolder(path, recurse, context.state, context.messages,
                recurse ? FolderFiles::All : FolderFiles::NormalOnly);
     if (!KeepAdded(context))
         return;

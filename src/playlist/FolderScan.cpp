@@ -2,12 +2,15 @@
 
 #include "base/Paths.h"
 #include "base/StringUtil.h"
+#include "media/ZipMembers.h"
 #include "playlist/PlayableExtensions.h"
 
 #include <algorithm>
 #include <dirent.h>
+#include <fcntl.h>
 #include <set>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -65,10 +68,24 @@ FolderListing ListFolder(const std::string& folder) {
     return listing;
 }
 
+// Whether the file starts with a ZIP local file header. The walk of an
+// archive stops at once without one, so every other file is settled by
+// these four bytes instead of a mapping of the whole file. A FIFO given by
+// name must not block the add, hence the non-blocking open.
+bool StartsLikeZip(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    char head[4] = {};
+    const auto got = ::pread(fd, head, sizeof head, 0);
+    ::close(fd);
+    return got == 4 && std::string_view(head, 4) == std::string_view("PK\x03\x04", 4);
+}
+
 class FolderScanner {
 public:
-    FolderScanner(PlaylistState& playlist, MediaProbe& media, FolderFiles files)
-        : m_playlist(playlist), m_media(media), m_files(files) {}
+    FolderScanner(PlaylistState& playlist, MessageBoxes& messages, FolderFiles files)
+        : m_playlist(playlist), m_messages(messages), m_files(files) {}
 
     void Scan(const std::string& folder, bool recurse) {
         if (!FirstVisit(folder))
@@ -78,7 +95,7 @@ public:
             if (m_files == FolderFiles::NormalOnly && IsHiddenName(name))
                 continue;
             if (MatchPlayableExtension(name, kFirstPlaylistExtension) != kNoExtensionMatch)
-                ProbeAndAppend(folder + name, m_playlist, m_media);
+                ProbeAndAppend(folder + name, m_playlist, m_messages);
         }
         if (!recurse)
             return;
@@ -95,25 +112,34 @@ private:
     }
 
     PlaylistState& m_playlist;
-    MediaProbe& m_media;
+    MessageBoxes& m_messages;
     FolderFiles m_files;
     std::set<std::pair<dev_t, ino_t>> m_visited;
 };
 
 } // namespace
 
-void ProbeAndAppend(const std::string& path, PlaylistState& playlist, MediaProbe& media) {
-    if (media.ScanZipArchive(path, playlist))
+void ProbeAndAppend(const std::string& path, PlaylistState& playlist, MessageBoxes& messages) {
+    const auto scan = StartsLikeZip(path) ? ScanZipArchive(path, messages) : ZipScan{};
+    for (const auto& member : scan.Members) {
+        auto& spare = playlist.Spare();
+        spare.Path = path;
+        spare.MemberName = member.MemberName;
+        spare.MemberStart = member.MemberStart;
+        spare.MemberEnd = member.MemberEnd;
+        playlist.AppendSpare();
+    }
+    if (scan.Result == 1)
         return;
     playlist.Spare().Path = path;
     playlist.AppendSpare();
 }
 
-void ScanFolder(const std::string& folder, bool recurse, PlaylistState& playlist, MediaProbe& media,
-                FolderFiles files) {
+void ScanFolder(const std::string& folder, bool recurse, PlaylistState& playlist,
+                MessageBoxes& messages, FolderFiles files) {
     if (playlist.Playlist.empty())
         playlist.GrowSpare();
-    FolderScanner(playlist, media, files).Scan(EnsureTrailingSlash(folder), recurse);
+    FolderScanner(playlist, messages, files).Scan(EnsureTrailingSlash(folder), recurse);
 }
 
 } // namespace vantor

@@ -3,7 +3,7 @@
 // spare. UI thread only.
 #pragma once
 
-#include "playlist/MediaProbe.h"
+#include "platform/MessageBoxes.h"
 #include "playlist/PlaylistState.h"
 
 #include <string>
@@ -21,10 +21,12 @@ enum class FolderFiles {
 // first, each folder in name order. Playlist files are never taken from a
 // folder; every other match goes through the ZIP probe. A folder reached
 // twice (a cycle of symbolic links) is scanned once.
-void ScanFolder(const std::string& folder, bool recurse, PlaylistState& playlist, MediaProbe& media,
-                FolderFiles files = FolderFiles::All);
+void ScanFolder(const std::string& folder, bool recurse, PlaylistState& playlist,
+                MessageBoxes& messages, FolderFiles files = FolderFiles::All);
 
-// Appends `path` as an entry unless the ZIP probe took it as an archive.
-void ProbeAndAppend(const std::string& path, PlaylistState& playlist, MediaProbe& media);
+// The ZIP probe: appends the playable stored members when `path` is a ZIP
+// archive, and `path` itself when the walk finds it is not one. A deflated
+// playable member is reported through `messages`.
+void ProbeAndAppend(const std::string& path, PlaylistState& playlist, MessageBoxes& messages);
 
 } // namespace vantor

@@ -4,6 +4,8 @@
 // are pixels. UI thread only.
 #pragma once
 
+#include "media/FileInfoText.h"
+
 #include <cstdint>
 #include <string>
 
@@ -56,7 +58,7 @@ public:
     // menu shown as a popup over the list.
     virtual void ShowRowMenu() = 0;
     virtual void ShowMainMenuPopup() = 0;
-    virtual void ShowFileInfo(const std::string& text) = 0;
+    virtual void ShowFileInfo(const FileInfoText& info) = 0;
     virtual void HideWindow() = 0;
     virtual void ShowAbout() = 0;
 
@@ -71,7 +73,7 @@ public:
 
     // Window placement for dragging and docking.
     virtual PixelRect WorkArea() const = 0;
-    virtual PixelPoint WindowPosition() const = 0;
+    virtual PixelRect WindowRect() const = 0;
     virtual PixelPoint MainWindowPosition() const = 0;
     virtual void MoveWindow(PixelPoint topLeft) = 0;
     // Draws every region of the link button from the pressed face or from

@@ -1,6 +1,7 @@
 #include "playlist/TagReader.h"
 
 #include "base/TimeText.h"
+#include "media/SongText.h"
 
 namespace vantor {
 
@@ -38,13 +39,6 @@ std::string PlayingLengthText(const PlaylistContext& context) {
 
 } // namespace
 
-std::string ShortLengthText(Fixed4 lengthMs) {
-    auto text = FormatTime(MillisecondsToSeconds(lengthMs.ToDouble()));
-    if (text.starts_with('0'))
-        text.erase(0, 1);
-    return text;
-}
-
 std::string ReadLengthText(PlaylistEntry& entry, MediaProbe& media) {
     if (entry.LengthMs == Fixed4{}) {
         const auto length = media.StreamLengthMs(entry);
@@ -52,7 +46,7 @@ std::string ReadLengthText(PlaylistEntry& entry, MediaProbe& media) {
             return "0:00";
         entry.LengthMs = *length;
     }
-    return ShortLengthText(entry.LengthMs);
+    return ListLengthText(entry.LengthMs.ToDouble());
 }
 
 void StartTagReader(PlaylistContext& context, std::int32_t first) {

@@ -10,10 +10,6 @@
 
 namespace vantor {
 
-// The list's short time text: FormatTime of the whole seconds with a
-// leading "0" removed ("03:35" -> "3:35").
-std::string ShortLengthText(Fixed4 lengthMs);
-
 // The entry's LengthText: from LengthMs when known, else from the stream's
 // length (stored in LengthMs), else "0:00".
 std::string ReadLengthText(PlaylistEntry& entry, MediaProbe& media);

@@ -1,12 +1,10 @@
 #include "ui/QtTextPainter.h"
 
-#include <QFont>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 
 namespace vantor {
-namespace {
 
 QFont ToQFont(const TextFont& font) {
     QFont result(QString::fromStdString(font.name));
@@ -16,8 +14,6 @@ QFont ToQFont(const TextFont& font) {
     result.setStyleStrategy(QFont::NoAntialias);
     return result;
 }
-
-} // namespace
 
 TextSize QtTextPainter::MeasureText(const TextFont& font, const std::string& text) {
     const QFontMetrics metrics(ToQFont(font));
@@ -46,6 +42,11 @@ void QtTextPainter::DrawText(gfx::Surface& surface, gfx::Point at, const gfx::Re
         for (int x = area.left; x < area.right; ++x)
             row[x] &= 0x00FFFFFFu;
     }
+}
+
+int QtTextMeasurer::TextWidth(std::string_view text) const {
+    return QFontMetrics(m_font).horizontalAdvance(
+        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 } // namespace vantor

@@ -30,5 +30,12 @@ TEST(FormatTime, MillisecondsRoundHalvesToEven) {
     EXPECT_EQ(MillisecondsToSeconds(1e15), std::numeric_limits<std::int32_t>::max());
 }
 
+TEST(ListLengthText, DropsOneLeadingZero) {
+    EXPECT_EQ(ListLengthText(185000), "3:05");
+    EXPECT_EQ(ListLengthText(725000), "12:05");
+    EXPECT_EQ(ListLengthText(3600000), "1:00:00");
+    EXPECT_EQ(ListLengthText(0), "0:00");
+}
+
 } // namespace
 } // namespace vantor

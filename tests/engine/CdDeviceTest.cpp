@@ -69,6 +69,7 @@ TEST(CdDevice, RefusesWhatIsNoDisc) {
     test::TempDir dir;
     EXPECT_EQ(CdDevice::Open(dir.File("missing.cue")), nullptr);
     EXPECT_EQ(CdDevice::Open(dir.Write("bad.cue", "FILE \"gone.bin\" BINARY\r\n")), nullptr);
+    EXPECT_EQ(CdDevice::Open(dir.Write("notes.txt", "no disc here")), nullptr);
 }
 
 TEST(CdDevice, DriveListNamesDevicePaths) {
@@ -120,6 +121,15 @@ TEST(CdAudioStream, RendersATrackToItsEndAndSeeks) {
 
     stream.SeekFrames(stream.LengthFrames() + 5);
     EXPECT_TRUE(stream.IsFinished());
+
+    // The last track reads up to the disc's last sector.
+    ASSERT_TRUE(stream.SelectTrack(1));
+    stream.SeekFrames(stream.LengthFrames() - 10000);
+    frames = 0;
+    while (!stream.IsFinished())
+        frames += stream.Render(block.data(), 1000);
+    EXPECT_EQ(frames, 10000u);
+    EXPECT_NEAR(test::ZeroCrossingFrequency(block, kCdSampleRate), 882.0, 10.0);
 }
 
 TEST(CdStreamName, TellsQueriesTrackListsAndFiles) {

@@ -76,6 +76,30 @@ TEST(MidiSong, PlaysTheNotePitchAndFinishesOnceSilent) {
     EXPECT_GE(frames, static_cast<std::size_t>(kRate) * 2);
     EXPECT_LT(frames, static_cast<std::size_t>(kRate) * 7);
     EXPECT_EQ(song->TimeMs(), song->LengthMs());
+
+    // A finished song plays again from an order seek.
+    song->SetOrder(0);
+    EXPECT_FALSE(song->IsFinished());
+    EXPECT_EQ(song->Order(), 0);
+    EXPECT_GT(test::ChannelRms(RenderMs(*song, 300), 0), 0.01);
+}
+
+TEST(MidiSong, ReleasesNotesStillHeldAtTheEnd) {
+    // A note that is switched on and never off, in a file that ends after a
+    // second.
+    const std::vector<std::uint8_t> smf{'M',  'T',  'h',  'd',  0,
+                                        0,    0,    6,    0,    0,
+                                        0,    1,    0x01, 0xE0, 'M',
+                                        'T',  'r',  'k',  0,    0,
+                                        0,    12,   0x00, 0xC0, test::kPureToneProgram,
+                                        0x00, 0x90, 69,   100,  0x87,
+                                        0x40, 0xFF, 0x2F, 0x00};
+    const auto song = LoadMidi(smf);
+    ASSERT_NE(song, nullptr);
+    EXPECT_EQ(song->LengthMs(), 1000);
+    const auto frames = RenderToEnd(*song);
+    EXPECT_TRUE(song->IsFinished());
+    EXPECT_LT(frames, static_cast<std::size_t>(kRate) * 7);
 }
 
 TEST(MidiSong, FollowsTempoChanges) {

@@ -1,8 +1,11 @@
 #include "engine/music/SongLoader.h"
 #include "engine/music/TrackerSong.h"
+#include "support/ItWriter.h"
 #include "support/ModWriter.h"
+#include "support/S3mWriter.h"
 #include "support/TempDir.h"
 #include "support/ToneMeasure.h"
+#include "support/XmWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -65,6 +68,13 @@ TEST(TrackerSong, PlaysItsTonesAndFinishesWithoutLooping) {
     block.assign(block.size(), 1.0f);
     EXPECT_EQ(song->Render(block.data(), 4096), 0u);
     EXPECT_EQ(test::ChannelRms(block, 0), 0.0);
+
+    // Playing again after the end starts over.
+    song->SetOrder(0);
+    EXPECT_FALSE(song->IsFinished());
+    EXPECT_EQ(song->TimeMs(), 0);
+    EXPECT_EQ(song->Render(block.data(), 4096), 4096u);
+    EXPECT_GT(test::ChannelRms(block, 0), 0.05);
 }
 
 TEST(TrackerSong, SeeksByOrder) {
@@ -125,6 +135,40 @@ TEST(TrackerSong, MasterVolumeScalesTheOutput) {
     EXPECT_GT(fullRms, 0.01);
     EXPECT_NEAR(test::ChannelRms(RenderMs(*half, 300), 0), fullRms / 2, fullRms * 0.01);
     EXPECT_EQ(test::ChannelRms(RenderMs(*silent, 300), 0), 0.0);
+}
+
+struct ToneModuleCase {
+    std::vector<std::uint8_t> bytes;
+    SongType type;
+    int patternMs;
+    double lowHz;
+};
+
+// S3M, XM and IT modules: orders alternate between a tone and its octave.
+TEST(TrackerSong, PlaysScreamFastAndImpulseTrackerModules) {
+    const std::vector<ToneModuleCase> cases{
+        {test::WriteToneS3m("tone", 3), SongType::S3m, test::kS3mPatternMs, test::kS3mLowToneHz},
+        {test::WriteToneXm("tone", 3), SongType::Xm, test::kXmPatternMs, test::kXmLowToneHz},
+        {test::WriteToneIt("tone", 3), SongType::It, test::kItPatternMs, test::kItLowToneHz},
+    };
+    for (const auto& tone : cases) {
+        SCOPED_TRACE(static_cast<int>(tone.type));
+        const auto song = TrackerSong::Load(tone.bytes, kRate);
+        ASSERT_NE(song, nullptr);
+        EXPECT_EQ(song->Name(), "tone");
+        EXPECT_EQ(song->Type(), tone.type);
+        EXPECT_EQ(song->NumOrders(), 3);
+        EXPECT_NEAR(song->LengthMs(), 3 * tone.patternMs, 50);
+        EXPECT_NEAR(test::ZeroCrossingFrequency(RenderMs(*song, 500), kRate), tone.lowHz,
+                    tone.lowHz * 0.03);
+        song->SetOrder(1);
+        EXPECT_EQ(song->Order(), 1);
+        EXPECT_NEAR(test::ZeroCrossingFrequency(RenderMs(*song, 500), kRate), 2 * tone.lowHz,
+                    2 * tone.lowHz * 0.03);
+    }
+    EXPECT_EQ(static_cast<int>(SongType::S3m), 2);
+    EXPECT_EQ(static_cast<int>(SongType::Xm), 3);
+    EXPECT_EQ(static_cast<int>(SongType::It), 4);
 }
 
 TEST(TrackerSong, RefusesWhatIsNoModule) {

@@ -52,6 +52,35 @@ TEST(PngDecodeTest, TruecolourRowsAreBlueGreenRedTopFirstThroughEveryFilter) {
     }
 }
 
+TEST(PngDecodeTest, EveryRowPaddingComesOutRight) {
+    // Widths 1 to 9 give every remainder of the row length modulo 4, for
+    // bitmap rows both shorter and longer than their scanlines.
+    for (std::uint32_t w = 1; w <= 9; ++w) {
+        for (const std::uint8_t colourType : {std::uint8_t{2}, std::uint8_t{3}}) {
+            constexpr std::uint32_t h = 5;
+            const std::size_t bpp = colourType == 2 ? 3 : 1;
+            const std::size_t stride = (w * bpp + 3) / 4 * 4;
+            const auto bytes = PatternBytes(w * h * bpp, w);
+            const std::vector<std::uint8_t> palette(768, 1);
+            const auto decode =
+                DecodePng(MakePng({w, h, 8, colourType}, bytes,
+                                  colourType == 3 ? std::span<const std::uint8_t>(palette)
+                                                  : std::span<const std::uint8_t>()));
+            ASSERT_EQ(decode.loadResult, 1) << w;
+            ASSERT_EQ(decode.pixels.size(), stride * h) << w;
+            for (std::size_t y = 0; y < h; ++y) {
+                for (std::size_t x = 0; x < w * bpp; ++x) {
+                    const std::size_t source = bpp == 3 ? x - x % 3 + (2 - x % 3) : x;
+                    ASSERT_EQ(decode.pixels[y * stride + x], bytes[y * w * bpp + source])
+                        << "width " << w << " type " << int{colourType} << " at " << x << "," << y;
+                }
+                for (std::size_t pad = w * bpp; pad < stride; ++pad)
+                    ASSERT_EQ(decode.pixels[y * stride + pad], 0) << w;
+            }
+        }
+    }
+}
+
 TEST(PngDecodeTest, EachFilterAloneDecodesTheSameImage) {
     constexpr std::uint32_t w = 9, h = 6;
     const auto rgb = PatternBytes(w * h * 3, 7);

@@ -1,6 +1,7 @@
 #include "playlist/FolderScan.h"
 
 #include "PlaylistFixture.h"
+#include "support/ZipWriter.h"
 
 #include <filesystem>
 
@@ -11,7 +12,7 @@ class FolderScanTest : public PlaylistFixture {
 protected:
     void Scan(const std::string& folder, bool recurse, FolderFiles files = FolderFiles::All) {
         state.ResetToSpare();
-        ScanFolder(folder, recurse, state, media, files);
+        ScanFolder(folder, recurse, state, messages, files);
         state.TrimSpare();
     }
 };
@@ -46,20 +47,46 @@ TEST_F(FolderScanTest, PlaylistsAndUnknownFilesAreNotTaken) {
 }
 
 TEST_F(FolderScanTest, ArchivesGoThroughTheZipProbe) {
-    const auto zip = dir.Write("f/pack.zip", "PK\x03\x04");
+    const auto archive = ZipArchive({{"music/a/one.mp3", Bytes(100, 1)},
+                                     {"readme.txt", Bytes(5, 2)},
+                                     {"two.OGG", Bytes(50, 3)}});
+    const auto zip = dir.Write("f/pack.zip", archive.bytes);
     const auto fake = dir.Write("f/song.zip.mp3", "ID3");
-    dir.Write("f/text.zip", "PK\x03\x04");
-    media.members[zip] = {"one.mp3", "two.ogg"};
+    dir.Write("f/text.zip", ZipArchive({{"notes.txt", Bytes(3, 0)}}).bytes);
     Scan(dir.Path() + "f", false);
     ASSERT_EQ(state.Playlist.size(), 3u);
     EXPECT_EQ(state.Playlist[0].Path, zip);
     EXPECT_EQ(state.Playlist[0].MemberName, "one.mp3");
-    EXPECT_EQ(state.Playlist[1].MemberName, "two.ogg");
+    EXPECT_EQ(state.Playlist[0].MemberStart, static_cast<std::int32_t>(archive.dataStarts[0]));
+    EXPECT_EQ(state.Playlist[0].MemberEnd, static_cast<std::int32_t>(archive.dataStarts[0]) + 99);
+    EXPECT_EQ(state.Playlist[1].MemberName, "two.OGG");
     // Not an archive: added as an ordinary file; an archive without
     // playable members adds nothing.
     EXPECT_EQ(state.Playlist[2].Path, fake);
     EXPECT_TRUE(state.Playlist[2].MemberName.empty());
-    EXPECT_EQ(media.probed.size(), 3u);
+}
+
+TEST_F(FolderScanTest, DeflatedMemberStopsTheArchiveAndKeepsWhatCameBefore) {
+    const auto zip = dir.Write("f/mixed.zip", ZipArchive({{"first.mp3", Bytes(40, 1)},
+                                                          {"second.mp3", Bytes(400, 0), true},
+                                                          {"third.mp3", Bytes(40, 1)}})
+                                                  .bytes);
+    Scan(dir.Path() + "f", false);
+    ASSERT_EQ(state.Playlist.size(), 1u);
+    EXPECT_EQ(state.Playlist[0].MemberName, "first.mp3");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, zip + "は無圧縮Zipではないので、処理できません。");
+}
+
+TEST_F(FolderScanTest, ArchiveTheWalkCannotFollowIsAlsoAddedWhole) {
+    const auto zip = dir.Write(
+        "f/descriptor.zip",
+        ZipArchive({{"a.mp3", Bytes(10, 1), false, true}, {"b.mp3", Bytes(10, 1)}}).bytes);
+    Scan(dir.Path() + "f", false);
+    ASSERT_EQ(state.Playlist.size(), 2u);
+    EXPECT_EQ(state.Playlist[0].MemberName, "a.mp3");
+    EXPECT_EQ(state.Playlist[1].Path, zip);
+    EXPECT_TRUE(state.Playlist[1].MemberName.empty());
 }
 
 TEST_F(FolderScanTest, HiddenFilesOnlyWhenAllFilesAreAsked) {

@@ -37,13 +37,13 @@ AVSampleFormat ChooseFormat(const AVCodec* codec) {
     return AV_SAMPLE_FMT_NONE;
 }
 
-void FillTone(AVFrame* frame, std::int64_t firstSample, int sampleRate) {
+void FillTone(AVFrame* frame, std::int64_t firstSample, const ToneSpec& spec) {
     const auto format = static_cast<AVSampleFormat>(frame->format);
     const int channels = frame->ch_layout.nb_channels;
     const bool planar = av_sample_fmt_is_planar(format) != 0;
     for (int i = 0; i < frame->nb_samples; ++i) {
-        const double t = static_cast<double>(firstSample + i) / sampleRate;
-        const double value = 0.3 * std::sin(2 * M_PI * 440.0 * t);
+        const double t = static_cast<double>(firstSample + i) / spec.sampleRate;
+        const double value = spec.amplitude * std::sin(2 * M_PI * spec.frequency * t);
         for (int c = 0; c < channels; ++c) {
             const int plane = planar ? c : 0;
             const int index = planar ? i : i * channels + c;
@@ -118,7 +118,7 @@ bool EncodeFrames(const ToneSpec& spec, Contexts& c, AVStream* stream, Failure f
     for (std::int64_t done = 0; done < total; done += c.frame->nb_samples) {
         if (av_frame_make_writable(c.frame) < 0)
             return fail("av_frame_make_writable");
-        FillTone(c.frame, done, spec.sampleRate);
+        FillTone(c.frame, done, spec);
         c.frame->pts = done;
         const int sent = avcodec_send_frame(c.codec, c.frame);
         if (sent < 0)

@@ -10,9 +10,9 @@ namespace vantor::test {
 
 struct ToneSpec {
     // FFmpeg encoder name: "libmp3lame", "mp2", "libvorbis", "wmav2".
-    std::string encoder;
+    std::string encoder{};
     // FFmpeg muxer name: "mp3", "mp2", "ogg", "asf".
-    std::string container;
+    std::string container{};
     int sampleRate = 44100;
     int channels = 2;
     // Bits per second for a constant bit rate; ignored when vbrQuality >= 0.
@@ -20,7 +20,10 @@ struct ToneSpec {
     // libmp3lame / libvorbis quality for variable bit rate, or -1.
     int vbrQuality = -1;
     double seconds = 1.0;
-    std::map<std::string, std::string> metadata;
+    // The sine tone written on every channel.
+    double frequency = 440.0;
+    double amplitude = 0.3;
+    std::map<std::string, std::string> metadata{};
     // ID3v2 version the MP3 muxer writes (3 or 4).
     int id3v2Version = 4;
 };

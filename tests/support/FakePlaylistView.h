@@ -27,7 +27,7 @@ public:
     void ShowToolTip(const std::string& text) override { toolTip = text; }
     void ShowRowMenu() override { Record("ShowRowMenu"); }
     void ShowMainMenuPopup() override { Record("ShowMainMenuPopup"); }
-    void ShowFileInfo(const std::string& text) override { Record("ShowFileInfo:" + text); }
+    void ShowFileInfo(const FileInfoText& info) override { Record("ShowFileInfo:" + info.Text); }
     void HideWindow() override { Record("HideWindow"); }
     void ShowAbout() override { Record("ShowAbout"); }
     void ClearSongInfoText() override { Record("ClearSongInfoText"); }
@@ -38,7 +38,9 @@ public:
         Record("ApplySkinTarget:" + std::to_string(region));
     }
     PixelRect WorkArea() const override { return workArea; }
-    PixelPoint WindowPosition() const override { return position; }
+    PixelRect WindowRect() const override {
+        return {position.x, position.y, position.x + size.x, position.y + size.y};
+    }
     PixelPoint MainWindowPosition() const override { return mainPosition; }
     void MoveWindow(PixelPoint topLeft) override { position = topLeft; }
     void DrawLinkButton(bool pressed) override {
@@ -56,6 +58,7 @@ public:
     PlaylistLayout layout{16.0f, 200, 160, 100, 20};
     PixelRect workArea{0, 0, 1920, 1080};
     PixelPoint position;
+    PixelPoint size{300, 400};
     PixelPoint mainPosition;
     int redraws = 0;
     std::int32_t thumb = -1;

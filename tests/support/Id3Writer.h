@@ -41,13 +41,13 @@ private:
 };
 
 struct Id3v1Fields {
-    std::string title;
-    std::string artist;
-    std::string album;
-    std::string year;
-    std::string comment;
+    std::string title{};
+    std::string artist{};
+    std::string album{};
+    std::string year{};
+    std::string comment{};
     // Stored in comment byte 29 after a NUL (ID3v1.1) when present.
-    std::optional<int> track;
+    std::optional<int> track{};
 };
 
 // The 128-byte block starting with "TAG", fields padded with NULs.

@@ -13,7 +13,7 @@ namespace vantor::test {
 
 struct VorbisStreamSpec {
     std::string vendor = "test vendor";
-    std::vector<std::string> comments;
+    std::vector<std::string> comments{};
     std::uint8_t channels = 2;
     std::uint32_t sampleRate = 44100;
     std::int32_t upperBitrate = 0;
@@ -21,7 +21,7 @@ struct VorbisStreamSpec {
     std::int32_t lowerBitrate = 0;
     std::uint32_t serial = 0x12345678;
     // Sizes of the data pages after the header pages (each up to 255 * 255).
-    std::vector<std::size_t> dataPages;
+    std::vector<std::size_t> dataPages{};
 };
 
 Bytes OggVorbisStream(const VorbisStreamSpec& spec);

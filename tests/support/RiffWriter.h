@@ -22,9 +22,9 @@ struct WaveSpec {
     std::uint16_t channels = 2;
     std::uint32_t sampleRate = 44100;
     std::uint16_t bitsPerSample = 16;
-    Bytes data;
+    Bytes data{};
     // Chunks after the data chunk (INFO lists, IID3).
-    Bytes trailing;
+    Bytes trailing{};
 };
 
 Bytes RiffWave(const WaveSpec& spec);

@@ -19,6 +19,11 @@ struct Command {
 };
 
 int RunSettings(Args args, std::ostream& out, std::ostream& err);
+int RunPng(Args args, std::ostream& out, std::ostream& err);
+int RunRegion(Args args, std::ostream& out, std::ostream& err);
+int RunInfo(Args args, std::ostream& out, std::ostream& err);
+int RunPlaylist(Args args, std::ostream& out, std::ostream& err);
+int RunZip(Args args, std::ostream& out, std::ostream& err);
 // Present when the tool is built with the user interface (it draws with Qt).
 int RunSkin(Args args, std::ostream& out, std::ostream& err);
 

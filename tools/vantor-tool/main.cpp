@@ -13,6 +13,11 @@ using vantor::tool::Command;
 
 constexpr std::array kCommands{
     Command{"settings", "settings dump FILE | settings write FILE", vantor::tool::RunSettings},
+    Command{"png", "png FILE OUT.bmp", vantor::tool::RunPng},
+    Command{"region", "region FILE", vantor::tool::RunRegion},
+    Command{"info", "info FILE [--member START END]", vantor::tool::RunInfo},
+    Command{"zip", "zip FILE", vantor::tool::RunZip},
+    Command{"playlist", "playlist FILE [--save OUT]", vantor::tool::RunPlaylist},
 #ifdef VANTOR_TOOL_SKIN
     Command{"skin", "skin check FILE.dvk | skin render FILE.dvk MAIN.png PLAYLIST.png",
             vantor::tool::RunSkin},

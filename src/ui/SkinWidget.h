@@ -20,15 +20,15 @@ namespace vantor {
 // The local files of a drop; other URLs are left out.
 std::vector<std::string> DroppedFiles(const QMimeData* data);
 
-enum class PointerButton { Left, Right, Middle, Other };
+enum class WindowButton { Left, Right, Middle, Other };
 
-class SkinWindowListener {
+class SkinWidgetListener {
 public:
-    virtual ~SkinWindowListener() = default;
-    virtual void OnPointerPress(PointerButton /*button*/, int /*x*/, int /*y*/) {}
+    virtual ~SkinWidgetListener() = default;
+    virtual void OnPointerPress(WindowButton /*button*/, int /*x*/, int /*y*/) {}
     virtual void OnPointerMove(int /*x*/, int /*y*/, bool /*leftHeld*/) {}
-    virtual void OnPointerRelease(PointerButton /*button*/, int /*x*/, int /*y*/) {}
-    virtual void OnDoubleClick(PointerButton /*button*/, int /*x*/, int /*y*/) {}
+    virtual void OnPointerRelease(WindowButton /*button*/, int /*x*/, int /*y*/) {}
+    virtual void OnDoubleClick(WindowButton /*button*/, int /*x*/, int /*y*/) {}
     // Positive away from the user, in wheel steps of 120.
     virtual void OnWheel(int /*delta*/) {}
     // A Qt key code and whether Ctrl was held.
@@ -41,10 +41,10 @@ public:
     virtual void OnLeave() {}
 };
 
-class SkinWindow : public QWidget {
+class SkinWidget : public QWidget {
     Q_OBJECT
 public:
-    explicit SkinWindow(SkinWindowListener& listener, QWidget* parent = nullptr);
+    explicit SkinWidget(SkinWidgetListener& listener, QWidget* parent = nullptr);
 
     // Shows `surface` at the window's size (the window takes its size).
     void ShowSurface(const gfx::Surface& surface);
@@ -66,7 +66,7 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    SkinWindowListener& m_listener;
+    SkinWidgetListener& m_listener;
     QImage m_image;
 };
 

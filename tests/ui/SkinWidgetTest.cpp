@@ -1,4 +1,4 @@
-#include "ui/SkinWindow.h"
+#include "ui/SkinWidget.h"
 
 #include "QtTestApp.h"
 
@@ -11,13 +11,13 @@
 namespace vantor {
 namespace {
 
-class RecordingListener : public SkinWindowListener {
+class RecordingListener : public SkinWidgetListener {
 public:
-    void OnPointerPress(PointerButton button, int x, int y) override {
+    void OnPointerPress(WindowButton button, int x, int y) override {
         events.push_back("press " + Name(button) + " " + std::to_string(x) + "," +
                          std::to_string(y));
     }
-    void OnPointerRelease(PointerButton button, int x, int y) override {
+    void OnPointerRelease(WindowButton button, int x, int y) override {
         events.push_back("release " + Name(button) + " " + std::to_string(x) + "," +
                          std::to_string(y));
     }
@@ -31,21 +31,21 @@ public:
     std::vector<std::string> dropped;
 
 private:
-    static std::string Name(PointerButton button) {
-        return button == PointerButton::Left    ? "left"
-               : button == PointerButton::Right ? "right"
+    static std::string Name(WindowButton button) {
+        return button == WindowButton::Left    ? "left"
+               : button == WindowButton::Right ? "right"
                                                 : "other";
     }
 };
 
-class SkinWindowTest : public ::testing::Test {
+class SkinWidgetTest : public ::testing::Test {
 protected:
     void SetUp() override { test::QtTestApp(); }
     RecordingListener listener;
 };
 
-TEST_F(SkinWindowTest, TakesTheSizeOfItsSurfaceAndShowsItsPixels) {
-    SkinWindow window(listener);
+TEST_F(SkinWidgetTest, TakesTheSizeOfItsSurfaceAndShowsItsPixels) {
+    SkinWidget window(listener);
     gfx::Surface surface(20, 10, gfx::Rgb(10, 20, 30));
     window.ShowSurface(surface);
     EXPECT_EQ(window.size(), QSize(20, 10));
@@ -53,8 +53,8 @@ TEST_F(SkinWindowTest, TakesTheSizeOfItsSurfaceAndShowsItsPixels) {
     EXPECT_EQ(grabbed.pixel(5, 5) & 0xFFFFFFu, 0x0A141Eu);
 }
 
-TEST_F(SkinWindowTest, ShapeBecomesTheMask) {
-    SkinWindow window(listener);
+TEST_F(SkinWidgetTest, ShapeBecomesTheMask) {
+    SkinWidget window(listener);
     window.ShowSurface(gfx::Surface(20, 10));
     gfx::Region shape;
     shape.Add({0, 0, 10, 10});
@@ -64,8 +64,8 @@ TEST_F(SkinWindowTest, ShapeBecomesTheMask) {
     EXPECT_TRUE(window.mask().isEmpty());
 }
 
-TEST_F(SkinWindowTest, ForwardsPointerKeysAndClose) {
-    SkinWindow window(listener);
+TEST_F(SkinWidgetTest, ForwardsPointerKeysAndClose) {
+    SkinWidget window(listener);
     window.ShowSurface(gfx::Surface(20, 10));
     QTest::mousePress(&window, Qt::LeftButton, Qt::NoModifier, QPoint(3, 4));
     QTest::mouseRelease(&window, Qt::RightButton, Qt::NoModifier, QPoint(5, 6));
@@ -76,7 +76,7 @@ TEST_F(SkinWindowTest, ForwardsPointerKeysAndClose) {
     EXPECT_EQ(listener.events, expected);
 }
 
-TEST_F(SkinWindowTest, OnlyLocalFilesOfADropCount) {
+TEST_F(SkinWidgetTest, OnlyLocalFilesOfADropCount) {
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(QStringLiteral("/music/日本.mp3")),
                   QUrl(QStringLiteral("https://example.invalid/x.mp3"))});

@@ -1,4 +1,4 @@
-#include "ui/SkinWindow.h"
+#include "ui/SkinWidget.h"
 
 #include "ui/SurfaceImage.h"
 
@@ -13,16 +13,16 @@ namespace vantor {
 
 namespace {
 
-PointerButton ToButton(Qt::MouseButton button) {
+WindowButton ToButton(Qt::MouseButton button) {
     switch (button) {
     case Qt::LeftButton:
-        return PointerButton::Left;
+        return WindowButton::Left;
     case Qt::RightButton:
-        return PointerButton::Right;
+        return WindowButton::Right;
     case Qt::MiddleButton:
-        return PointerButton::Middle;
+        return WindowButton::Middle;
     default:
-        return PointerButton::Other;
+        return WindowButton::Other;
     }
 }
 
@@ -39,7 +39,7 @@ std::vector<std::string> DroppedFiles(const QMimeData* data) {
     return paths;
 }
 
-SkinWindow::SkinWindow(SkinWindowListener& listener, QWidget* parent)
+SkinWidget::SkinWidget(SkinWidgetListener& listener, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_listener(listener) {
     setAcceptDrops(true);
     setMouseTracking(true);
@@ -47,51 +47,51 @@ SkinWindow::SkinWindow(SkinWindowListener& listener, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void SkinWindow::ShowSurface(const gfx::Surface& surface) {
+void SkinWidget::ShowSurface(const gfx::Surface& surface) {
     m_image = ToImage(surface);
     if (size() != m_image.size())
         setFixedSize(m_image.size());
     update();
 }
 
-void SkinWindow::SetShape(const gfx::Region& shape) {
+void SkinWidget::SetShape(const gfx::Region& shape) {
     if (shape.IsEmpty())
         clearMask();
     else
         setMask(ToQRegion(shape));
 }
 
-void SkinWindow::paintEvent(QPaintEvent*) {
+void SkinWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(0, 0, m_image);
 }
 
-void SkinWindow::mousePressEvent(QMouseEvent* event) {
+void SkinWidget::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     m_listener.OnPointerPress(ToButton(event->button()), at.x(), at.y());
 }
 
-void SkinWindow::mouseMoveEvent(QMouseEvent* event) {
+void SkinWidget::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     m_listener.OnPointerMove(at.x(), at.y(), (event->buttons() & Qt::LeftButton) != 0);
 }
 
-void SkinWindow::mouseReleaseEvent(QMouseEvent* event) {
+void SkinWidget::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     m_listener.OnPointerRelease(ToButton(event->button()), at.x(), at.y());
 }
 
-void SkinWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+void SkinWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     m_listener.OnDoubleClick(ToButton(event->button()), at.x(), at.y());
 }
 
-void SkinWindow::wheelEvent(QWheelEvent* event) {
+void SkinWidget::wheelEvent(QWheelEvent* event) {
     m_listener.OnWheel(event->angleDelta().y());
     event->accept();
 }
 
-void SkinWindow::keyPressEvent(QKeyEvent* event) {
+void SkinWidget::keyPressEvent(QKeyEvent* event) {
     // A modifier on its own is not a command key.
     switch (event->key()) {
     case Qt::Key_Control:
@@ -106,12 +106,12 @@ void SkinWindow::keyPressEvent(QKeyEvent* event) {
     m_listener.OnKey(event->key(), (event->modifiers() & Qt::ControlModifier) != 0);
 }
 
-void SkinWindow::dragEnterEvent(QDragEnterEvent* event) {
+void SkinWidget::dragEnterEvent(QDragEnterEvent* event) {
     if (!DroppedFiles(event->mimeData()).empty())
         event->acceptProposedAction();
 }
 
-void SkinWindow::dropEvent(QDropEvent* event) {
+void SkinWidget::dropEvent(QDropEvent* event) {
     const auto paths = DroppedFiles(event->mimeData());
     if (paths.empty())
         return;
@@ -119,7 +119,7 @@ void SkinWindow::dropEvent(QDropEvent* event) {
     m_listener.OnFilesDropped(paths);
 }
 
-void SkinWindow::changeEvent(QEvent* event) {
+void SkinWidget::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange)
         m_listener.OnActivationChanged(isActiveWindow());
     else if (event->type() == QEvent::WindowStateChange)
@@ -127,13 +127,13 @@ void SkinWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-void SkinWindow::closeEvent(QCloseEvent* event) {
+void SkinWidget::closeEvent(QCloseEvent* event) {
     // The player decides when and how it ends.
     event->ignore();
     m_listener.OnCloseRequested();
 }
 
-void SkinWindow::leaveEvent(QEvent*) {
+void SkinWidget::leaveEvent(QEvent*) {
     m_listener.OnLeave();
 }
 

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Start-up time until the main window is mapped, resident memory idle and
+# while playing, and CPU while playing one MP3, for Vantor and, in the same
+# run and on the same files, Audacious in its classic-skin GTK interface.
+# Runs under Xvfb with SDL's and the desktop's null audio. Usage:
+#   bench/app/desktop-footprint.sh [build-folder]
+set -euo pipefail
+top=$(cd "$(dirname "$0")/../.." && pwd)
+build=${1:-$top/build}
+player="$build/src/app/vantor"
+[ -x "$player" ] || { echo "build the player first: $player"; exit 1; }
+
+need=()
+for pkg in audacious xdotool x11-utils xvfb ffmpeg; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || need+=("$pkg")
+done
+if [ ${#need[@]} -gt 0 ]; then
+    sudo=""; [ "$(id -u)" -ne 0 ] && sudo=sudo
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${need[@]}"
+fi
+
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+ffmpeg -loglevel error -f lavfi -i "sine=frequency=440:duration=120" -ac 2 -b:a 192k "$work/tone.mp3"
+
+display=:77
+Xvfb $display -screen 0 1280x1024x24 >/dev/null 2>&1 &
+sleep 1
+export DISPLAY=$display SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
+export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" HOME="$work/home"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$HOME"
+chmod 700 "$XDG_RUNTIME_DIR"
+
+rss_mib() { awk '/VmRSS/ {printf "%.1f", $2 / 1024}' "/proc/$1/status"; }
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+
+# measure NAME WINDOW-NAME-PATTERN COMMAND...
+measure() {
+    local name=$1 pattern=$2
+    shift 2
+    local start end pid
+    start=$(date +%s.%N)
+    "$@" >/dev/null 2>&1 &
+    pid=$!
+    xdotool search --sync --onlyvisible --name "$pattern" >/dev/null
+    end=$(date +%s.%N)
+    sleep 3
+    local idle
+    idle=$(rss_mib "$pid")
+    kill "$pid"; wait "$pid" 2>/dev/null || true
+
+    "$@" "$work/tone.mp3" >/dev/null 2>&1 &
+    pid=$!
+    xdotool search --sync --onlyvisible --name "$pattern" >/dev/null
+    sleep 3
+    local t0 t1
+    t0=$(cpu_ticks "$pid")
+    sleep 10
+    t1=$(cpu_ticks "$pid")
+    local playing
+    playing=$(rss_mib "$pid")
+    kill "$pid"; wait "$pid" 2>/dev/null || true
+    local hz
+    hz=$(getconf CLK_TCK)
+    printf '%-10s start-up %.3f s   idle %s MiB   playing %s MiB   CPU %.2f %%\n' "$name" \
+        "$(echo "$end - $start" | bc -l)" "$idle" "$playing" \
+        "$(echo "($t1 - $t0) * 100 / $hz / 10" | bc -l)"
+}
+
+measure Vantor 'Vantor' "$player"
+measure Audacious 'Audacious' audacious

@@ -1,0 +1,2 @@
+vantor_add_fuzz(FuzzTrackerSong SOURCES TrackerSongFuzz.cpp LIBS vantor_engine_music)
+vantor_add_fuzz(FuzzMidiSong SOURCES MidiSongFuzz.cpp LIBS vantor_engine_music)

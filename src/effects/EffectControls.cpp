@@ -1,0 +1,101 @@
+#include "effects/EffectControls.h"
+
+#include "effects/EffectChain.h"
+
+namespace vantor {
+
+namespace {
+
+std::int32_t& SwitchOf(Settings& settings, RateControl control) {
+    switch (control) {
+    case RateControl::Pitch:
+        return settings.PitchEnable;
+    case RateControl::Frequency:
+        return settings.FrequencyEnable;
+    case RateControl::SoundStretch:
+        break;
+    }
+    return settings.SoundStretchEnable;
+}
+
+float& ScaleOf(Settings& settings, RateControl control) {
+    switch (control) {
+    case RateControl::Pitch:
+        return settings.PitchScale;
+    case RateControl::Frequency:
+        return settings.FrequencyScale;
+    case RateControl::SoundStretch:
+        break;
+    }
+    return settings.SoundStretchScale;
+}
+
+} // namespace
+
+std::string ScaleLabel(std::int32_t value) {
+    return "Scale : " + std::to_string(value) + "%";
+}
+
+std::string BalanceLabel(std::int32_t position) {
+    if (position == 128)
+        return "Balance : Center";
+    if (position < 128)
+        return "Balance : Left" + std::to_string(128 - position);
+    return "Balance : Right" + std::to_string(position - 128);
+}
+
+void SetRateSwitch(Settings& settings, ControlsHost& host, RateControl control, bool ticked) {
+    SwitchOf(settings, control) = ticked ? 1 : 0;
+    host.ApplySoundControls();
+}
+
+void SetBalanceSwitch(Settings& settings, ControlsHost& host, SoundLibrary& sound, bool ticked) {
+    settings.PanEnable = ticked ? 1 : 0;
+    ApplyPan(settings, sound);
+    host.ApplySoundControls();
+}
+
+std::string MoveRateSlider(Settings& settings, ControlsHost& host, RateControl control,
+                           std::int32_t value) {
+    ScaleOf(settings, control) = static_cast<float>(value) / 100.0f;
+    host.RedrawPitchBar();
+    host.ApplySoundControls();
+    return ScaleLabel(value);
+}
+
+std::string MoveBalanceSlider(Settings& settings, ControlsHost& host, std::int32_t position) {
+    settings.PanPosition = position;
+    host.RedrawBalanceBar();
+    return BalanceLabel(position);
+}
+
+void ApplyEffectSwitches(Settings& settings, ControlsHost& host,
+                         const std::array<bool, kEffectCount>& ticked) {
+    for (std::size_t i = 0; i < ticked.size(); ++i)
+        settings.EffectEnabled[i] = ticked[i] ? 1 : 0;
+    host.SaveSettings();
+}
+
+void MoveEffectSlider(Settings& settings, EffectSlider slider, std::int32_t value) {
+    switch (slider) {
+    case EffectSlider::CutOff:
+        settings.CutOffLevel = value;
+        break;
+    case EffectSlider::Resonance:
+        settings.ResonanceLevel = value;
+        break;
+    case EffectSlider::Echo:
+        settings.EchoLevel = value;
+        break;
+    }
+}
+
+void ShowEqualizerPresetDialog(FileDialogs& dialogs, bool save) {
+    if (save)
+        dialogs.SaveFile(std::string(kEqualizerSaveTitle), std::string(kEqualizerFilter), "");
+    else
+        dialogs.OpenFiles(std::string(kEqualizerOpenTitle), std::string(kEqualizerFilter), "",
+                          false);
+}
+
+} // namespace vantor

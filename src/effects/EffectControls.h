@@ -1,0 +1,54 @@
+// The settings dialog's effect, rate, balance and equaliser controls as
+// operations on the settings: what each switch and slider stores, the
+// labels the sliders show, and what is applied or redrawn after. The
+// dialog calls these; UI thread only.
+#pragma once
+
+#include "effects/ControlsHost.h"
+#include "platform/FileDialogs.h"
+#include "settings/Settings.h"
+#include "sound/SoundLibrary.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace vantor {
+
+enum class RateControl { Pitch, Frequency, SoundStretch };
+enum class EffectSlider { CutOff, Resonance, Echo };
+
+// "Scale : 125%".
+std::string ScaleLabel(std::int32_t value);
+// "Balance : Center" at 128, else "Balance : Left" or "Balance : Right"
+// followed by the distance from the centre.
+std::string BalanceLabel(std::int32_t position);
+
+// A rate switch stores its tick and the rate controls are applied again.
+void SetRateSwitch(Settings& settings, ControlsHost& host, RateControl control, bool ticked);
+// The balance switch stores its tick, sends the pan, then applies the rate
+// controls as every switch of the row does.
+void SetBalanceSwitch(Settings& settings, ControlsHost& host, SoundLibrary& sound, bool ticked);
+// A rate slider at `value` percent; returns its new label.
+std::string MoveRateSlider(Settings& settings, ControlsHost& host, RateControl control,
+                           std::int32_t value);
+// The balance slider at `position`; returns its new label.
+std::string MoveBalanceSlider(Settings& settings, ControlsHost& host, std::int32_t position);
+
+// The effect page applied: each tick box (by EffectIndex) is stored as 0 or
+// 1 and the settings are saved, which sends the chain to the library.
+void ApplyEffectSwitches(Settings& settings, ControlsHost& host,
+                         const std::array<bool, kEffectCount>& ticked);
+// A level slider stores its value at once; the sound follows at the next save.
+void MoveEffectSlider(Settings& settings, EffectSlider slider, std::int32_t value);
+
+inline constexpr std::string_view kEqualizerFilter = "EqualizerConfigFile (*.dvc)|*.dvc|";
+inline constexpr std::string_view kEqualizerOpenTitle = "イコライザーコンフィグファイルを開く";
+inline constexpr std::string_view kEqualizerSaveTitle = "イコライザーコンフィグファイルを保存する";
+
+// The equaliser's preset commands show their file dialog; there is no
+// preset format, so the choice is not read or written.
+void ShowEqualizerPresetDialog(FileDialogs& dialogs, bool save);
+
+} // namespace vantor

@@ -1,0 +1,146 @@
+#include "playlist/AddFiles.h"
+#include "playlist/PlaylistEdit.h"
+#include "playlist/PlaylistFile.h"
+#include "playlist/PlaylistScroll.h"
+#include "playlist/PlaylistWindow.h"
+
+namespace vantor {
+
+namespace {
+
+constexpr std::string_view kLoadTitle = "PlayListを開く";
+constexpr std::string_view kLoadFilter = "PlayListFile (*.DVL;*.M3U)|*.DVL;*.M3U|";
+constexpr std::string_view kSaveTitle = "PlayListを保存する";
+constexpr std::string_view kSaveFilter =
+    "PlayListFile (*.M3U)|*.M3U|DorvanPlayListFile (*.DVL)|*.DVL|";
+
+} // namespace
+
+void PlaylistWindow::OnButtonPress(std::int32_t button) {
+    if (button != kButtonUp && button != kButtonDown)
+        return;
+    m_state.repeatStep = button == kButtonUp ? -1 : +1;
+    m_context.view.SetRepeatTimer(true);
+}
+
+void PlaylistWindow::OnButtonRelease(std::int32_t button, std::int32_t region) {
+    auto& playback = m_context.playback;
+    const auto selected = m_context.state.SelectedIndex;
+    switch (button) {
+    case kButtonClose:
+        m_context.settings.PlayListVisible = 0;
+        m_context.view.HideWindow();
+        break;
+    case kButtonAddTrack:
+        AddFiles(m_context, kAddMode, AddSource::Dialog);
+        break;
+    case kButtonDeleteTrack:
+        DeleteSelected(m_context);
+        break;
+    case kButtonClear:
+        ClearList();
+        break;
+    case kButtonLoad:
+        LoadPlaylist();
+        break;
+    case kButtonSave:
+        SavePlaylist();
+        break;
+    case kButtonUp:
+    case kButtonDown:
+        m_state.repeatStep = 0;
+        m_context.view.SetRepeatTimer(false);
+        break;
+    case kButtonMoveUp:
+        if (m_context.state.HasEntries == 1 && selected > 0)
+            MoveSelectedEntry(selected - 1);
+        break;
+    case kButtonMoveDown:
+        if (m_context.state.HasEntries == 1 && selected < m_context.state.LastIndex())
+            MoveSelectedEntry(selected + 1);
+        break;
+    case kButtonLink:
+        ToggleLink();
+        break;
+    case kButtonStop:
+        playback.StopTrack();
+        break;
+    case kButtonPause:
+        playback.TogglePause();
+        break;
+    case kButtonNext:
+        playback.NextTrack();
+        break;
+    case kButtonPrevious:
+        playback.PreviousTrack();
+        break;
+    case kButtonPlay:
+        playback.PlayCommand();
+        break;
+    case kButtonOpen:
+        AddFiles(m_context, kOpenMode, AddSource::Dialog);
+        m_context.view.RedrawPlaylist();
+        break;
+    case kButtonAbout:
+        m_context.view.ShowAbout();
+        break;
+    case kButtonChangeSkin:
+        m_context.view.ApplySkinTarget(region);
+        break;
+    default:
+        break;
+    }
+}
+
+void PlaylistWindow::ClearList() {
+    auto& state = m_context.state;
+    auto& view = m_context.view;
+    m_context.playback.StopTrack();
+    state.Playlist.clear();
+    state.HasEntries = 0;
+    state.SelectedIndex = 0;
+    state.TopIndex = 0;
+    RecomputeVisibleRows(state, view.Layout());
+    view.ResetSeekBar();
+    view.ShowTimeText("00:00 / 00:00");
+    view.ClearTrackFields();
+    view.PlaceScrollThumb(0);
+    view.RedrawPlaylist();
+}
+
+// The chosen playlist replaces the list; its first entry is opened, never
+// started.
+void PlaylistWindow::LoadPlaylist() {
+    auto& settings = m_context.settings;
+    const auto chosen = m_context.dialogs.OpenFiles(
+        std::string(kLoadTitle), std::string(kLoadFilter), settings.RecentSongFileFolder, false);
+    if (chosen.empty())
+        return;
+    const auto autoPlay = settings.AutoPlay;
+    settings.AutoPlay = 0;
+    AddFiles(m_context, kOpenMode, AddSource::CommandLine, {chosen.front()});
+    settings.AutoPlay = autoPlay;
+}
+
+void PlaylistWindow::SavePlaylist() {
+    const auto path = m_context.dialogs.SaveFile(std::string(kSaveTitle), std::string(kSaveFilter),
+                                                 m_context.settings.RecentSongFileFolder);
+    if (path.empty())
+        return;
+    // A save that fails leaves the previous file whole; the user must know
+    // the list was not written.
+    if (!SavePlaylistFile(path, m_context.state))
+        m_context.messages.Show("Error : SavePlaylistFile", "Vantor", MessageIcon::Critical);
+}
+
+void PlaylistWindow::ToggleLink() {
+    auto& settings = m_context.settings;
+    const auto window = m_context.view.WindowRect();
+    const auto main = m_context.view.MainWindowPosition();
+    settings.PlayListLinkMode = settings.PlayListLinkMode == 1 ? 0 : 1;
+    settings.PlayListLinkX = window.left - main.x;
+    settings.PlayListLinkY = window.top - main.y;
+    m_context.view.DrawLinkButton(settings.PlayListLinkMode == 1);
+}
+
+} // namespace vantor
