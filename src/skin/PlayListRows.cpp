@@ -3,6 +3,7 @@
 #include "base/StringUtil.h"
 #include "base/VbNumber.h"
 #include "gfx/Blit.h"
+#include "skin/TextFieldPainter.h"
 
 namespace vantor {
 namespace {
@@ -38,7 +39,7 @@ std::string ShortenToWidth(const std::string& text, int width, TextPainter& pain
 void DrawPlayListRows(const SkinDefinition& skin, SkinSurfaces& surfaces, TextPainter& painter,
                       std::span<const PlayListRow> rows, double rowHeight) {
     const gfx::Rect field = ToGfx(skin.playListTextRect);
-    gfx::Surface list(field.Width(), field.Height());
+    gfx::Surface list = WorkSurfaceFor(skin.playListTextRect, surfaces.playListFace);
     gfx::Blit(list, {0, 0}, surfaces.playListFace, field);
     const TextFont& font = surfaces.playListFont;
     for (std::size_t r = 0; r < rows.size(); ++r) {

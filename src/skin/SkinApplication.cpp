@@ -86,14 +86,11 @@ void SkinApplication::PrepareSurfaces() {
     surfaces.playListPressedFace =
         SizedCopy(skin.playListPressed, skin.playListFace->Width(), skin.playListFace->Height());
     surfaces.playListWindow = surfaces.playListFace;
-    const SkinRect& field = skin.Style(TextField::SongInfo).rect;
+    surfaces.songInfoWork = WorkSurfaceFor(skin.Style(TextField::SongInfo).rect, surfaces.face);
     surfaces.songInfoMaskLoaded = static_cast<bool>(skin.songInfoMask);
-    surfaces.songInfoMask = SizedCopy(skin.songInfoMask, field.Width(), field.Height());
-    surfaces.songInfoWork = gfx::Surface(field.Width(), field.Height());
-    for (int index = 0; index < kTextFieldCount; ++index) {
-        const SkinRect& rect = skin.textStyles[index].rect;
-        surfaces.fields[index] = gfx::Surface(rect.Width(), rect.Height());
-    }
+    surfaces.songInfoMask =
+        SizedCopy(skin.songInfoMask, surfaces.songInfoWork.Width(), surfaces.songInfoWork.Height());
+    PrepareFieldSurfaces(skin, surfaces);
 }
 
 void SkinApplication::PreparePlayListList() {
@@ -103,7 +100,8 @@ void SkinApplication::PreparePlayListList() {
                              skin.playListFontSize};
     surfaces.playListItemHeight = m_context.painter.MeasureText(surfaces.playListFont, "あ").height;
     surfaces.playListSelection =
-        gfx::Surface(skin.playListTextRect.Width(), surfaces.playListItemHeight);
+        gfx::Surface(WorkSurfaceFor(skin.playListTextRect, surfaces.playListFace).Width(),
+                     surfaces.playListItemHeight);
 }
 
 void SkinApplication::CopyPressed(gfx::Surface& window, const gfx::Surface& pressed,
@@ -135,7 +133,9 @@ bool SkinApplication::ApplySkin(const std::string& path) {
     SkinApplicationPeers& peers = m_context.peers;
     peers.StopTickTimer();
     ResetRecord();
-    if (!LoadFaces(path))
+    // A stored skin path may be relative to the program folder and spelled
+    // the Windows way.
+    if (!LoadFaces(ResolveStoredPath(path, m_context.appFolder)))
         return false;
     NormaliseBars();
     PrepareSurfaces();

@@ -8,8 +8,22 @@
 namespace vantor {
 namespace {
 
+// Coordinates and sizes from a file are kept within bounds no real skin
+// reaches, so that no arithmetic on them can overflow.
+constexpr std::int32_t kMaxCoordinate = 1 << 24;
+constexpr std::int32_t kMaxExtent = 65535;
+
+std::int32_t Coordinate(std::int32_t value) {
+    return std::clamp(value, -kMaxCoordinate, kMaxCoordinate);
+}
+
+std::int32_t Extent(std::int32_t value) {
+    return std::clamp(value, -kMaxExtent, kMaxExtent);
+}
+
 SkinRect RectOf(const SkinLine& line) {
-    return {SkinNumber(line.field1), line.field2, line.field3, line.field4};
+    return {Coordinate(SkinNumber(line.field1)), Coordinate(line.field2), Coordinate(line.field3),
+            Coordinate(line.field4)};
 }
 
 // A component is read as a 16-bit number; above 255 counts as 255. Negative
@@ -236,8 +250,8 @@ bool SkinStatementApplier::ApplyTextStyleStatement(const SkinKeyword& keyword,
         style.italic = SkinNumber(line.field1);
         return true;
     case SkinAction::TimeFontBitmapSize:
-        m_skin.timeFontCellWidth = SkinNumber(line.field1);
-        m_skin.timeFontCellHeight = line.field2;
+        m_skin.timeFontCellWidth = Extent(SkinNumber(line.field1));
+        m_skin.timeFontCellHeight = Extent(line.field2);
         return true;
     case SkinAction::TimeFontTransparent:
         m_skin.timeFontTransparent = SkinNumber(line.field1);
@@ -262,8 +276,8 @@ bool SkinStatementApplier::ApplyBarStatement(const SkinKeyword& keyword, const S
         bar.direction = AsciiUpper(line.field1);
         return true;
     case SkinAction::BarKnobSize:
-        bar.knobWidth = SkinNumber(line.field1);
-        bar.knobHeight = line.field2;
+        bar.knobWidth = Extent(SkinNumber(line.field1));
+        bar.knobHeight = Extent(line.field2);
         return true;
     case SkinAction::BarAutoReset:
         bar.autoReset = SkinNumber(line.field1);
@@ -345,15 +359,15 @@ void SkinStatementApplier::ApplyWindowStatement(const SkinKeyword& keyword, cons
         FillRegion(keyword.arg == 0 ? m_skin.monoWindowRegions : m_skin.stereoWindowRegions, line);
         break;
     case SkinAction::FontCellSize:
-        m_skin.fontCellWidth = number;
-        m_skin.fontCellHeight = line.field2;
+        m_skin.fontCellWidth = Extent(number);
+        m_skin.fontCellHeight = Extent(line.field2);
         break;
     case SkinAction::FontTransparent:
         m_skin.fontTransparent = number;
         break;
     case SkinAction::PlayListLinkXY:
         m_skin.linkPoints[static_cast<std::size_t>(std::clamp(m_skin.linkPointCount, 0, 3))] = {
-            number, line.field2};
+            Coordinate(number), Coordinate(line.field2)};
         m_skin.linkPointCount = Advance(m_skin.linkPointCount, 3);
         break;
     case SkinAction::PlayListInitXY:
@@ -366,7 +380,7 @@ void SkinStatementApplier::ApplyWindowStatement(const SkinKeyword& keyword, cons
         m_skin.dockPosition = (number >= 0 && number <= 3) ? number : 0;
         break;
     case SkinAction::DockPositionXY:
-        m_skin.dockPositionXY = {number, line.field2};
+        m_skin.dockPositionXY = {Coordinate(number), Coordinate(line.field2)};
         break;
     case SkinAction::SkinName:
         m_skin.skinName = line.rest;

@@ -2,6 +2,8 @@
 
 #include "gfx/Blit.h"
 
+#include <algorithm>
+
 namespace vantor {
 namespace {
 
@@ -43,11 +45,14 @@ TextFieldPainter::TextFieldPainter(const SkinDefinition& skin, SkinSurfaces& sur
                                    TextPainter& painter)
     : m_skin(skin), m_surfaces(surfaces), m_painter(painter) {}
 
-void TextFieldPainter::PrepareFieldSurfaces() {
-    for (int field = 0; field < kTextFieldCount; ++field) {
-        const SkinRect& rect = m_skin.textStyles[field].rect;
-        m_surfaces.fields[field] = gfx::Surface(rect.Width(), rect.Height());
-    }
+gfx::Surface WorkSurfaceFor(const SkinRect& rect, const gfx::Surface& face) {
+    return gfx::Surface(std::min(rect.Width(), face.Width()),
+                        std::min(rect.Height(), face.Height()));
+}
+
+void PrepareFieldSurfaces(const SkinDefinition& skin, SkinSurfaces& surfaces) {
+    for (int field = 0; field < kTextFieldCount; ++field)
+        surfaces.fields[field] = WorkSurfaceFor(skin.textStyles[field].rect, surfaces.face);
 }
 
 void TextFieldPainter::DrawFontText(gfx::Surface& target, const SkinTextStyle& style,

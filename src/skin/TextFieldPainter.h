@@ -19,6 +19,12 @@ GlyphSheet TimeGlyphs(const SkinDefinition& skin);
 GlyphSheet GeneralGlyphs(const SkinDefinition& skin);
 TextField ValueFieldOf(BarKind bar);
 
+// A work surface for `rect`: its size, but never larger than the face it is
+// composed from (nothing beyond the face can be seen).
+gfx::Surface WorkSurfaceFor(const SkinRect& rect, const gfx::Surface& face);
+// Sizes every field's work surface to its rectangle.
+void PrepareFieldSurfaces(const SkinDefinition& skin, SkinSurfaces& surfaces);
+
 class TextFieldPainter {
 public:
     TextFieldPainter(const SkinDefinition& skin, SkinSurfaces& surfaces, TextPainter& painter);
@@ -37,9 +43,6 @@ public:
     // through the field mask when the skin has one: the mask's white pixels
     // and the work surface's white pixels show the face.
     void ComposeSongInfo(gfx::Surface& work);
-
-    // Sizes every field's work surface to its rectangle.
-    void PrepareFieldSurfaces();
 
 private:
     void ComposeField(TextField field, const std::string& text);

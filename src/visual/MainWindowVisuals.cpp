@@ -14,14 +14,17 @@ void MainWindowVisuals::PrepareAnalyzer(PictureSource& pictures) {
     m_analyzer = SpectrumAnalyzer{};
     if (!m_skin.analyzerAreaPlaced)
         return;
-    m_analyzer.Place(m_skin.spectrumField.rect);
+    // An area beyond the face cannot be seen; keeping it within the face also
+    // bounds what a skin file can make the analyzer allocate.
+    const gfx::Rect area =
+        gfx::Intersect(ToGfx(m_skin.spectrumField.rect), m_surfaces.face.Bounds());
+    m_analyzer.Place({area.left, area.top, area.right, area.bottom});
     // A skin pattern the user chose to ignore leaves room for the user's own
     // pattern file, which is what ignoring the skin's pattern is for.
     Picture pattern = m_skin.spectrumPattern;
     if (!pattern && FileExists(m_settings.AnalyzerPatternFile))
         pattern = pictures.LoadPicture(m_settings.AnalyzerPatternFile);
-    m_analyzer.SetPattern(pattern ? *pattern
-                                  : BuildDefaultPattern(m_skin.spectrumField.rect.Height()),
+    m_analyzer.SetPattern(pattern ? *pattern : BuildDefaultPattern(area.Height()),
                           m_skin.spectrumPatternType);
     m_analyzer.SetPeakColour(
         gfx::FromColorRef(static_cast<std::uint32_t>(m_skin.spectrumPeakColor)));

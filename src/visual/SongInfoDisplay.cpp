@@ -2,6 +2,8 @@
 
 #include "gfx/Blit.h"
 
+#include <algorithm>
+
 namespace vantor {
 namespace {
 
@@ -51,7 +53,8 @@ void SongInfoDisplay::PrepareTextPicture(const std::string& text) {
     const int width = m_painter.MeasureText(font, shown).width + kPictureMargin;
     // Magenta stands for "no text" so that strips and copies of the picture
     // leave the face under them visible.
-    m_surfaces.songInfoText = gfx::Surface(width, field.Height(), gfx::kMagenta);
+    m_surfaces.songInfoText =
+        gfx::Surface(width, std::min(field.Height(), m_surfaces.face.Height()), gfx::kMagenta);
     const SkinTextStyle& style = m_skin.Style(TextField::SongInfo);
     const gfx::Rect all = m_surfaces.songInfoText.Bounds();
     if (style.shadow != 0)
@@ -97,7 +100,7 @@ void SongInfoDisplay::DrawIdleText() {
 
 void SongInfoDisplay::ShowOnce() {
     const SkinRect& field = m_skin.Style(TextField::SongInfo).rect;
-    m_surfaces.songInfoWork = gfx::Surface(field.Width(), field.Height());
+    m_surfaces.songInfoWork = WorkSurfaceFor(field, m_surfaces.face);
     gfx::Blit(m_surfaces.songInfoWork, {0, 0}, m_surfaces.face, ToGfx(field));
     gfx::TransparentBlit(m_surfaces.songInfoWork, {0, m_state.textTop}, m_surfaces.songInfoText,
                          m_surfaces.songInfoText.Bounds(), gfx::kMagenta);
@@ -107,8 +110,8 @@ void SongInfoDisplay::ShowOnce() {
 void SongInfoDisplay::PrepareWork() {
     const SkinRect& field = m_skin.Style(TextField::SongInfo).rect;
     gfx::Surface& work = m_surfaces.songInfoWork;
-    if (work.Width() != field.Width() || work.Height() != field.Height())
-        work = gfx::Surface(field.Width(), field.Height());
+    if (work.IsEmpty())
+        work = WorkSurfaceFor(field, m_surfaces.face);
     gfx::Blit(work, {0, 0}, m_surfaces.face, ToGfx(field));
     const gfx::Surface& picture = m_surfaces.songInfoText;
     for (const int offset : {m_state.offsetA, m_state.offsetB})

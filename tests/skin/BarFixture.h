@@ -46,7 +46,7 @@ protected:
         skin.Style(TextField::VolumeVal).rect = {0, 50, 20, 60};
         skin.Style(TextField::PanVal).rect = {20, 50, 40, 60};
         skin.Style(TextField::PitchVal).rect = {40, 50, 60, 60};
-        texts.PrepareFieldSurfaces();
+        PrepareFieldSurfaces(skin, surfaces);
     }
 
     // The last text drawn, or a note that nothing was.

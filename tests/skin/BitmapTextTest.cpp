@@ -72,7 +72,7 @@ protected:
         skin.Style(TextField::SongKbps).rect = {0, 10, 20, 12};
         skin.Style(TextField::SongKbps).fontKind = kFontKindBitmap;
         skin.Style(TextField::PitchVal).fontKind = kFontKindBitmap;
-        texts.PrepareFieldSurfaces();
+        PrepareFieldSurfaces(skin, surfaces);
     }
 };
 
@@ -117,7 +117,7 @@ TEST_F(BitmapTextTest, FontKindDrawsShadowThenText) {
     style.shadow = 1;
     style.shadowColor = 0x0000FF; // red as 0x00BBGGRR
     style.color = 0xFF0000;       // blue
-    texts.PrepareFieldSurfaces();
+    PrepareFieldSurfaces(skin, surfaces);
     texts.DrawInfoText(TextField::SongMode, "ab");
     ASSERT_EQ(painter.painted.size(), 2u);
     EXPECT_EQ(painter.painted[0].at, (gfx::Point{1, 1}));

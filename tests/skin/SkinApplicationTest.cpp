@@ -89,6 +89,28 @@ TEST_F(SkinApplicationTest, MainOnlySkinTakesTheDefaultPlayList) {
     EXPECT_EQ(surfaces.playListFace.Width(), 25);
 }
 
+TEST_F(SkinApplicationTest, StoredPathsResolveAgainstTheProgramFolder) {
+    dir.Write("Mine/stored.dvk", "MainBitmap face.bmp\r\nPlayListMainBitmap list.bmp\r\n");
+    ASSERT_TRUE(application.ApplySkin("mine\\Stored.dvk"));
+    EXPECT_EQ(surfaces.face.Width(), 40);
+    EXPECT_EQ(skin.sourcePath, dir.File("Mine/stored.dvk"));
+}
+
+TEST_F(SkinApplicationTest, HugeRectanglesNeverOutgrowTheFace) {
+    ASSERT_TRUE(Apply("Mine/huge.dvk",
+                      "MainBitmap face.bmp\r\nPlayListMainBitmap list.bmp\r\n"
+                      "TimeField -2147483648 0 2147483647 99999999\r\n"
+                      "SongInfoField 0 0 100000 100000\r\nPlayListTextField 0 0 90000 90000\r\n"
+                      "VolumeField -99999999999 0 99999999999 10\r\nFontSize 99999999 5\r\n"));
+    EXPECT_EQ(skin.Style(TextField::Time).rect, (SkinRect{-16777216, 0, 16777216, 16777216}));
+    EXPECT_EQ(skin.fontCellWidth, 65535);
+    const gfx::Surface& time = surfaces.fields[static_cast<int>(TextField::Time)];
+    EXPECT_EQ(time.Width(), 40);
+    EXPECT_EQ(time.Height(), 20);
+    EXPECT_EQ(surfaces.songInfoWork.Width(), 40);
+    EXPECT_EQ(surfaces.playListSelection.Width(), 35);
+}
+
 TEST_F(SkinApplicationTest, MissingDefaultFaceEndsTheProgram) {
     dir.Write("Skin/Default/Default.dvk", "SkinName broken\r\n");
     EXPECT_FALSE(Apply("Mine/empty.dvk", "SkinName empty\r\n"));

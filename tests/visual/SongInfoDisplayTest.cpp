@@ -19,7 +19,7 @@ protected:
         surfaces.face = gfx::Surface(70, 10, kFace);
         surfaces.mainWindow = surfaces.face;
         surfaces.pressedFace = surfaces.face;
-        texts.PrepareFieldSurfaces();
+        PrepareFieldSurfaces(skin, surfaces);
     }
 
     gfx::Pixel At(int x, int y) const { return surfaces.mainWindow.GetPixel(x, y); }
