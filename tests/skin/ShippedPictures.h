@@ -1,9 +1,11 @@
-// Decodes the shipped skins' pictures the way the player does: PNG files
-// through Pixwell, every other format through Qt's image reader. Each file
-// asked for is recorded with whether it decoded. UI thread.
+// The player's own picture loader (PNG through Pixwell, other formats
+// through Qt's reader), recording each file it was asked for and whether it
+// gave a picture. UI thread.
 #pragma once
 
-#include "skin/PictureSource.h"
+#include "skin/PictureLoader.h"
+#include "skin/PixwellLibrary.h"
+#include "ui/QtPictureReader.h"
 
 #include <string>
 #include <vector>
@@ -12,10 +14,20 @@ namespace vantor::test {
 
 class ShippedPictures : public PictureSource {
 public:
-    Picture LoadPicture(const std::string& path) override;
+    Picture LoadPicture(const std::string& path) override {
+        Picture picture = m_loader.LoadPictureFile(path);
+        (picture ? loaded : refused).push_back(path);
+        return picture;
+    }
 
     std::vector<std::string> loaded;
     std::vector<std::string> refused;
+
+private:
+    // The library as built next to the tests, found through the run path.
+    PixwellLibrary m_pixwell{""};
+    QtPictureReader m_reader;
+    PictureLoader m_loader{m_pixwell, m_reader};
 };
 
 } // namespace vantor::test

@@ -3,12 +3,10 @@
 // control where its picture is.
 #include "skin/SkinLoader.h"
 
+#include "ShippedFonts.h"
 #include "ShippedPictures.h"
 #include "base/Paths.h"
 #include "support/FakeMessageBoxes.h"
-#include "ui/QtInstalledFonts.h"
-
-#include <QGuiApplication>
 
 #include <gtest/gtest.h>
 
@@ -22,20 +20,6 @@ const std::string kSkinFolder = VANTOR_SKIN_FOLDER;
 const std::string kDefaultSkin = kSkinFolder + "Default/Default.dvk";
 const std::string kDefaultPlayList = kSkinFolder + "Default/PL.txt";
 const std::string kShowcaseSkin = kSkinFolder + "Showcase/Showcase.dvk";
-
-// Font names come from the font database, which needs the application.
-QGuiApplication& App() {
-    static int argc = 1;
-    static char name[] = "shipped-skins";
-    static char* argv[] = {name, nullptr};
-    static auto* app = new QGuiApplication(argc, argv);
-    return *app;
-}
-
-std::vector<std::string> FontFamilies() {
-    App();
-    return QtInstalledFonts().FamilyNames();
-}
 
 bool IsKey(gfx::Pixel pixel) {
     return pixel == gfx::kMagenta;
@@ -91,7 +75,7 @@ protected:
 
     test::FakeMessageBoxes messages;
     test::ShippedPictures pictures;
-    FontNameResolver fonts{FontFamilies()};
+    FontNameResolver fonts{test::InstalledFontFamilies()};
     SkinServices services{messages, pictures, fonts};
     SkinFileReader reader;
     SkinDefinition skin;

@@ -12,7 +12,8 @@ namespace skingen {
 
 inline constexpr QRgb kKeyColour = 0xFFFF00FF;
 
-// An opaque canvas of the given colour (magenta unless told otherwise).
+// An opaque canvas of the given colour (magenta unless told otherwise). Small
+// pictures cut to a shape start from the colour their edges should blend into.
 QImage NewCanvas(int width, int height, QColor fill = QColor::fromRgb(kKeyColour));
 
 // Every pixel outside `shape` becomes exactly magenta, so the player cuts it

@@ -3,6 +3,7 @@
 #include "Canvas.h"
 #include "Commands.h"
 #include "Controls.h"
+#include "FieldToolTips.h"
 #include "Glyphs.h"
 #include "PlaylistWindow.h"
 #include "SkinFile.h"
@@ -161,7 +162,7 @@ QImage DrawMainFace(Press press) {
 }
 
 QImage DrawSeekKnob(QSize size, Press press) {
-    QImage knob = NewCanvas(size.width(), size.height());
+    QImage knob = NewCanvas(size.width(), size.height(), kEmber.buttonEdge);
     QPainter painter(&knob);
     DrawSliderKnob(painter, QRect(QPoint(0, 0), size), kEmber, press);
     painter.end();
@@ -302,17 +303,8 @@ void WriteButtonsAndPlaces(SkinFile& file) {
     file.Statement(QStringLiteral("SetTargetDVK"), QStringLiteral("../Showcase/Showcase.dvk"));
     file.Blank();
     file.Comment(QStringLiteral("Channel lamps and other tooltips"));
-    file.Rect(QStringLiteral("SongModeStereoWindowField"), kStereo,
-              QStringLiteral("ステレオ[\\n]Stereo"));
-    file.Rect(QStringLiteral("SongModeMonoWindowField"), kMono,
-              QStringLiteral("モノラル[\\n]Mono"));
-    file.Rect(QStringLiteral("CustomToolTips"), kTime,
-              QStringLiteral("経過時間 / 曲の長さ[\\n]Time played / length"));
-    file.Rect(QStringLiteral("CustomToolTips"), kFormat.united(kMode),
-              QStringLiteral("形式・ビットレート・サンプリングレート・モード[\\n]Format, bit rate, "
-                             "sample rate, channels"));
-    file.Rect(QStringLiteral("CustomToolTips"), kStereo.united(kMono),
-              QStringLiteral("ステレオ / モノラル[\\n]Stereo or mono"));
+    WriteFieldToolTips(
+        file, {kTime, kFormat.united(kMode), kStereo, kMono, kVolumeValue, kPanValue, kPitchValue});
     file.Rect(QStringLiteral("CustomToolTips"), QRect(20, 0, 130, 22),
               QStringLiteral("Vantor[\\n]ドラッグで移動 / Drag to move"));
     file.Blank();

@@ -90,7 +90,7 @@ QImage DrawFace(const PlaylistLook& look, const Layout& layout, Press press) {
 }
 
 QImage DrawScrollKnob(const PlaylistLook& look, Press press) {
-    QImage knob = NewCanvas(14, 30);
+    QImage knob = NewCanvas(14, 30, look.theme.lcdBack);
     QPainter painter(&knob);
     DrawSliderKnob(painter, QRect(1, 0, 12, 30), look.theme, press);
     painter.setPen(

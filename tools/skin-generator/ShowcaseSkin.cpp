@@ -6,6 +6,7 @@
 #include "Canvas.h"
 #include "Commands.h"
 #include "Controls.h"
+#include "FieldToolTips.h"
 #include "Glyphs.h"
 #include "PlaylistWindow.h"
 #include "ShowcaseDial.h"
@@ -184,7 +185,7 @@ QImage WithDials(QImage face) {
 }
 
 QImage DrawPitchKnob(Press press) {
-    QImage knob = NewCanvas(kPitchKnob.width(), kPitchKnob.height());
+    QImage knob = NewCanvas(kPitchKnob.width(), kPitchKnob.height(), kPrism.buttonEdge);
     QPainter painter(&knob);
     DrawSliderKnob(painter, QRect(QPoint(0, 0), kPitchKnob), kPrism, press);
     painter.end();
@@ -350,17 +351,8 @@ void WriteButtonsAndPlaces(SkinFile& file) {
                   changesSkin ? kChangeSkinTip : ToolTip(placed.command));
     }
     file.Blank();
-    file.Rect(QStringLiteral("SongModeStereoWindowField"), kStereo,
-              QStringLiteral("ステレオ[\\n]Stereo"));
-    file.Rect(QStringLiteral("SongModeMonoWindowField"), kMono,
-              QStringLiteral("モノラル[\\n]Mono"));
-    file.Rect(QStringLiteral("CustomToolTips"), kTime,
-              QStringLiteral("経過時間 / 曲の長さ[\\n]Time played / length"));
-    file.Rect(QStringLiteral("CustomToolTips"), kFormat.united(kMode),
-              QStringLiteral("形式・ビットレート・サンプリングレート・モード[\\n]Format, bit rate, "
-                             "sample rate, channels"));
-    file.Rect(QStringLiteral("CustomToolTips"), kStereo.united(kMono),
-              QStringLiteral("ステレオ / モノラル[\\n]Stereo or mono"));
+    WriteFieldToolTips(
+        file, {kTime, kFormat.united(kMode), kStereo, kMono, kVolumeValue, kPanValue, kPitchValue});
     file.Blank();
     file.Comment(QStringLiteral("The window rides the bottom right corner of the active window"));
     file.Number(QStringLiteral("DockPosition"), 3);
@@ -389,7 +381,7 @@ PlaylistLook ShowcasePlaylist() {
     look.theme = kPrism;
     look.width = kWidth;
     look.height = 250;
-    look.outline = Chamfered(QRectF(0, 0, look.width, look.height), 12);
+    look.outline = Chamfered(QRectF(0, 0, look.width, look.height), 18);
     look.picturePrefix = QStringLiteral("PL");
     look.pictureExtension = QStringLiteral("png");
     look.listFont = QStringLiteral("DejaVu Sans");
