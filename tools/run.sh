@@ -5,8 +5,5 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 tools/setup.sh
 cmake -S . -B build -G Ninja
-cmake --build build -j"$(nproc)"
-if [ -x build/src/app/vantor ]; then
-    exec build/src/app/vantor "$@"
-fi
-exec build/tools/vantor-tool/vantor-tool --help
+cmake --build build -j"$(nproc)" --target vantor
+exec build/src/app/vantor "$@"
