@@ -2,8 +2,8 @@
 
 #include "base/ByteReader.h"
 #include "base/VbNumber.h"
-#include "media/Id3Tags.h"
 #include "media/FileBytes.h"
+#include "media/Id3Tags.h"
 #include "media/MpegHeader.h"
 #include "media/RiffInfo.h"
 

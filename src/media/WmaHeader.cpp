@@ -3,8 +3,8 @@
 #include "base/ByteReader.h"
 #include "base/StringUtil.h"
 #include "base/TextEncoding.h"
-#include "media/Id3Tags.h"
 #include "media/FileBytes.h"
+#include "media/Id3Tags.h"
 
 #include <algorithm>
 #include <array>
