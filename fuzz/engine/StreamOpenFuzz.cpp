@@ -59,5 +59,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         auto offset = static_cast<std::int32_t>(data[0] % 8);
         Exercise(engine, offset, static_cast<std::int32_t>(size) - offset - 1);
     }
+    std::remove(InputPath().c_str());
     return 0;
 }
