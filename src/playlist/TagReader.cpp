@@ -1,7 +1,6 @@
 #include "playlist/TagReader.h"
 
 #include "base/TimeText.h"
-#include "media/SongText.h"
 
 namespace vantor {
 
