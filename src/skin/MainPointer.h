@@ -8,6 +8,7 @@
 #include "platform/PointerButton.h"
 
 #include "platform/DesktopWindows.h"
+#include "platform/PointerButton.h"
 #include "settings/Settings.h"
 #include "skin/MainPointerPeers.h"
 #include "skin/SkinBars.h"

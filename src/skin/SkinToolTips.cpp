@@ -25,9 +25,9 @@ std::string ExpandToolTipText(std::string_view text) {
     return ReplaceAll(text, "[\\n]", "\r\n");
 }
 
-std::vector<SkinToolTip> CollectSkinToolTips(const SkinDefinition& skin, SkinWindow window) {
+std::vector<SkinToolTip> CollectSkinToolTips(const SkinDefinition& skin, PlayerWindow window) {
     std::vector<SkinToolTip> tips;
-    if (window == SkinWindow::PlayList) {
+    if (window == PlayerWindow::Playlist) {
         AddButtons(tips, skin.playListButtons);
         Add(tips, skin.playListScrollField.rect, skin.playListScrollField.toolTip);
         for (const SkinToolTip& tip : skin.playListCustomToolTips)

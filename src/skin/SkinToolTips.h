@@ -3,6 +3,7 @@
 // into line breaks. The window layer registers them. Pure; UI thread.
 #pragma once
 
+#include "platform/ShellWindows.h"
 #include "skin/SkinDefinition.h"
 
 #include <string>
@@ -11,11 +12,9 @@
 
 namespace vantor {
 
-enum class SkinWindow { Main, PlayList };
-
 // "[\n]" in a tooltip text stands for a line break (CR LF).
 std::string ExpandToolTipText(std::string_view text);
 
-std::vector<SkinToolTip> CollectSkinToolTips(const SkinDefinition& skin, SkinWindow window);
+std::vector<SkinToolTip> CollectSkinToolTips(const SkinDefinition& skin, PlayerWindow window);
 
 } // namespace vantor

@@ -22,12 +22,12 @@ TEST(SkinToolTipsTest, EachWindowGetsItsOwnRegionsWithTexts) {
     skin.customToolTips.push_back({{1, 1, 2, 2}, "Custom[\\n]tip"});
     skin.playListButtons[0].regionCount = 0;
     skin.playListButtons[0].regions[0] = {{0, 0, 3, 3}, "Close", 0};
-    const auto main = CollectSkinToolTips(skin, SkinWindow::Main);
+    const auto main = CollectSkinToolTips(skin, PlayerWindow::Main);
     ASSERT_EQ(main.size(), 3u);
     EXPECT_EQ(main[0].text, "Play");
     EXPECT_EQ(main[1].text, "Seek");
     EXPECT_EQ(main[2].text, "Custom\r\ntip");
-    const auto list = CollectSkinToolTips(skin, SkinWindow::PlayList);
+    const auto list = CollectSkinToolTips(skin, PlayerWindow::Playlist);
     ASSERT_EQ(list.size(), 1u);
     EXPECT_EQ(list[0].text, "Close");
 }

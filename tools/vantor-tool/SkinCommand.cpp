@@ -4,6 +4,7 @@
 // settings and writes both windows as they look after start-up, with the
 // pixels outside each window's shape transparent.
 #include "Commands.h"
+#include "ToolPictures.h"
 
 #include "base/Paths.h"
 #include "gfx/Blit.h"
@@ -52,16 +53,16 @@ private:
     std::ostream& m_out;
 };
 
-// Pictures through Qt's image reader; it reads the BMP, PNG, JPEG and GIF
-// files skins are made of.
-class QtPictureSource : public PictureSource {
+// Pictures loaded as the player loads them (PNG through Pixwell).
+class ToolPictureSource : public PictureSource {
 public:
     Picture LoadPicture(const std::string& path) override {
-        const QImage image(QString::fromStdString(path));
-        if (image.isNull())
-            return nullptr;
-        return std::make_shared<gfx::Surface>(FromImage(image));
+        std::string reason;
+        return m_pictures.Load(path, reason);
     }
+
+private:
+    ToolPictures m_pictures;
 };
 
 // The desktop side of applying a skin, for a run without windows.
@@ -154,7 +155,7 @@ bool WriteWindow(const gfx::Surface& window, const gfx::Surface& face, const std
 int Check(const std::string& file, std::ostream& out) {
     const auto application = MakeApplication();
     PrintingMessageBoxes messages(out);
-    QtPictureSource pictures;
+    ToolPictureSource pictures;
     const FontNameResolver fonts{QtInstalledFonts()};
     const SkinServices services{messages, pictures, fonts};
     SkinDefinition skin;
@@ -172,7 +173,7 @@ int Render(const std::string& file, const std::string& mainPng, const std::strin
            std::ostream& out, std::ostream& err) {
     const auto application = MakeApplication();
     PrintingMessageBoxes messages(out);
-    QtPictureSource pictures;
+    ToolPictureSource pictures;
     const FontNameResolver fonts{QtInstalledFonts()};
     const SkinServices services{messages, pictures, fonts};
     QtTextPainter painter;
