@@ -25,13 +25,13 @@ protected:
         OpenTrack(h.ctx, 0);
         PlayTrack(h.ctx);
     }
-    const SoundedSpan& Span(std::size_t i) {
-        spans = h.sound.Spans();
+    // A copy: two spans compared in one expression must both stay valid.
+    SoundedSpan Span(std::size_t i) {
+        const auto spans = h.sound.Spans();
         EXPECT_LT(i, spans.size());
-        return spans.at(i);
+        return i < spans.size() ? spans[i] : SoundedSpan{};
     }
     PlaybackHarness h;
-    std::vector<SoundedSpan> spans;
 };
 
 TEST_F(PlaybackTickTest, ThreeTracksPlayInOrderAndTheListEndsOnEntryZeroSilent) {
