@@ -3,6 +3,7 @@
 // gave a picture. UI thread.
 #pragma once
 
+#include "base/Paths.h"
 #include "skin/PictureLoader.h"
 #include "skin/PixwellLibrary.h"
 #include "ui/QtPictureReader.h"
@@ -24,8 +25,9 @@ public:
     std::vector<std::string> refused;
 
 private:
-    // The library as built next to the tests, found through the run path.
-    PixwellLibrary m_pixwell{""};
+    // The library as built, named by its path: under the sanitizers the
+    // dynamic loader would not search the test's run path for a bare name.
+    PixwellLibrary m_pixwell{FolderOf(PIXWELL_BUILT_LIBRARY), FileNameOf(PIXWELL_BUILT_LIBRARY)};
     QtPictureReader m_reader;
     PictureLoader m_loader{m_pixwell, m_reader};
 };
