@@ -2,7 +2,7 @@
 
 namespace vantor {
 
-std::vector<AreaToolTip> AreaToolTips(const SkinDefinition& skin, SkinWindow window) {
+std::vector<AreaToolTip> AreaToolTips(const SkinDefinition& skin, PlayerWindow window) {
     std::vector<AreaToolTip> tips;
     for (const SkinToolTip& tip : CollectSkinToolTips(skin, window)) {
         const QRect area(tip.rect.left, tip.rect.top, tip.rect.right - tip.rect.left,

@@ -9,6 +9,6 @@
 
 namespace vantor {
 
-std::vector<AreaToolTip> AreaToolTips(const SkinDefinition& skin, SkinWindow window);
+std::vector<AreaToolTip> AreaToolTips(const SkinDefinition& skin, PlayerWindow window);
 
 } // namespace vantor

@@ -2,9 +2,7 @@
 
 #include "app/Player.h"
 #include "base/Paths.h"
-#include "base/VbNumber.h"
 #include "effects/EffectChain.h"
-#include "media/FileInspector.h"
 #include "playlist/AddFiles.h"
 #include "playlist/TagReader.h"
 #include "settings/WorkingSet.h"
@@ -95,7 +93,7 @@ void CommandBridge::SetMenuCheck(std::string_view name, std::int32_t index, bool
 
 void CommandBridge::RedrawVolumeBar() {
     m_player.bars.Redraw(BarKind::Volume);
-    ApplyVolume(m_player.settings.MasterVolume);
+    m_player.barControls.ApplyVolume(m_player.settings.MasterVolume);
 }
 
 void CommandBridge::SetUpOscilloscope() {
@@ -120,48 +118,6 @@ void CommandBridge::ApplySoundControls() {
 
 void CommandBridge::SaveSettings() {
     m_player.startupBridge.SaveSettings();
-}
-
-void CommandBridge::ApplyVolume(std::int32_t volume) {
-    SoundLibrary& sound = m_player.sound;
-    for (const PlaybackSlot* slot : {&m_player.player.slotA, &m_player.player.slotB}) {
-        if (slot->musicHandle != 0)
-            sound.FMUSIC_SetMasterVolume(slot->musicHandle, volume);
-        if (slot->streamHandle != 0 && slot->HasChannel())
-            sound.FSOUND_SetVolume(slot->channel, volume);
-    }
-}
-
-void CommandBridge::ApplyPan(std::int32_t pan) {
-    m_player.sound.FSOUND_SetPan(FSOUND_SYSTEMCHANNEL, pan);
-}
-
-void CommandBridge::SeekToFraction(double fraction) {
-    SoundLibrary& sound = m_player.sound;
-    const PlaybackSlot& slot = m_player.player.SoundingSlot();
-    if (!slot.IsPlaying())
-        return;
-    if (slot.musicHandle != 0) {
-        const auto orders = sound.FMUSIC_GetNumOrders(slot.musicHandle);
-        sound.FMUSIC_SetOrder(slot.musicHandle,
-                              static_cast<std::int32_t>(RoundHalfEven(fraction * orders)));
-    } else if (slot.streamHandle != 0) {
-        const auto length = sound.FSOUND_Stream_GetLength(slot.streamHandle);
-        sound.FSOUND_Stream_SetPosition(
-            slot.streamHandle, static_cast<std::int32_t>(RoundHalfEven(fraction * length)));
-    }
-}
-
-void CommandBridge::SetSeek(std::int32_t value) {
-    SeekToFraction(value / 255.0);
-}
-
-bool CommandBridge::IsVbr(const PlaylistEntry& entry) {
-    const bool member = entry.IsZipMember();
-    const SongInfo info =
-        member ? InspectFile(entry.Path, entry.MemberStart, entry.MemberEnd - entry.MemberStart + 1)
-               : InspectFile(entry.Path);
-    return info.Format.IsVbr != 0;
 }
 
 void CommandBridge::StopTickTimer() {

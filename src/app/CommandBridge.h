@@ -1,13 +1,10 @@
-// What the main window's commands, the skinned bars and applying a skin ask
-// of the running player: dialogs, menu ticks, bar redraws, the sound
-// controls behind the bars, the VBR probe and the skin's window work.
+// What the main window's commands and applying a skin ask of the running
+// player: dialogs, menu ticks, bar redraws and the skin's window work.
 // Borrows the Player. UI thread only.
 #pragma once
 
 #include "core/CommandHost.h"
 #include "core/MainCommands.h"
-#include "core/VbrProbe.h"
-#include "skin/BarSoundControls.h"
 #include "skin/SkinApplicationPeers.h"
 
 #include <map>
@@ -18,10 +15,7 @@ namespace vantor {
 
 class Player;
 
-class CommandBridge : public CommandHost,
-                      public BarSoundControls,
-                      public VbrProbe,
-                      public SkinApplicationPeers {
+class CommandBridge : public CommandHost, public SkinApplicationPeers {
 public:
     explicit CommandBridge(Player& player) : m_player(player) {}
 
@@ -49,15 +43,6 @@ public:
     void RedrawPitchBar() override;
     void ApplySoundControls() override;
     void SaveSettings() override;
-
-    // BarSoundControls
-    void ApplyVolume(std::int32_t volume) override;
-    void ApplyPan(std::int32_t pan) override;
-    void SeekToFraction(double fraction) override;
-    void SetSeek(std::int32_t value) override;
-
-    // VbrProbe
-    bool IsVbr(const PlaylistEntry& entry) override;
 
     // SkinApplicationPeers
     void StopTickTimer() override;

@@ -4,8 +4,8 @@
 #include "app/Player.h"
 #include "app/PopupMenus.h"
 #include "app/StartupBridge.h"
-#include "core/MainCommands.h"
 #include "base/VbNumber.h"
+#include "core/MainCommands.h"
 #include "gfx/Blit.h"
 #include "media/SongText.h"
 #include "playlist/AddFiles.h"
@@ -75,7 +75,7 @@ MainWindowBridge::MainWindowBridge(Player& player) : m_player(player), m_widget(
 }
 
 void MainWindowBridge::SetUpToolTips() {
-    m_widget.SetToolTips(AreaToolTips(m_player.skin, SkinWindow::Main));
+    m_widget.SetToolTips(AreaToolTips(m_player.skin, PlayerWindow::Main));
 }
 
 ScreenPoint MainWindowBridge::ScreenPosition(int x, int y) const {
@@ -217,7 +217,9 @@ void MainWindowBridge::ClearSeekFill() {
     m_player.surfaces.seekMask.threshold = 0;
 }
 
-void MainWindowBridge::DrawIdleSeekBar() { m_player.bars.ShowSeekValue(0); }
+void MainWindowBridge::DrawIdleSeekBar() {
+    m_player.bars.ShowSeekValue(0);
+}
 
 void MainWindowBridge::DrawSeekBar(double fraction) {
     m_player.bars.ShowSeekValue(static_cast<std::int32_t>(RoundHalfEven(fraction * 255.0)));

@@ -9,6 +9,8 @@
 #include "app/PlaylistWindowBridge.h"
 #include "app/ShellBridge.h"
 #include "app/StartupBridge.h"
+#include "core/InspectingVbrProbe.h"
+#include "core/PlaybackBarControls.h"
 #include "core/PlaybackContext.h"
 #include "core/PlaybackCore.h"
 #include "core/RandomSource.h"
@@ -108,8 +110,11 @@ public:
     ShellBridge shell;
     MainWindowBridge mainWindow;
     PlaylistWindowBridge playlistWindowBridge;
+    SoundSystem soundSystem;
+    InspectingVbrProbe vbr;
     PlaybackContext playbackContext;
     PlaybackCore playback;
+    PlaybackBarControls barControls;
     MediaLayerProbe media;
     PlaylistContext playlistContext;
     PlaylistWindow playlistWindow;

@@ -36,7 +36,7 @@ PlaylistWindowBridge::PlaylistWindowBridge(Player& player) : m_player(player), m
 }
 
 void PlaylistWindowBridge::SetUpToolTips() {
-    m_widget.SetToolTips(AreaToolTips(m_player.skin, SkinWindow::PlayList));
+    m_widget.SetToolTips(AreaToolTips(m_player.skin, PlayerWindow::Playlist));
 }
 
 PixelPoint PlaylistWindowBridge::Global(int x, int y) const {

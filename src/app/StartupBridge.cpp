@@ -58,8 +58,7 @@ void StartupBridge::ApplyLoadedSettings(const Settings& settings, bool) {
 }
 
 void StartupBridge::InitSoundSystem() {
-    SoundSystem system{m_player.sound, m_player.effects, m_player.pitch};
-    vantor::InitSoundSystem(m_player.settings, system, m_player.soundSetup,
+    vantor::InitSoundSystem(m_player.settings, m_player.soundSystem, m_player.soundSetup,
                             {&OscilloscopeCapture::Callback, &m_player.capture}, m_player.messages,
                             *this);
 }
@@ -69,8 +68,7 @@ void StartupBridge::ApplyEffectSwitches() {
 }
 
 void StartupBridge::ApplySoundControls() {
-    SoundSystem system{m_player.sound, m_player.effects, m_player.pitch};
-    vantor::ApplySoundControls(m_player.settings, system, m_player.messages);
+    vantor::ApplySoundControls(m_player.settings, m_player.soundSystem, m_player.messages);
 }
 
 void StartupBridge::ApplySkin() {
@@ -198,8 +196,7 @@ void StartupBridge::CloseTrack() {
 }
 
 void StartupBridge::ShutdownSoundSystem() {
-    SoundSystem system{m_player.sound, m_player.effects, m_player.pitch};
-    vantor::ShutdownSoundSystem(system, m_player.soundSetup, [] {});
+    vantor::ShutdownSoundSystem(m_player.soundSystem, m_player.soundSetup, [] {});
 }
 
 void StartupBridge::ReapplyEffectChain(const Settings& settings) {
@@ -207,10 +204,7 @@ void StartupBridge::ReapplyEffectChain(const Settings& settings) {
 }
 
 std::int32_t StartupBridge::CurrentSongIndexToSave() const {
-    const PlayerState& player = m_player.player;
-    if (player.activeSlot != kOrdinaryPlayback && player.activeSlot != kMixSlotASounding)
-        return player.slotB.entryIndex;
-    return m_player.playlist.HasEntries == 1 ? player.currentIndex() : -1;
+    return SongIndexToSave(m_player.player, m_player.playlist);
 }
 
 bool StartupBridge::SaveDefaultPlaylist(const std::string& path) {
