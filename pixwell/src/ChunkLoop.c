@@ -6,7 +6,7 @@
 #include <sys/stat.h>
 #include <zlib.h>
 
-/* The PNG specification caps chunk lengths at 2^31 - 1. */
+/* PNG caps chunk lengths at 2^31 - 1. */
 #define MAX_CHUNK_LENGTH 0x7FFFFFFFu
 /* Enough of a chunk to apply its rule: IHDR needs 13 bytes and the largest
  * palette accepted is 768; longer payloads are only run through the CRC. */
