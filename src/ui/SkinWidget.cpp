@@ -49,6 +49,10 @@ SkinWidget::SkinWidget(SkinWidgetListener& listener, QWidget* parent)
 }
 
 void SkinWidget::ShowSurface(const gfx::Surface& surface) {
+    // The player presents after every tick; most ticks change nothing.
+    if (surface == m_shown && !m_image.isNull())
+        return;
+    m_shown = surface;
     m_image = ToImage(surface);
     if (size() != m_image.size())
         setFixedSize(m_image.size());

@@ -81,6 +81,7 @@ protected:
 
 private:
     SkinWidgetListener& m_listener;
+    gfx::Surface m_shown;
     QImage m_image;
     std::vector<AreaToolTip> m_toolTips;
 };

@@ -34,7 +34,7 @@ private:
     static std::string Name(WindowButton button) {
         return button == WindowButton::Left    ? "left"
                : button == WindowButton::Right ? "right"
-                                                : "other";
+                                               : "other";
     }
 };
 
@@ -51,6 +51,26 @@ TEST_F(SkinWidgetTest, TakesTheSizeOfItsSurfaceAndShowsItsPixels) {
     EXPECT_EQ(window.size(), QSize(20, 10));
     const QImage grabbed = window.grab().toImage();
     EXPECT_EQ(grabbed.pixel(5, 5) & 0xFFFFFFu, 0x0A141Eu);
+}
+
+TEST_F(SkinWidgetTest, ShowsEachNewPictureOfTheSameSurface) {
+    SkinWidget window(listener);
+    gfx::Surface surface(4, 4, gfx::kBlack);
+    window.ShowSurface(surface);
+    surface.SetPixel(1, 1, gfx::kWhite);
+    window.ShowSurface(surface);
+    EXPECT_EQ(window.grab().toImage().pixel(1, 1) & 0xFFFFFFu, 0xFFFFFFu);
+    window.ShowSurface(surface);
+    EXPECT_EQ(window.grab().toImage().pixel(1, 1) & 0xFFFFFFu, 0xFFFFFFu);
+}
+
+TEST_F(SkinWidgetTest, FirstToolTipAreaHoldingThePointerWins) {
+    SkinWidget window(listener);
+    window.SetToolTips({{QRect(0, 0, 10, 10), QStringLiteral("再生\r\nPlay")},
+                        {QRect(5, 5, 10, 10), QStringLiteral("second")}});
+    EXPECT_EQ(window.ToolTipAt(QPoint(7, 7)), QStringLiteral("再生\r\nPlay"));
+    EXPECT_EQ(window.ToolTipAt(QPoint(12, 12)), QStringLiteral("second"));
+    EXPECT_TRUE(window.ToolTipAt(QPoint(30, 30)).isEmpty());
 }
 
 TEST_F(SkinWidgetTest, ShapeBecomesTheMask) {
