@@ -22,12 +22,16 @@ namespace {
 // modules included, which FFmpeg could open) is left to the song loader.
 constexpr const char* kStreamFormats = "mp3,ogg,wav,aiff,asf";
 constexpr AVRational kMilliseconds{1, 1000};
+// The largest single allocation FFmpeg may make. An audio stream needs far
+// less; a hostile header must not make it reserve gigabytes.
+constexpr std::size_t kMaxDecoderAllocation = 16 * 1024 * 1024;
 } // namespace
 
 std::unique_ptr<FfmpegSource> FfmpegSource::Open(const std::string& path, std::int64_t offset,
                                                  std::int64_t length, int outputRate, int& error) {
     // Failures are reported as error codes; FFmpeg's own log stays quiet.
     av_log_set_level(AV_LOG_QUIET);
+    av_max_alloc(kMaxDecoderAllocation);
     auto io = std::make_unique<ByteRangeIo>(path, offset, length);
     error = io->OpenError();
     if (error != 0) {
@@ -135,7 +139,16 @@ bool FfmpegSource::DecodeMore() {
 }
 
 void FfmpegSource::Convert(AVFrame* frame) {
+    // A stream may change its layout midway; converting with the old one
+    // would read planes the frame does not have.
+    if (m_swr != nullptr && (frame->format != m_swrFormat || frame->sample_rate != m_swrRate ||
+                             frame->ch_layout.nb_channels != m_swrChannels)) {
+        swr_free(&m_swr);
+    }
     if (m_swr == nullptr) {
+        m_swrFormat = frame->format;
+        m_swrRate = frame->sample_rate;
+        m_swrChannels = frame->ch_layout.nb_channels;
         AVChannelLayout stereo = AV_CHANNEL_LAYOUT_STEREO;
         swr_alloc_set_opts2(&m_swr, &stereo, AV_SAMPLE_FMT_FLT, m_outputRate, &frame->ch_layout,
                             static_cast<AVSampleFormat>(frame->format), frame->sample_rate, 0,

@@ -53,6 +53,10 @@ private:
     AVPacket* m_packet = nullptr;
     AVFrame* m_frame = nullptr;
     SwrContext* m_swr = nullptr;
+    // The input the resampler was built for; a frame that differs rebuilds it.
+    int m_swrFormat = -1;
+    int m_swrRate = 0;
+    int m_swrChannels = 0;
     int m_streamIndex = -1;
     bool m_draining = false;
     std::vector<float> m_pending;  // converted frames not yet read
