@@ -1,4 +1,5 @@
 #include "support/S3mWriter.h"
+#include "support/TrackerBytes.h"
 
 #include "support/ModWriter.h"
 
@@ -11,21 +12,6 @@ namespace {
 constexpr std::uint8_t kNoteLow = 0x40; // C, octave 4
 constexpr std::uint8_t kNoteHigh = 0x50;
 constexpr int kRows = 64;
-
-void PutU16(std::vector<std::uint8_t>& out, std::size_t value) {
-    out.push_back(static_cast<std::uint8_t>(value));
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
-}
-
-void PutU32(std::vector<std::uint8_t>& out, std::size_t value) {
-    PutU16(out, value & 0xFFFF);
-    PutU16(out, value >> 16);
-}
-
-void PutText(std::vector<std::uint8_t>& out, const std::string& text, std::size_t width) {
-    for (std::size_t i = 0; i < width; ++i)
-        out.push_back(i < text.size() ? static_cast<std::uint8_t>(text[i]) : 0);
-}
 
 void PadToParagraph(std::vector<std::uint8_t>& out) {
     while (out.size() % 16 != 0)

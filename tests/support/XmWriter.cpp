@@ -1,4 +1,5 @@
 #include "support/XmWriter.h"
+#include "support/TrackerBytes.h"
 
 #include "support/ModWriter.h"
 
@@ -10,21 +11,6 @@ constexpr std::uint8_t kNoteLow = 49; // C-4
 constexpr std::uint8_t kNoteHigh = 61;
 constexpr int kRows = 64;
 constexpr int kChannels = 2;
-
-void PutU16(std::vector<std::uint8_t>& out, std::size_t value) {
-    out.push_back(static_cast<std::uint8_t>(value));
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
-}
-
-void PutU32(std::vector<std::uint8_t>& out, std::size_t value) {
-    PutU16(out, value & 0xFFFF);
-    PutU16(out, value >> 16);
-}
-
-void PutText(std::vector<std::uint8_t>& out, const std::string& text, std::size_t width) {
-    for (std::size_t i = 0; i < width; ++i)
-        out.push_back(i < text.size() ? static_cast<std::uint8_t>(text[i]) : 0);
-}
 
 void PutHeader(std::vector<std::uint8_t>& out, const std::string& title, int orders) {
     PutText(out, "Extended Module: ", 17);
