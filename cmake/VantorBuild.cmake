@@ -45,3 +45,15 @@ function(vantor_add_fuzz name)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzz-bin)
     set_property(GLOBAL APPEND PROPERTY VANTOR_FUZZ_TARGETS ${name})
 endfunction()
+
+# The soname of a shared library given as the file a pkg-config module links
+# (lib<name>.so → lib<name>.so.<major>), for libraries bound at run time.
+function(vantor_soname out library)
+    get_filename_component(real "${library}" REALPATH)
+    get_filename_component(file "${real}" NAME)
+    string(REGEX MATCH "^.+\\.so\\.[0-9]+" soname "${file}")
+    if(NOT soname)
+        message(FATAL_ERROR "no soname can be derived from ${real}")
+    endif()
+    set(${out} "${soname}" PARENT_SCOPE)
+endfunction()

@@ -1,8 +1,7 @@
 #include "engine/music/GmSoundFont.h"
 
 #include "base/Paths.h"
-
-#include <fluidsynth.h>
+#include "engine/music/FluidSynthLibrary.h"
 
 #include <array>
 #include <mutex>
@@ -19,14 +18,6 @@ constexpr std::array kCandidates{
 };
 
 } // namespace
-
-void SilenceSynthLog() {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level)
-            fluid_set_log_function(level, nullptr, nullptr);
-    });
-}
 
 std::string GmSoundFont::FindInstalled() {
     for (const char* candidate : kCandidates) {
@@ -46,28 +37,28 @@ std::shared_ptr<GmSoundFont> GmSoundFont::Shared() {
 }
 
 std::shared_ptr<GmSoundFont> GmSoundFont::Load(const std::string& path) {
-    if (path.empty())
+    const FluidSynthApi* fluid = FluidSynth();
+    if (path.empty() || fluid == nullptr)
         return nullptr;
-    SilenceSynthLog();
-    std::shared_ptr<GmSoundFont> font(new GmSoundFont());
-    font->m_settings = new_fluid_settings();
+    std::shared_ptr<GmSoundFont> font(new GmSoundFont(*fluid));
+    font->m_settings = fluid->new_fluid_settings();
     if (font->m_settings == nullptr)
         return nullptr;
-    font->m_owner = new_fluid_synth(font->m_settings);
+    font->m_owner = fluid->new_fluid_synth(font->m_settings);
     if (font->m_owner == nullptr)
         return nullptr;
-    const int id = fluid_synth_sfload(font->m_owner, path.c_str(), 0);
+    const int id = fluid->fluid_synth_sfload(font->m_owner, path.c_str(), 0);
     if (id == FLUID_FAILED)
         return nullptr;
-    font->m_font = fluid_synth_get_sfont_by_id(font->m_owner, id);
+    font->m_font = fluid->fluid_synth_get_sfont_by_id(font->m_owner, id);
     return font->m_font != nullptr ? font : nullptr;
 }
 
 GmSoundFont::~GmSoundFont() {
     if (m_owner != nullptr)
-        delete_fluid_synth(m_owner);
+        m_fluid.delete_fluid_synth(m_owner);
     if (m_settings != nullptr)
-        delete_fluid_settings(m_settings);
+        m_fluid.delete_fluid_settings(m_settings);
 }
 
 } // namespace vantor::engine

@@ -2,10 +2,9 @@
 
 #include "base/ByteReader.h"
 #include "base/Paths.h"
+#include "engine/music/FluidSynthLibrary.h"
 #include "engine/music/GmSoundFont.h"
 #include "engine/music/SongGain.h"
-
-#include <fluidsynth.h>
 
 #include <algorithm>
 #include <climits>
@@ -54,54 +53,59 @@ std::unique_ptr<MidiSong> MidiSong::LoadFile(const std::string& path, int sample
 MidiSong::MidiSong(std::shared_ptr<GmSoundFont> font, MidiTimeline timeline, int sampleRate)
     : m_font(std::move(font)), m_timeline(std::move(timeline)), m_sampleRate(sampleRate) {}
 
+const FluidSynthApi& MidiSong::Synth() const {
+    return m_font->Synth();
+}
+
 MidiSong::~MidiSong() {
     StopPlayer();
     if (m_synth != nullptr) {
         // The font is shared: take it back so that deleting the synthesiser
         // does not delete it.
-        fluid_synth_remove_sfont(m_synth, m_font->Font());
-        delete_fluid_synth(m_synth);
+        Synth().fluid_synth_remove_sfont(m_synth, m_font->Font());
+        Synth().delete_fluid_synth(m_synth);
     }
     if (m_settings != nullptr)
-        delete_fluid_settings(m_settings);
+        Synth().delete_fluid_settings(m_settings);
 }
 
 bool MidiSong::CreateSynth() {
-    m_settings = new_fluid_settings();
+    m_settings = Synth().new_fluid_settings();
     if (m_settings == nullptr)
         return false;
     // The player advances with the frames rendered, not with the wall clock:
     // there is no audio driver, the engine pulls blocks when it needs them.
-    fluid_settings_setstr(m_settings, "player.timing-source", "sample");
-    fluid_settings_setnum(m_settings, "synth.sample-rate", m_sampleRate);
-    fluid_settings_setint(m_settings, "synth.threadsafe-api", 0);
-    m_synth = new_fluid_synth(m_settings);
+    Synth().fluid_settings_setstr(m_settings, "player.timing-source", "sample");
+    Synth().fluid_settings_setnum(m_settings, "synth.sample-rate", m_sampleRate);
+    Synth().fluid_settings_setint(m_settings, "synth.threadsafe-api", 0);
+    m_synth = Synth().new_fluid_synth(m_settings);
     if (m_synth == nullptr)
         return false;
-    return fluid_synth_add_sfont(m_synth, m_font->Font()) != FLUID_FAILED;
+    return Synth().fluid_synth_add_sfont(m_synth, m_font->Font()) != FLUID_FAILED;
 }
 
 void MidiSong::StopPlayer() {
     if (m_player == nullptr)
         return;
-    fluid_player_stop(m_player);
-    delete_fluid_player(m_player);
+    Synth().fluid_player_stop(m_player);
+    Synth().delete_fluid_player(m_player);
     m_player = nullptr;
 }
 
 bool MidiSong::StartPlayerAt(std::uint64_t tick) {
     StopPlayer();
-    fluid_synth_all_sounds_off(m_synth, -1);
-    m_player = new_fluid_player(m_synth);
+    Synth().fluid_synth_all_sounds_off(m_synth, -1);
+    m_player = Synth().new_fluid_player(m_synth);
     if (m_player == nullptr ||
-        fluid_player_add_mem(m_player, m_smf.data(), m_smf.size()) != FLUID_OK)
+        Synth().fluid_player_add_mem(m_player, m_smf.data(), m_smf.size()) != FLUID_OK)
         return false;
     // A seek asked for before playing is applied when the file is loaded;
     // the player replays the controller and program changes up to it.
     if (tick > 0)
-        fluid_player_seek(m_player, static_cast<int>(std::min<std::uint64_t>(tick, INT_MAX)));
+        Synth().fluid_player_seek(m_player,
+                                  static_cast<int>(std::min<std::uint64_t>(tick, INT_MAX)));
     m_tailFrames = 0;
-    return fluid_player_play(m_player) == FLUID_OK;
+    return Synth().fluid_player_play(m_player) == FLUID_OK;
 }
 
 int MidiSong::NumOrders() const {
@@ -139,19 +143,19 @@ bool MidiSong::FileHasEnded() const {
     // The player reports itself done only once every voice has fallen
     // silent, which a note never switched off prevents: the file's last tick
     // is the end as well.
-    if (fluid_player_get_status(m_player) == FLUID_PLAYER_DONE)
+    if (Synth().fluid_player_get_status(m_player) == FLUID_PLAYER_DONE)
         return true;
-    const int total = fluid_player_get_total_ticks(m_player);
-    return total > 0 && fluid_player_get_current_tick(m_player) >= total;
+    const int total = Synth().fluid_player_get_total_ticks(m_player);
+    return total > 0 && Synth().fluid_player_get_current_tick(m_player) >= total;
 }
 
 bool MidiSong::SynthHasEnded() {
     if (!FileHasEnded())
         return false;
     if (m_tailFrames == 0)
-        fluid_synth_all_notes_off(m_synth, -1);
-    return fluid_player_get_status(m_player) == FLUID_PLAYER_DONE ||
-           fluid_synth_get_active_voice_count(m_synth) == 0 ||
+        Synth().fluid_synth_all_notes_off(m_synth, -1);
+    return Synth().fluid_player_get_status(m_player) == FLUID_PLAYER_DONE ||
+           Synth().fluid_synth_get_active_voice_count(m_synth) == 0 ||
            m_tailFrames * 1000 / m_sampleRate >= kMaxTailMs;
 }
 
@@ -160,7 +164,7 @@ std::size_t MidiSong::Render(float* stereo, std::size_t frames) {
     while (!m_finished && produced < frames) {
         const auto count = std::min(frames - produced, kMaxBlockFrames);
         float* block = stereo + produced * 2;
-        fluid_synth_write_float(m_synth, static_cast<int>(count), block, 0, 2, block, 1, 2);
+        Synth().fluid_synth_write_float(m_synth, static_cast<int>(count), block, 0, 2, block, 1, 2);
         produced += count;
         m_positionFrames += static_cast<std::int64_t>(count);
         if (SynthHasEnded())

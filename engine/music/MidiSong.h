@@ -20,6 +20,7 @@ struct _fluid_player_t;
 namespace vantor::engine {
 
 class GmSoundFont;
+struct FluidSynthApi;
 
 class MidiSong final : public MusicSong {
 public:
@@ -53,6 +54,8 @@ public:
     std::size_t Render(float* stereo, std::size_t frames) override;
 
 private:
+    // The synthesiser functions come with the font they play.
+    const FluidSynthApi& Synth() const;
     MidiSong(std::shared_ptr<GmSoundFont> font, MidiTimeline timeline, int sampleRate);
     bool CreateSynth();
     // Starts the file over from `tick` with a fresh player.

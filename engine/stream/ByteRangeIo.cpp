@@ -1,16 +1,11 @@
 #include "engine/stream/ByteRangeIo.h"
 
+#include "engine/stream/FfmpegLibrary.h"
 #include "sound/SoundLibrary.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <sys/stat.h>
-
-extern "C" {
-#include <libavformat/avio.h>
-#include <libavutil/error.h>
-#include <libavutil/mem.h>
-}
 
 namespace vantor::engine {
 
@@ -18,8 +13,9 @@ namespace {
 constexpr int kIoBufferSize = 32768;
 } // namespace
 
-ByteRangeIo::ByteRangeIo(const std::string& path, std::int64_t offset, std::int64_t length)
-    : m_offset(offset) {
+ByteRangeIo::ByteRangeIo(const FfmpegApi& ff, const std::string& path, std::int64_t offset,
+                         std::int64_t length)
+    : m_ff(ff), m_offset(offset) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) {
         m_error =
@@ -37,18 +33,19 @@ ByteRangeIo::ByteRangeIo(const std::string& path, std::int64_t offset, std::int6
         m_error = kSoundErrorFileBad;
         return;
     }
-    auto* buffer = static_cast<unsigned char*>(av_malloc(kIoBufferSize));
-    m_context = avio_alloc_context(buffer, kIoBufferSize, 0, this, &ReadPacket, nullptr, &Seek);
+    auto* buffer = static_cast<unsigned char*>(m_ff.av_malloc(kIoBufferSize));
+    m_context =
+        m_ff.avio_alloc_context(buffer, kIoBufferSize, 0, this, &ReadPacket, nullptr, &Seek);
     if (m_context == nullptr) {
-        av_free(buffer);
+        m_ff.av_free(buffer);
         m_error = kSoundErrorMemory;
     }
 }
 
 ByteRangeIo::~ByteRangeIo() {
     if (m_context != nullptr) {
-        av_freep(&m_context->buffer);
-        avio_context_free(&m_context);
+        m_ff.av_freep(&m_context->buffer);
+        m_ff.avio_context_free(&m_context);
     }
     if (m_file != nullptr) {
         std::fclose(m_file);

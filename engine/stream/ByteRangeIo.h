@@ -11,10 +11,13 @@ struct AVIOContext;
 
 namespace vantor::engine {
 
+struct FfmpegApi;
+
 class ByteRangeIo {
 public:
     // `length` 0 means up to the end of the file. Check Open() afterwards.
-    ByteRangeIo(const std::string& path, std::int64_t offset, std::int64_t length);
+    ByteRangeIo(const FfmpegApi& ff, const std::string& path, std::int64_t offset,
+                std::int64_t length);
     ~ByteRangeIo();
     ByteRangeIo(const ByteRangeIo&) = delete;
     ByteRangeIo& operator=(const ByteRangeIo&) = delete;
@@ -28,6 +31,7 @@ private:
     static int ReadPacket(void* opaque, std::uint8_t* buffer, int size);
     static std::int64_t Seek(void* opaque, std::int64_t offset, int whence);
 
+    const FfmpegApi& m_ff;
     std::FILE* m_file = nullptr;
     std::int64_t m_offset = 0;
     std::int64_t m_length = 0;

@@ -1,19 +1,11 @@
 #include "engine/stream/FfmpegSource.h"
 
+#include "engine/stream/FfmpegLibrary.h"
+
 #include "sound/SoundLibrary.h"
 
 #include <algorithm>
 #include <cstring>
-
-extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
-#include <libavutil/avstring.h>
-#include <libavutil/channel_layout.h>
-#include <libavutil/log.h>
-#include <libavutil/mem.h>
-#include <libswresample/swresample.h>
-}
 
 namespace vantor::engine {
 
@@ -22,22 +14,21 @@ namespace {
 // modules included, which FFmpeg could open) is left to the song loader.
 constexpr const char* kStreamFormats = "mp3,ogg,wav,aiff,asf";
 constexpr AVRational kMilliseconds{1, 1000};
-// The largest single allocation FFmpeg may make. An audio stream needs far
-// less; a hostile header must not make it reserve gigabytes.
-constexpr std::size_t kMaxDecoderAllocation = 16 * 1024 * 1024;
 } // namespace
 
 std::unique_ptr<FfmpegSource> FfmpegSource::Open(const std::string& path, std::int64_t offset,
                                                  std::int64_t length, int outputRate, int& error) {
-    // Failures are reported as error codes; FFmpeg's own log stays quiet.
-    av_log_set_level(AV_LOG_QUIET);
-    av_max_alloc(kMaxDecoderAllocation);
-    auto io = std::make_unique<ByteRangeIo>(path, offset, length);
+    const FfmpegApi* ff = Ffmpeg();
+    if (ff == nullptr) {
+        error = kSoundErrorInit;
+        return nullptr;
+    }
+    auto io = std::make_unique<ByteRangeIo>(*ff, path, offset, length);
     error = io->OpenError();
     if (error != 0) {
         return nullptr;
     }
-    std::unique_ptr<FfmpegSource> source(new FfmpegSource(std::move(io), outputRate));
+    std::unique_ptr<FfmpegSource> source(new FfmpegSource(*ff, std::move(io), outputRate));
     error = source->OpenContainer();
     if (error == 0) {
         error = source->OpenDecoder();
@@ -48,53 +39,53 @@ std::unique_ptr<FfmpegSource> FfmpegSource::Open(const std::string& path, std::i
     return error == 0 ? std::move(source) : nullptr;
 }
 
-FfmpegSource::FfmpegSource(std::unique_ptr<ByteRangeIo> io, int outputRate)
-    : m_io(std::move(io)), m_outputRate(outputRate) {}
+FfmpegSource::FfmpegSource(const FfmpegApi& ff, std::unique_ptr<ByteRangeIo> io, int outputRate)
+    : m_ff(ff), m_io(std::move(io)), m_outputRate(outputRate) {}
 
 FfmpegSource::~FfmpegSource() {
-    swr_free(&m_swr);
-    av_frame_free(&m_frame);
-    av_packet_free(&m_packet);
-    avcodec_free_context(&m_codec);
-    avformat_close_input(&m_format);
+    m_ff.swr_free(&m_swr);
+    m_ff.av_frame_free(&m_frame);
+    m_ff.av_packet_free(&m_packet);
+    m_ff.avcodec_free_context(&m_codec);
+    m_ff.avformat_close_input(&m_format);
 }
 
 int FfmpegSource::OpenContainer() {
-    m_format = avformat_alloc_context();
-    m_packet = av_packet_alloc();
-    m_frame = av_frame_alloc();
+    m_format = m_ff.avformat_alloc_context();
+    m_packet = m_ff.av_packet_alloc();
+    m_frame = m_ff.av_frame_alloc();
     if (m_format == nullptr || m_packet == nullptr || m_frame == nullptr) {
         return kSoundErrorMemory;
     }
     m_format->pb = m_io->Context();
     m_format->flags |= AVFMT_FLAG_CUSTOM_IO;
-    m_format->format_whitelist = av_strdup(kStreamFormats);
+    m_format->format_whitelist = m_ff.av_strdup(kStreamFormats);
     // Probing first tells a file of no known format (10) from a known one
     // that cannot be read (11).
     const AVInputFormat* probed = nullptr;
-    if (av_probe_input_buffer2(m_format->pb, &probed, nullptr, nullptr, 0, 0) < 0 ||
-        probed == nullptr || av_match_list(probed->name, kStreamFormats, ',') <= 0) {
+    if (m_ff.av_probe_input_buffer2(m_format->pb, &probed, nullptr, nullptr, 0, 0) < 0 ||
+        probed == nullptr || m_ff.av_match_list(probed->name, kStreamFormats, ',') <= 0) {
         return kSoundErrorFileFormat;
     }
-    if (avformat_open_input(&m_format, nullptr, probed, nullptr) < 0) {
+    if (m_ff.avformat_open_input(&m_format, nullptr, probed, nullptr) < 0) {
         return kSoundErrorFileBad; // avformat_open_input freed the context
     }
-    if (avformat_find_stream_info(m_format, nullptr) < 0) {
+    if (m_ff.avformat_find_stream_info(m_format, nullptr) < 0) {
         return kSoundErrorFileBad;
     }
-    m_streamIndex = av_find_best_stream(m_format, AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
+    m_streamIndex = m_ff.av_find_best_stream(m_format, AVMEDIA_TYPE_AUDIO, -1, -1, nullptr, 0);
     return m_streamIndex < 0 ? kSoundErrorFileFormat : 0;
 }
 
 int FfmpegSource::OpenDecoder() {
     const AVCodecParameters* params = m_format->streams[m_streamIndex]->codecpar;
-    const AVCodec* decoder = avcodec_find_decoder(params->codec_id);
+    const AVCodec* decoder = m_ff.avcodec_find_decoder(params->codec_id);
     if (decoder == nullptr) {
         return kSoundErrorFileFormat;
     }
-    m_codec = avcodec_alloc_context3(decoder);
-    if (m_codec == nullptr || avcodec_parameters_to_context(m_codec, params) < 0 ||
-        avcodec_open2(m_codec, decoder, nullptr) < 0 || params->sample_rate <= 0) {
+    m_codec = m_ff.avcodec_alloc_context3(decoder);
+    if (m_codec == nullptr || m_ff.avcodec_parameters_to_context(m_codec, params) < 0 ||
+        m_ff.avcodec_open2(m_codec, decoder, nullptr) < 0 || params->sample_rate <= 0) {
         return kSoundErrorFileBad;
     }
     m_nativeRate = params->sample_rate;
@@ -105,10 +96,10 @@ int FfmpegSource::OpenDecoder() {
 std::int64_t FfmpegSource::ComputeLengthMs() const {
     const AVStream* stream = m_format->streams[m_streamIndex];
     if (m_format->duration != AV_NOPTS_VALUE && m_format->duration > 0) {
-        return av_rescale(m_format->duration, 1000, AV_TIME_BASE);
+        return m_ff.av_rescale(m_format->duration, 1000, AV_TIME_BASE);
     }
     if (stream->duration != AV_NOPTS_VALUE && stream->duration > 0) {
-        return av_rescale_q(stream->duration, stream->time_base, kMilliseconds);
+        return m_ff.av_rescale_q(stream->duration, stream->time_base, kMilliseconds);
     }
     std::int64_t bitRate = m_format->bit_rate > 0 ? m_format->bit_rate : m_codec->bit_rate;
     return bitRate > 0 ? m_io->Length() * 8000 / bitRate : 0;
@@ -116,25 +107,25 @@ std::int64_t FfmpegSource::ComputeLengthMs() const {
 
 bool FfmpegSource::DecodeMore() {
     while (true) {
-        int result = avcodec_receive_frame(m_codec, m_frame);
+        int result = m_ff.avcodec_receive_frame(m_codec, m_frame);
         if (result == 0) {
             Convert(m_frame);
-            av_frame_unref(m_frame);
+            m_ff.av_frame_unref(m_frame);
             return true;
         }
         if (result != AVERROR(EAGAIN) || m_draining) {
             return false;
         }
-        if (av_read_frame(m_format, m_packet) < 0) {
-            avcodec_send_packet(m_codec, nullptr);
+        if (m_ff.av_read_frame(m_format, m_packet) < 0) {
+            m_ff.avcodec_send_packet(m_codec, nullptr);
             m_draining = true;
             continue;
         }
         if (m_packet->stream_index == m_streamIndex) {
             // A damaged packet is skipped; the decoder resynchronises.
-            avcodec_send_packet(m_codec, m_packet);
+            m_ff.avcodec_send_packet(m_codec, m_packet);
         }
-        av_packet_unref(m_packet);
+        m_ff.av_packet_unref(m_packet);
     }
 }
 
@@ -143,23 +134,23 @@ void FfmpegSource::Convert(AVFrame* frame) {
     // would read planes the frame does not have.
     if (m_swr != nullptr && (frame->format != m_swrFormat || frame->sample_rate != m_swrRate ||
                              frame->ch_layout.nb_channels != m_swrChannels)) {
-        swr_free(&m_swr);
+        m_ff.swr_free(&m_swr);
     }
     if (m_swr == nullptr) {
         m_swrFormat = frame->format;
         m_swrRate = frame->sample_rate;
         m_swrChannels = frame->ch_layout.nb_channels;
         AVChannelLayout stereo = AV_CHANNEL_LAYOUT_STEREO;
-        swr_alloc_set_opts2(&m_swr, &stereo, AV_SAMPLE_FMT_FLT, m_outputRate, &frame->ch_layout,
-                            static_cast<AVSampleFormat>(frame->format), frame->sample_rate, 0,
-                            nullptr);
+        m_ff.swr_alloc_set_opts2(&m_swr, &stereo, AV_SAMPLE_FMT_FLT, m_outputRate,
+                                 &frame->ch_layout, static_cast<AVSampleFormat>(frame->format),
+                                 frame->sample_rate, 0, nullptr);
         if (m_swr != nullptr && frame->ch_layout.nb_channels == 1) {
             // A mono file sounds at full level on both sides.
             const double both[2] = {1.0, 1.0};
-            swr_set_matrix(m_swr, both, 1);
+            m_ff.swr_set_matrix(m_swr, both, 1);
         }
-        if (m_swr == nullptr || swr_init(m_swr) < 0) {
-            swr_free(&m_swr);
+        if (m_swr == nullptr || m_ff.swr_init(m_swr) < 0) {
+            m_ff.swr_free(&m_swr);
             return;
         }
     }
@@ -170,13 +161,13 @@ void FfmpegSource::Convert(AVFrame* frame) {
             if (stream->start_time != AV_NOPTS_VALUE) {
                 pts -= stream->start_time;
             }
-            std::int64_t frameMs = av_rescale_q(pts, stream->time_base, kMilliseconds);
+            std::int64_t frameMs = m_ff.av_rescale_q(pts, stream->time_base, kMilliseconds);
             m_dropFrames =
                 std::max<std::int64_t>(0, (m_seekTargetMs - frameMs) * m_outputRate / 1000);
         }
         m_seekTargetMs = -1;
     }
-    int capacity = swr_get_out_samples(m_swr, frame->nb_samples);
+    int capacity = m_ff.swr_get_out_samples(m_swr, frame->nb_samples);
     if (capacity <= 0) {
         return;
     }
@@ -189,8 +180,8 @@ void FfmpegSource::Convert(AVFrame* frame) {
     m_pending.resize(old + 2 * static_cast<std::size_t>(capacity));
     auto* out = reinterpret_cast<std::uint8_t*>(m_pending.data() + old);
     int got =
-        swr_convert(m_swr, &out, capacity, const_cast<const std::uint8_t**>(frame->extended_data),
-                    frame->nb_samples);
+        m_ff.swr_convert(m_swr, &out, capacity,
+                         const_cast<const std::uint8_t**>(frame->extended_data), frame->nb_samples);
     m_pending.resize(old + 2 * static_cast<std::size_t>(std::max(got, 0)));
 }
 
@@ -221,19 +212,19 @@ std::size_t FfmpegSource::Read(float* stereo, std::size_t frames) {
 
 std::int64_t FfmpegSource::SeekMs(std::int64_t ms) {
     const AVStream* stream = m_format->streams[m_streamIndex];
-    std::int64_t target = av_rescale_q(ms, kMilliseconds, stream->time_base);
+    std::int64_t target = m_ff.av_rescale_q(ms, kMilliseconds, stream->time_base);
     if (stream->start_time != AV_NOPTS_VALUE) {
         target += stream->start_time;
     }
-    if (av_seek_frame(m_format, m_streamIndex, target, AVSEEK_FLAG_BACKWARD) < 0 &&
-        av_seek_frame(m_format, m_streamIndex, target, AVSEEK_FLAG_BACKWARD | AVSEEK_FLAG_ANY) <
-            0) {
+    if (m_ff.av_seek_frame(m_format, m_streamIndex, target, AVSEEK_FLAG_BACKWARD) < 0 &&
+        m_ff.av_seek_frame(m_format, m_streamIndex, target,
+                           AVSEEK_FLAG_BACKWARD | AVSEEK_FLAG_ANY) < 0) {
         return -1;
     }
-    avcodec_flush_buffers(m_codec);
+    m_ff.avcodec_flush_buffers(m_codec);
     if (m_swr != nullptr) {
-        swr_close(m_swr);
-        swr_init(m_swr);
+        m_ff.swr_close(m_swr);
+        m_ff.swr_init(m_swr);
     }
     m_pending.clear();
     m_pendingRead = 0;

@@ -19,10 +19,13 @@ struct SwrContext;
 
 namespace vantor::engine {
 
+struct FfmpegApi;
+
 class FfmpegSource : public AudioSource {
 public:
-    // Opens and checks the stream. On failure returns null and sets `error`
-    // to 9 (missing), 10 (not a supported format) or 11 (unreadable).
+    // Opens and checks the stream, loading FFmpeg the first time. On failure
+    // returns null and sets `error` to 3 (FFmpeg cannot be loaded), 9
+    // (missing), 10 (not a supported format) or 11 (unreadable).
     static std::unique_ptr<FfmpegSource> Open(const std::string& path, std::int64_t offset,
                                               std::int64_t length, int outputRate, int& error);
     ~FfmpegSource() override;
@@ -36,7 +39,7 @@ public:
     std::int64_t LengthBytes() const { return m_io->Length(); }
 
 private:
-    FfmpegSource(std::unique_ptr<ByteRangeIo> io, int outputRate);
+    FfmpegSource(const FfmpegApi& ff, std::unique_ptr<ByteRangeIo> io, int outputRate);
     int OpenContainer();
     int OpenDecoder();
     // Decodes the next packet's frames into m_pending; false at the end.
@@ -44,6 +47,7 @@ private:
     void Convert(AVFrame* frame);
     std::int64_t ComputeLengthMs() const;
 
+    const FfmpegApi& m_ff;
     std::unique_ptr<ByteRangeIo> m_io;
     int m_outputRate;
     int m_nativeRate = 0;

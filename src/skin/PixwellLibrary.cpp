@@ -1,41 +1,30 @@
 #include "skin/PixwellLibrary.h"
 
-#include <dlfcn.h>
+#include "base/DynamicLibrary.h"
 
 #include <utility>
 
 namespace vantor {
 
-namespace {
-
-template <typename Function>
-bool Bind(void* handle, const char* name, Function& into) {
-    into = reinterpret_cast<Function>(dlsym(handle, name));
-    return into != nullptr;
-}
-
-} // namespace
-
 PixwellLibrary::PixwellLibrary(std::string programFolder, std::string fileName)
     : m_programFolder(std::move(programFolder)), m_fileName(std::move(fileName)) {}
 
 PixwellLibrary::~PixwellLibrary() {
-    if (m_handle)
-        dlclose(m_handle);
+    CloseDynamicLibrary(m_handle);
 }
 
 bool PixwellLibrary::TryOpen(const std::string& name) {
-    void* handle = dlopen(name.c_str(), RTLD_NOW | RTLD_LOCAL);
+    void* handle = OpenDynamicLibrary(name);
     if (!handle)
         return false;
     PixwellApi api;
-    const bool complete = Bind(handle, "exLoadPNG", api.loadPng) &&
-                          Bind(handle, "exGetPNG", api.getPng) &&
-                          Bind(handle, "CreateRgnFromPictureBox", api.createRegion) &&
-                          Bind(handle, "Pixwell_FreeRegion", api.freeRegion) &&
-                          Bind(handle, "Pixwell_GetVersion", api.version);
+    const bool complete = BindSymbol(handle, "exLoadPNG", api.loadPng) &&
+                          BindSymbol(handle, "exGetPNG", api.getPng) &&
+                          BindSymbol(handle, "CreateRgnFromPictureBox", api.createRegion) &&
+                          BindSymbol(handle, "Pixwell_FreeRegion", api.freeRegion) &&
+                          BindSymbol(handle, "Pixwell_GetVersion", api.version);
     if (!complete) {
-        dlclose(handle);
+        CloseDynamicLibrary(handle);
         return false;
     }
     m_handle = handle;

@@ -16,3 +16,8 @@ if(NOT VANTOR_SANITIZE)
             RealtimeCallbackTest.cpp
         LIBS vantor_engine vantor_test_media vantor_test_support)
 endif()
+
+# Links neither FFmpeg nor FluidSynth, to see when the engine loads them.
+vantor_add_test(EngineLazyLoadTests
+    SOURCES LazyLibrariesTest.cpp
+    LIBS vantor_engine vantor_test_support)
