@@ -119,6 +119,9 @@ private:
     std::unique_ptr<Voice> MakeVoice(std::unique_ptr<AudioSource> source);
     void ReleaseVoice(std::unique_ptr<Voice>& voice, int& channel);
     void DetachChannel(int& channel);
+    // Asks the voice's producer to continue from `ms` and wakes the worker
+    // so that the ring is refilled before the voice next plays.
+    void SeekVoice(Voice& voice, std::int64_t ms);
     StreamRecord* FindStream(StreamHandle stream);
     SongRecord* FindSong(SongHandle song);
     ChannelState* FindChannel(std::int32_t channel);

@@ -53,7 +53,7 @@ bool SoundEngine::FMUSIC_PlaySong(SongHandle song) {
         return true;
     }
     if (record->voice->Finished()) {
-        record->voice->RequestSeekMs(0);
+        SeekVoice(*record->voice, 0);
     }
     record->channel = m_mixer->Attach(record->voice.get(), record->paused);
     if (record->channel < 0) {
@@ -72,7 +72,7 @@ bool SoundEngine::FMUSIC_StopSong(SongHandle song) {
         return false;
     }
     DetachChannel(record->channel);
-    record->voice->RequestSeekMs(0);
+    SeekVoice(*record->voice, 0);
     return true;
 }
 
@@ -124,10 +124,7 @@ bool SoundEngine::FMUSIC_SetOrder(SongHandle song, std::int32_t order) {
         return Fail(kSoundErrorInvalidParam);
     }
     record->voice->WithSource([&](AudioSource&) { record->source->RequestOrder(order); });
-    record->voice->RequestSeekMs(0);
-    if (m_worker) {
-        m_worker->Wake();
-    }
+    SeekVoice(*record->voice, 0);
     return true;
 }
 

@@ -23,6 +23,13 @@ std::unique_ptr<Voice> SoundEngine::MakeVoice(std::unique_ptr<AudioSource> sourc
     return voice;
 }
 
+void SoundEngine::SeekVoice(Voice& voice, std::int64_t ms) {
+    voice.RequestSeekMs(ms);
+    if (m_worker) {
+        m_worker->Wake();
+    }
+}
+
 void SoundEngine::DetachChannel(int& channel) {
     if (channel >= 0 && m_mixer) {
         m_mixer->Detach(channel);
@@ -87,7 +94,7 @@ std::int32_t SoundEngine::FSOUND_Stream_PlayEx(std::int32_t channel, StreamHandl
         return record->channel;
     }
     if (record->voice->Finished()) {
-        record->voice->RequestSeekMs(0);
+        SeekVoice(*record->voice, 0);
     }
     record->channel = m_mixer->Attach(record->voice.get(), startPaused);
     if (record->channel < 0) {
@@ -107,7 +114,7 @@ bool SoundEngine::FSOUND_Stream_Stop(StreamHandle stream) {
     // A stopped stream starts again from its beginning.
     DetachChannel(record->channel);
     if (record->voice) {
-        record->voice->RequestSeekMs(0);
+        SeekVoice(*record->voice, 0);
     }
     return true;
 }
@@ -166,10 +173,7 @@ bool SoundEngine::FSOUND_Stream_SetPosition(StreamHandle stream, std::int32_t po
     if (position < 0 || position > record->lengthBytes || record->lengthBytes == 0) {
         return Fail(kSoundErrorInvalidParam);
     }
-    record->voice->RequestSeekMs(position * record->voice->LengthMs() / record->lengthBytes);
-    if (m_worker) {
-        m_worker->Wake();
-    }
+    SeekVoice(*record->voice, position * record->voice->LengthMs() / record->lengthBytes);
     return true;
 }
 

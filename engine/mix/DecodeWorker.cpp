@@ -6,9 +6,29 @@
 namespace vantor::engine {
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
+
 // Frames decoded per voice and round, so one slow voice cannot starve others.
 constexpr std::size_t kFramesPerRound = 4096;
-constexpr auto kRoundInterval = std::chrono::milliseconds(5);
+// Rounds come often enough that no ring is less than half full when the
+// worker returns, and rarely enough that it decodes in bulk instead of
+// waking the processor for a few frames each time.
+constexpr Clock::duration kShortestRound = std::chrono::milliseconds(5);
+constexpr Clock::duration kLongestRound = std::chrono::milliseconds(50);
+constexpr double kEmptiedShareAtReturn = 0.5;
+
+// The wait before the next round, from how far the fastest-draining ring
+// emptied during the `since` that passed since the rings were last filled.
+Clock::duration NextRound(Clock::duration since, double emptiedShare) {
+    if (emptiedShare <= 0.0) {
+        return kLongestRound;
+    }
+    const auto scaled =
+        std::chrono::duration_cast<Clock::duration>(since * (kEmptiedShareAtReturn / emptiedShare));
+    return std::clamp(scaled, kShortestRound, kLongestRound);
+}
+
 } // namespace
 
 DecodeWorker::DecodeWorker() : m_thread([this] { Run(); }) {}
@@ -46,17 +66,32 @@ void DecodeWorker::Wake() {
 
 void DecodeWorker::Run() {
     std::unique_lock lock(m_mutex);
+    Clock::time_point filledAt = Clock::now();
     while (!m_stop) {
+        double emptiedShare = 0.0;
         bool busy = false;
         for (Voice* voice : m_voices) {
             if (voice->NeedsData()) {
+                emptiedShare = std::max(emptiedShare, voice->EmptiedShare());
                 busy = voice->Pump(kFramesPerRound) == kFramesPerRound || busy;
             }
         }
-        if (!busy) {
-            m_wake.wait_for(lock, kRoundInterval, [this] { return m_stop || m_woken; });
-            m_woken = false;
+        if (busy) {
+            continue;
         }
+        const Clock::duration round = NextRound(Clock::now() - filledAt, emptiedShare);
+        filledAt = Clock::now();
+        const bool decoding = std::any_of(m_voices.begin(), m_voices.end(),
+                                          [](const Voice* voice) { return voice->NeedsData(); });
+        // With every source at its end there is nothing to do until a voice
+        // is added, seeks or starts again, and each of those wakes the worker.
+        const auto woken = [this] { return m_stop || m_woken; };
+        if (decoding) {
+            m_wake.wait_for(lock, round, woken);
+        } else {
+            m_wake.wait(lock, woken);
+        }
+        m_woken = false;
     }
 }
 

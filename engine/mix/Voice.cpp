@@ -20,6 +20,10 @@ bool Voice::NeedsData() const {
            m_seekGeneration.load(std::memory_order_acquire) != m_producerGeneration;
 }
 
+double Voice::EmptiedShare() const {
+    return static_cast<double>(m_ring.FreeFrames()) / static_cast<double>(m_ring.Capacity());
+}
+
 std::size_t Voice::Pump(std::size_t maxFrames) {
     std::lock_guard lock(m_producerMutex);
     ApplySeekRequest();

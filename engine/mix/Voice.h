@@ -24,6 +24,9 @@ public:
     // written; returns how many frames it wrote.
     std::size_t Pump(std::size_t maxFrames);
     bool NeedsData() const;
+    // The share of the ring (0..1) the consumer has emptied and the producer
+    // not yet refilled.
+    double EmptiedShare() const;
 
     // Consumer: adds `frames` frames to `out` (stereo, ±32768 scale) with the
     // given gains, stepping `step` source frames per output frame. Returns
