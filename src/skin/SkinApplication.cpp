@@ -73,7 +73,7 @@ void SkinApplication::NormaliseBars() {
 }
 
 void SkinApplication::PrepareSurfaces() {
-    const SkinDefinition& skin = m_context.skin;
+    SkinDefinition& skin = m_context.skin;
     SkinSurfaces& surfaces = m_context.surfaces;
     const int width = skin.mainFace->Width();
     const int height = skin.mainFace->Height();
@@ -91,6 +91,12 @@ void SkinApplication::PrepareSurfaces() {
     surfaces.songInfoMask =
         SizedCopy(skin.songInfoMask, surfaces.songInfoWork.Width(), surfaces.songInfoWork.Height());
     PrepareFieldSurfaces(skin, surfaces);
+    // The windows' faces now live in the surfaces; the decoded pictures are
+    // not read again until the next skin is loaded, and they are the largest
+    // thing the player holds.
+    for (Picture* face : {&skin.mainFace, &skin.mainPressed, &skin.mainInactive, &skin.playListFace,
+                          &skin.playListPressed})
+        face->reset();
 }
 
 void SkinApplication::PreparePlayListList() {
