@@ -1,9 +1,9 @@
 #include "ui/QtInstanceChannel.h"
 
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QThread>
 
+#include <cerrno>
 #include <cstdlib>
 #include <memory>
 #include <sys/stat.h>
@@ -13,13 +13,9 @@ namespace vantor {
 
 namespace {
 
-constexpr int kConnectTimeoutMs = 1000;
 constexpr int kAnswerTimeoutMs = 30000;
 constexpr char kTaken = '1';
-
-QString ToQString(const std::string& text) {
-    return QString::fromStdString(text);
-}
+constexpr std::size_t kReadChunk = 4096;
 
 // A private folder in /tmp for systems without a runtime folder; refused
 // when someone else owns it or others may enter it.
@@ -38,7 +34,13 @@ std::string PrivateTempFolder() {
 QtInstanceChannel::QtInstanceChannel(std::string socketPath, Receiver receiver)
     : m_socketPath(std::move(socketPath)), m_receiver(std::move(receiver)) {}
 
-QtInstanceChannel::~QtInstanceChannel() = default;
+QtInstanceChannel::~QtInstanceChannel() {
+    // The name goes before the listener closes: a relaunch that is waiting
+    // to take over binds its own socket there once connecting fails, and
+    // must not lose it to this player's clean-up.
+    if (m_listener)
+        ::unlink(m_socketPath.c_str());
+}
 
 std::string QtInstanceChannel::DefaultSocketPath() {
     if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime != nullptr && *runtime == '/')
@@ -50,68 +52,69 @@ std::string QtInstanceChannel::DefaultSocketPath() {
 bool QtInstanceChannel::Claim(bool takeOver) {
     if (m_socketPath.empty())
         return true; // no private place for a socket: run without the channel
-    const auto name = ToQString(m_socketPath);
     // A relaunch waits for the ending player to let go, for a few seconds.
     const int attempts = takeOver ? 50 : 1;
     for (int attempt = 0; attempt < attempts; ++attempt) {
-        QLocalSocket probe;
-        probe.connectToServer(name);
-        const bool answered = probe.waitForConnected(takeOver ? 100 : kConnectTimeoutMs);
-        if (!answered)
+        if (!ConnectLocal(m_socketPath))
             break;
-        probe.abort();
         if (!takeOver)
             return false;
         QThread::msleep(100);
     }
-    QLocalServer::removeServer(name);
-    m_server = std::make_unique<QLocalServer>();
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_server->listen(name)) {
-        m_server.reset();
+    m_listener = ListenLocal(m_socketPath);
+    if (!m_listener)
         return true;
-    }
-    connect(m_server.get(), &QLocalServer::newConnection, this,
-            &QtInstanceChannel::AcceptConnection);
+    m_listening = std::make_unique<QSocketNotifier>(m_listener.Get(), QSocketNotifier::Read);
+    connect(m_listening.get(), &QSocketNotifier::activated, this,
+            &QtInstanceChannel::AcceptConnections);
     return true;
 }
 
-void QtInstanceChannel::AcceptConnection() {
-    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        // The sender writes the whole string ended by a NUL, then waits for
-        // the answer; the string may arrive in pieces.
-        auto received = std::make_shared<QByteArray>();
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket, received] {
-            received->append(socket->readAll());
-            const auto end = received->indexOf('\0');
-            if (end < 0)
-                return;
-            const QByteArray buffer = *received;
-            m_receiver(buffer.left(end).toStdString());
-            socket->write(&kTaken, 1);
-            socket->flush();
-            socket->disconnectFromServer();
-        });
+void QtInstanceChannel::AcceptConnections() {
+    while (UniqueFd socket = AcceptLocal(m_listener.Get())) {
+        auto notifier = std::make_unique<QSocketNotifier>(socket.Get(), QSocketNotifier::Read);
+        m_connections.push_back({std::move(socket), std::move(notifier), {}});
+        const auto connection = std::prev(m_connections.end());
+        connect(connection->notifier.get(), &QSocketNotifier::activated, this,
+                [this, connection] { ReadFrom(connection); });
     }
+}
+
+void QtInstanceChannel::ReadFrom(std::list<Connection>::iterator connection) {
+    char chunk[kReadChunk];
+    const ssize_t got = ::read(connection->socket.Get(), chunk, sizeof(chunk));
+    if (got < 0 && (errno == EAGAIN || errno == EINTR))
+        return;
+    if (got > 0)
+        connection->received.append(chunk, static_cast<std::size_t>(got));
+    const auto end = connection->received.find('\0');
+    if (got > 0 && end == std::string::npos)
+        return;
+    // The notifier is deleted after this signal returns; until then it must
+    // not watch a descriptor that is about to close.
+    connection->notifier->setEnabled(false);
+    connection->notifier.release()->deleteLater();
+    if (end != std::string::npos) {
+        m_receiver(connection->received.substr(0, end));
+        WriteAll(connection->socket.Get(), std::string_view(&kTaken, 1));
+    }
+    m_connections.erase(connection);
 }
 
 bool QtInstanceChannel::Send(const std::string& argumentString) {
     if (m_socketPath.empty())
         return false;
-    QLocalSocket socket;
-    socket.connectToServer(ToQString(m_socketPath));
-    if (!socket.waitForConnected(kConnectTimeoutMs))
+    const UniqueFd socket = ConnectLocal(m_socketPath);
+    if (!socket)
         return false;
-    QByteArray payload = QByteArray::fromStdString(argumentString);
-    payload.append('\0');
-    socket.write(payload);
-    if (!socket.waitForBytesWritten(kConnectTimeoutMs))
+    std::string payload = argumentString;
+    payload.push_back('\0');
+    if (!WriteAll(socket.Get(), payload))
         return false;
     // Blocks until the running player has taken the files.
-    if (!socket.waitForReadyRead(kAnswerTimeoutMs))
-        return false;
-    return socket.read(1) == QByteArray(1, kTaken);
+    char answer = 0;
+    return WaitReadable(socket.Get(), kAnswerTimeoutMs) && ::read(socket.Get(), &answer, 1) == 1 &&
+           answer == kTaken;
 }
 
 } // namespace vantor

@@ -1,18 +1,20 @@
 // The single-instance channel over a local socket that only this user can
 // reach: $XDG_RUNTIME_DIR (private to the user) or a private folder in /tmp.
-// The running player's server receives each argument string, hands it to
+// The running player's listener receives each argument string, hands it to
 // the callback on the UI thread, then answers so the sender can end.
 #pragma once
 
 #include "platform/InstanceChannel.h"
+#include "ui/LocalSocket.h"
 
 #include <QObject>
 
 #include <functional>
+#include <list>
 #include <memory>
 #include <string>
 
-class QLocalServer;
+class QSocketNotifier;
 
 namespace vantor {
 
@@ -31,11 +33,21 @@ public:
     static std::string DefaultSocketPath();
 
 private:
-    void AcceptConnection();
+    // One sender: the string arrives in pieces, ended by a NUL.
+    struct Connection {
+        UniqueFd socket;
+        std::unique_ptr<QSocketNotifier> notifier;
+        std::string received;
+    };
+
+    void AcceptConnections();
+    void ReadFrom(std::list<Connection>::iterator connection);
 
     std::string m_socketPath;
     Receiver m_receiver;
-    std::unique_ptr<QLocalServer> m_server;
+    UniqueFd m_listener;
+    std::unique_ptr<QSocketNotifier> m_listening;
+    std::list<Connection> m_connections;
 };
 
 } // namespace vantor

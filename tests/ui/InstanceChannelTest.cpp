@@ -8,8 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <sys/stat.h>
 #include <thread>
+#include <vector>
 
 namespace vantor {
 namespace {
@@ -53,6 +56,48 @@ TEST_F(InstanceChannelTest, HandedOverStringReachesTheRunningPlayer) {
     sender.join();
     EXPECT_TRUE(sent);
     EXPECT_EQ(received, "/add \"/music/日本.mp3\"");
+}
+
+TEST_F(InstanceChannelTest, SocketIsTheOwnersAloneAndGoesWithThePlayer) {
+    {
+        QtInstanceChannel running(m_path, [](const std::string&) {});
+        ASSERT_TRUE(running.Claim(false));
+        struct stat info {};
+        ASSERT_EQ(::stat(m_path.c_str(), &info), 0);
+        EXPECT_TRUE(S_ISSOCK(info.st_mode));
+        EXPECT_EQ(info.st_mode & 0777, 0600u);
+    }
+    struct stat info {};
+    EXPECT_NE(::stat(m_path.c_str(), &info), 0);
+    QtInstanceChannel next(m_path, [](const std::string&) {});
+    EXPECT_TRUE(next.Claim(false));
+}
+
+TEST_F(InstanceChannelTest, SendersWaitingTogetherAreAllServed) {
+    std::vector<std::string> received;
+    QtInstanceChannel running(m_path, [&](const std::string& text) { received.push_back(text); });
+    ASSERT_TRUE(running.Claim(false));
+
+    constexpr int kSenders = 3;
+    std::atomic<int> sent{0};
+    std::atomic<int> finished{0};
+    std::vector<std::thread> senders;
+    for (int index = 0; index < kSenders; ++index) {
+        senders.emplace_back([&, index] {
+            QtInstanceChannel sender(m_path, [](const std::string&) {});
+            sent += sender.Send("file" + std::to_string(index)) ? 1 : 0;
+            ++finished;
+        });
+    }
+    QElapsedTimer timer;
+    timer.start();
+    while (finished < kSenders && timer.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    for (std::thread& sender : senders)
+        sender.join();
+    EXPECT_EQ(sent, kSenders);
+    std::sort(received.begin(), received.end());
+    EXPECT_EQ(received, (std::vector<std::string>{"file0", "file1", "file2"}));
 }
 
 TEST_F(InstanceChannelTest, SendingWithoutARunningPlayerFails) {
