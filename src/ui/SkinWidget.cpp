@@ -49,14 +49,13 @@ SkinWidget::SkinWidget(SkinWidgetListener& listener, QWidget* parent)
 }
 
 void SkinWidget::ShowSurface(const gfx::Surface& surface) {
-    // The player presents after every tick; most ticks change nothing.
-    if (surface == m_shown && !m_image.isNull())
-        return;
-    m_shown = surface;
-    m_image = ToImage(surface);
+    // The player presents after every tick; most ticks change nothing or a
+    // few fields, and only those go to the display.
+    const QRect changed = CopyChangedPixels(surface, m_image);
     if (size() != m_image.size())
         setFixedSize(m_image.size());
-    update();
+    if (!changed.isEmpty())
+        update(changed);
 }
 
 void SkinWidget::SetShape(const gfx::Region& shape) {
