@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
 #include <QUrl>
@@ -85,9 +86,11 @@ bool SkinWidget::event(QEvent* event) {
     return true;
 }
 
-void SkinWidget::paintEvent(QPaintEvent*) {
+void SkinWidget::paintEvent(QPaintEvent* event) {
+    // Usually only the few pixels that changed are asked for.
+    const QRect area = event->rect();
     QPainter painter(this);
-    painter.drawImage(0, 0, m_image);
+    painter.drawImage(area.topLeft(), m_image, area);
 }
 
 void SkinWidget::mousePressEvent(QMouseEvent* event) {
