@@ -1,9 +1,5 @@
 #include "ui/QtTextPainter.h"
 
-#include <QFontMetrics>
-#include <QImage>
-#include <QPainter>
-
 namespace vantor {
 
 QFont ToQFont(const TextFont& font) {
@@ -15,8 +11,12 @@ QFont ToQFont(const TextFont& font) {
     return result;
 }
 
+const QtFontFace& QtTextPainter::Face(const TextFont& font) {
+    return m_faces.GetOrMake(font, [&font] { return QtFontFace(font); });
+}
+
 TextSize QtTextPainter::MeasureText(const TextFont& font, const std::string& text) {
-    const QFontMetrics metrics(ToQFont(font));
+    const QFontMetrics& metrics = Face(font).metrics;
     return {metrics.horizontalAdvance(QString::fromStdString(text)), metrics.height()};
 }
 
@@ -25,27 +25,15 @@ void QtTextPainter::DrawText(gfx::Surface& surface, gfx::Point at, const gfx::Re
     const gfx::Rect area = gfx::Intersect(clip, surface.Bounds());
     if (area.IsEmpty() || text.empty())
         return;
-    // The surface's 0x00RRGGBB pixels are Qt's RGB32 layout; Qt sets the top
-    // byte it does not use, so it is cleared again afterwards.
-    QImage image(reinterpret_cast<uchar*>(surface.Row(0)), surface.Width(), surface.Height(),
-                 surface.Width() * 4, QImage::Format_RGB32);
-    {
-        QPainter painter(&image);
-        painter.setClipRect(QRect(area.left, area.top, area.Width(), area.Height()));
-        painter.setFont(ToQFont(font));
-        painter.setPen(QColor::fromRgb(0xFF000000u | colour));
-        const QFontMetrics metrics(painter.font());
-        painter.drawText(QPoint(at.x, at.y + metrics.ascent()), QString::fromStdString(text));
-    }
-    for (int y = area.top; y < area.bottom; ++y) {
-        gfx::Pixel* row = surface.Row(y);
-        for (int x = area.left; x < area.right; ++x)
-            row[x] &= 0x00FFFFFFu;
-    }
+    TextStencilKey key{font, text, area.Offset(-at.x, -at.y)};
+    const TextStencil& stencil = m_stencils.GetOrMake(key, [this, &key] {
+        return RenderStencil(Face(key.font).qfont, QString::fromStdString(key.text), key.area);
+    });
+    PaintStencil(stencil, surface, {area.left, area.top}, colour);
 }
 
 int QtTextMeasurer::TextWidth(std::string_view text) const {
-    return QFontMetrics(m_font).horizontalAdvance(
+    return m_face.metrics.horizontalAdvance(
         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 

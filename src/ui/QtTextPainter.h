@@ -5,28 +5,56 @@
 
 #include "platform/TextMeasurer.h"
 #include "platform/TextPainter.h"
+#include "ui/LruCache.h"
+#include "ui/TextStencil.h"
 
 #include <QFont>
+#include <QFontMetrics>
+
+#include <string>
 
 namespace vantor {
 
 QFont ToQFont(const TextFont& font);
 
+// A font built once with its metrics; Qt looks both up anew on construction.
+struct QtFontFace {
+    explicit QtFontFace(const TextFont& font) : qfont(ToQFont(font)), metrics(qfont) {}
+    QFont qfont;
+    QFontMetrics metrics;
+};
+
+// Everything that decides which pixels a drawn text covers; the colour does not.
+struct TextStencilKey {
+    TextFont font;
+    std::string text;
+    gfx::Rect area; // the visible part, relative to the text's top-left
+    bool operator==(const TextStencilKey&) const = default;
+};
+
 class QtTextPainter : public TextPainter {
 public:
     TextSize MeasureText(const TextFont& font, const std::string& text) override;
+    // The player redraws the same few texts (the time, the titles) on every
+    // tick; each is shaped once and then painted from its stencil.
     void DrawText(gfx::Surface& surface, gfx::Point at, const gfx::Rect& clip, const TextFont& font,
                   gfx::Pixel colour, const std::string& text) override;
+
+private:
+    const QtFontFace& Face(const TextFont& font);
+
+    LruCache<TextFont, QtFontFace> m_faces{8};
+    LruCache<TextStencilKey, TextStencil> m_stencils{64};
 };
 
 class QtTextMeasurer : public TextMeasurer {
 public:
-    explicit QtTextMeasurer(const TextFont& font) : m_font(ToQFont(font)) {}
-    void SetFont(const TextFont& font) { m_font = ToQFont(font); }
+    explicit QtTextMeasurer(const TextFont& font) : m_face(font) {}
+    void SetFont(const TextFont& font) { m_face = QtFontFace(font); }
     int TextWidth(std::string_view text) const override;
 
 private:
-    QFont m_font;
+    QtFontFace m_face;
 };
 
 } // namespace vantor

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
 #include <QUrl>
@@ -49,14 +50,13 @@ SkinWidget::SkinWidget(SkinWidgetListener& listener, QWidget* parent)
 }
 
 void SkinWidget::ShowSurface(const gfx::Surface& surface) {
-    // The player presents after every tick; most ticks change nothing.
-    if (surface == m_shown && !m_image.isNull())
-        return;
-    m_shown = surface;
-    m_image = ToImage(surface);
+    // The player presents after every tick; most ticks change nothing or a
+    // few fields, and only those go to the display.
+    const QRect changed = CopyChangedPixels(surface, m_image);
     if (size() != m_image.size())
         setFixedSize(m_image.size());
-    update();
+    if (!changed.isEmpty())
+        update(changed);
 }
 
 void SkinWidget::SetShape(const gfx::Region& shape) {
@@ -86,9 +86,11 @@ bool SkinWidget::event(QEvent* event) {
     return true;
 }
 
-void SkinWidget::paintEvent(QPaintEvent*) {
+void SkinWidget::paintEvent(QPaintEvent* event) {
+    // Usually only the few pixels that changed are asked for.
+    const QRect area = event->rect();
     QPainter painter(this);
-    painter.drawImage(0, 0, m_image);
+    painter.drawImage(area.topLeft(), m_image, area);
 }
 
 void SkinWidget::mousePressEvent(QMouseEvent* event) {

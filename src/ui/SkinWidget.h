@@ -81,8 +81,7 @@ protected:
 
 private:
     SkinWidgetListener& m_listener;
-    gfx::Surface m_shown;
-    QImage m_image;
+    QImage m_image; // what the window shows, kept in step with the last surface
     std::vector<AreaToolTip> m_toolTips;
 };
 

@@ -6,12 +6,17 @@
 #include "gfx/Surface.h"
 
 #include <QImage>
+#include <QRect>
 #include <QRegion>
 
 namespace vantor {
 
 // An opaque RGB32 image holding the surface's pixels.
 QImage ToImage(const gfx::Surface& surface);
+// Brings `image` up to date with `surface` in one pass and returns the
+// bounding rectangle of the pixels that changed (empty when none). An image
+// of another size or format is made anew and counts as changed everywhere.
+QRect CopyChangedPixels(const gfx::Surface& surface, QImage& image);
 // The surface of an image (alpha dropped).
 gfx::Surface FromImage(const QImage& image);
 QRegion ToQRegion(const gfx::Region& region);

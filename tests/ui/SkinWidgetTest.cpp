@@ -64,6 +64,18 @@ TEST_F(SkinWidgetTest, ShowsEachNewPictureOfTheSameSurface) {
     EXPECT_EQ(window.grab().toImage().pixel(1, 1) & 0xFFFFFFu, 0xFFFFFFu);
 }
 
+TEST_F(SkinWidgetTest, FollowsTheSurfaceWhenItsSizeChanges) {
+    SkinWidget window(listener);
+    window.ShowSurface(gfx::Surface(20, 10, gfx::kBlack));
+    gfx::Surface larger(30, 12, gfx::Rgb(1, 2, 3));
+    larger.SetPixel(29, 11, gfx::kWhite);
+    window.ShowSurface(larger);
+    EXPECT_EQ(window.size(), QSize(30, 12));
+    const QImage grabbed = window.grab().toImage();
+    EXPECT_EQ(grabbed.pixel(0, 0) & 0xFFFFFFu, 0x010203u);
+    EXPECT_EQ(grabbed.pixel(29, 11) & 0xFFFFFFu, 0xFFFFFFu);
+}
+
 TEST_F(SkinWidgetTest, FirstToolTipAreaHoldingThePointerWins) {
     SkinWidget window(listener);
     window.SetToolTips({{QRect(0, 0, 10, 10), QStringLiteral("再生\r\nPlay")},

@@ -15,6 +15,66 @@ TEST(SurfaceImage, PixelsSurviveTheRoundTrip) {
     EXPECT_EQ(FromImage(image), surface);
 }
 
+class ChangedPixelsTest : public ::testing::Test {
+protected:
+    // A width that is no multiple of the compared blocks, so rows have tails.
+    gfx::Surface surface{21, 6, gfx::Rgb(10, 20, 30)};
+    QImage image = ToImage(surface);
+
+    QRect ChangeAndCopy(std::initializer_list<gfx::Point> points) {
+        for (const gfx::Point point : points)
+            surface.SetPixel(point.x, point.y, gfx::Rgb(200, 100, 50));
+        const QRect changed = CopyChangedPixels(surface, image);
+        EXPECT_EQ(FromImage(image), surface);
+        EXPECT_EQ(image.format(), QImage::Format_RGB32);
+        return changed;
+    }
+};
+
+TEST_F(ChangedPixelsTest, UnchangedSurfaceChangesNothing) {
+    const qint64 key = image.cacheKey();
+    EXPECT_TRUE(ChangeAndCopy({}).isEmpty());
+    EXPECT_EQ(image.cacheKey(), key);
+}
+
+TEST_F(ChangedPixelsTest, OnePixelGivesItsOwnRectangle) {
+    EXPECT_EQ(ChangeAndCopy({{5, 3}}), QRect(5, 3, 1, 1));
+    EXPECT_EQ(image.pixel(5, 3), 0xFFC86432u);
+    EXPECT_EQ(image.pixel(4, 3), 0xFF0A141Eu);
+    EXPECT_TRUE(ChangeAndCopy({}).isEmpty());
+}
+
+TEST_F(ChangedPixelsTest, EdgesAndBlockBordersAreFound) {
+    EXPECT_EQ(ChangeAndCopy({{0, 0}}), QRect(0, 0, 1, 1));
+    EXPECT_EQ(ChangeAndCopy({{20, 5}}), QRect(20, 5, 1, 1));
+    EXPECT_EQ(ChangeAndCopy({{20, 0}, {0, 5}}), QRect(0, 0, 21, 6));
+    EXPECT_EQ(ChangeAndCopy({{7, 1}, {8, 2}}), QRect(7, 1, 2, 2));
+    EXPECT_EQ(ChangeAndCopy({{15, 4}, {16, 4}, {19, 4}}), QRect(15, 4, 5, 1));
+}
+
+TEST_F(ChangedPixelsTest, ChangesInSeveralRowsAreBounded) {
+    EXPECT_EQ(ChangeAndCopy({{3, 1}, {17, 1}, {9, 4}}), QRect(3, 1, 15, 4));
+}
+
+TEST_F(ChangedPixelsTest, OnlyTheColourCountsNotTheUnusedByte) {
+    // Surfaces keep the top byte clear; the image keeps it set.
+    EXPECT_EQ(image.pixel(0, 0) >> 24, 0xFFu);
+    EXPECT_TRUE(CopyChangedPixels(surface, image).isEmpty());
+}
+
+TEST_F(ChangedPixelsTest, AnotherSizeOrFormatMakesTheImageAnew) {
+    surface = gfx::Surface(9, 4, gfx::kMagenta);
+    EXPECT_EQ(ChangeAndCopy({}), QRect(0, 0, 9, 4));
+    EXPECT_EQ(image.size(), QSize(9, 4));
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(ChangeAndCopy({}), QRect(0, 0, 9, 4));
+    image = QImage();
+    EXPECT_EQ(ChangeAndCopy({}), QRect(0, 0, 9, 4));
+    surface = gfx::Surface();
+    EXPECT_TRUE(CopyChangedPixels(surface, image).isEmpty());
+    EXPECT_TRUE(image.isNull());
+}
+
 TEST(SurfaceImage, RegionBecomesTheSameMask) {
     gfx::Region region;
     region.Add({0, 0, 4, 1});
