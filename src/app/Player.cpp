@@ -68,20 +68,20 @@ Player::Player(std::string folder, std::vector<std::string> arguments)
     });
     QObject::connect(&analyzerTimer, &QTimer::timeout, [this] {
         visuals.AnalyzerTick(mainWindow, mainWindow);
-        Present();
+        PresentSoon();
     });
     QObject::connect(&songInfoTimer, &QTimer::timeout, [this] {
         visuals.SongInfo().SongInfoTick();
-        Present();
+        PresentSoon();
     });
     QObject::connect(&tagReaderTimer, &QTimer::timeout, [this] {
         playlistWindow.OnTagReaderTick();
-        Present();
+        PresentSoon();
     });
     repeatTimer.setInterval(kRepeatInterval);
     QObject::connect(&repeatTimer, &QTimer::timeout, [this] {
         playlistWindow.OnRepeatTick();
-        Present();
+        PresentSoon();
     });
     tickTimer.setInterval(kTickIntervalMs);
 }
@@ -118,10 +118,17 @@ void Player::Exit(int mode) {
 }
 
 void Player::Present() {
+    // Rows written while a window is hidden stay on record until it shows.
     if (mainWindow.Widget().isVisible())
-        mainWindow.Widget().ShowSurface(surfaces.mainWindow);
+        mainWindow.Widget().ShowSurface(surfaces.mainWindow, surfaces.mainWindow.TakeWrittenRows());
     if (playlistWindowBridge.Widget().isVisible())
-        playlistWindowBridge.Widget().ShowSurface(surfaces.playListWindow);
+        playlistWindowBridge.Widget().ShowSurface(surfaces.playListWindow,
+                                                  surfaces.playListWindow.TakeWrittenRows());
+}
+
+void Player::PresentSoon() {
+    if (!tickTimer.isActive())
+        Present();
 }
 
 void Player::ApplyTimerIntervals() {

@@ -67,6 +67,10 @@ public:
     void Exit(int mode);
     // Shows the composed surfaces in the windows.
     void Present();
+    // Shows them with the next playback tick, which comes within a display
+    // frame: the timers that draw between ticks would otherwise each compare
+    // and send the windows again.
+    void PresentSoon();
     // Re-applies the timers' intervals from the settings.
     void ApplyTimerIntervals();
 

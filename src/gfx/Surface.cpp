@@ -1,6 +1,7 @@
 #include "gfx/Surface.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace vantor::gfx {
 
@@ -10,11 +11,55 @@ Surface::Surface(int width, int height, Pixel fill) {
     m_width = width;
     m_height = height;
     m_pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill);
+    m_written = {0, height};
+}
+
+Surface::Surface(const Surface& other)
+    : m_width(other.m_width), m_height(other.m_height),
+      m_pixels(other.m_pixels), m_written{0, other.m_height} {}
+
+Surface::Surface(Surface&& other) noexcept
+    : m_width(std::exchange(other.m_width, 0)), m_height(std::exchange(other.m_height, 0)),
+      m_pixels(std::move(other.m_pixels)), m_written{0, m_height} {
+    other.m_pixels.clear();
+    other.m_written = {};
+}
+
+Surface& Surface::operator=(const Surface& other) {
+    if (this != &other) {
+        m_width = other.m_width;
+        m_height = other.m_height;
+        m_pixels = other.m_pixels;
+        m_written = {0, m_height};
+    }
+    return *this;
+}
+
+Surface& Surface::operator=(Surface&& other) noexcept {
+    if (this != &other) {
+        m_width = std::exchange(other.m_width, 0);
+        m_height = std::exchange(other.m_height, 0);
+        m_pixels = std::move(other.m_pixels);
+        other.m_pixels.clear();
+        other.m_written = {};
+        m_written = {0, m_height};
+    }
+    return *this;
+}
+
+RowRange Surface::TakeWrittenRows() {
+    return std::exchange(m_written, RowRange{});
+}
+
+bool Surface::operator==(const Surface& other) const {
+    return m_width == other.m_width && m_height == other.m_height && m_pixels == other.m_pixels;
 }
 
 void Surface::SetPixel(int x, int y, Pixel pixel) {
-    if (Contains(x, y))
+    if (Contains(x, y)) {
+        NoteWritten(y, y + 1);
         m_pixels[Index(x, y)] = pixel;
+    }
 }
 
 Pixel Surface::GetPixel(int x, int y) const {
@@ -22,6 +67,7 @@ Pixel Surface::GetPixel(int x, int y) const {
 }
 
 void Surface::Fill(Pixel pixel) {
+    NoteWritten(0, m_height);
     std::fill(m_pixels.begin(), m_pixels.end(), pixel);
 }
 

@@ -6,17 +6,31 @@
 #include "gfx/Color.h"
 #include "gfx/Geometry.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <span>
 #include <vector>
 
 namespace vantor::gfx {
 
+// Rows [top, bottom) of a surface.
+struct RowRange {
+    int top = 0;
+    int bottom = 0;
+    bool IsEmpty() const { return bottom <= top; }
+    bool operator==(const RowRange&) const = default;
+};
+
 class Surface {
 public:
     Surface() = default;
     // A size of zero or below in either direction gives an empty surface.
     Surface(int width, int height, Pixel fill = kBlack);
+    // A copied or moved-in surface counts as written everywhere.
+    Surface(const Surface& other);
+    Surface(Surface&& other) noexcept;
+    Surface& operator=(const Surface& other);
+    Surface& operator=(Surface&& other) noexcept;
 
     int Width() const { return m_width; }
     int Height() const { return m_height; }
@@ -25,9 +39,16 @@ public:
     bool Contains(int x, int y) const { return Bounds().Contains(x, y); }
 
     // Rows are Width() pixels, top row first; y must lie inside the surface.
-    Pixel* Row(int y) { return m_pixels.data() + Index(0, y); }
+    // A row handed out for writing may be written only within itself.
+    Pixel* Row(int y) {
+        NoteWritten(y, y + 1);
+        return m_pixels.data() + Index(0, y);
+    }
     const Pixel* Row(int y) const { return m_pixels.data() + Index(0, y); }
-    std::span<Pixel> Pixels() { return m_pixels; }
+    std::span<Pixel> Pixels() {
+        NoteWritten(0, m_height);
+        return m_pixels;
+    }
     std::span<const Pixel> Pixels() const { return m_pixels; }
 
     // Writes outside the surface are ignored, like drawing off a window.
@@ -39,9 +60,19 @@ public:
     // Fills the part of `area` that lies inside the surface.
     void FillRect(const Rect& area, Pixel pixel);
 
-    bool operator==(const Surface&) const = default;
+    // The rows handed out for writing or written since the last call (all
+    // of them for a new surface), so that the one window showing the surface
+    // compares only those; the record starts again empty.
+    RowRange TakeWrittenRows();
+
+    bool operator==(const Surface& other) const;
 
 private:
+    void NoteWritten(int top, int bottom) {
+        m_written.top = m_written.IsEmpty() ? top : std::min(m_written.top, top);
+        m_written.bottom = m_written.IsEmpty() ? bottom : std::max(m_written.bottom, bottom);
+    }
+
     std::size_t Index(int x, int y) const {
         return static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width) +
                static_cast<std::size_t>(x);
@@ -50,6 +81,7 @@ private:
     int m_width = 0;
     int m_height = 0;
     std::vector<Pixel> m_pixels;
+    RowRange m_written;
 };
 
 } // namespace vantor::gfx

@@ -50,9 +50,13 @@ SkinWidget::SkinWidget(SkinWidgetListener& listener, QWidget* parent)
 }
 
 void SkinWidget::ShowSurface(const gfx::Surface& surface) {
+    ShowSurface(surface, {0, surface.Height()});
+}
+
+void SkinWidget::ShowSurface(const gfx::Surface& surface, gfx::RowRange writtenRows) {
     // The player presents after every tick; most ticks change nothing or a
     // few fields, and only those go to the display.
-    const QRect changed = CopyChangedPixels(surface, m_image);
+    const QRect changed = CopyChangedPixels(surface, m_image, writtenRows);
     if (size() != m_image.size())
         setFixedSize(m_image.size());
     if (!changed.isEmpty())

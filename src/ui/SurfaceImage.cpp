@@ -49,13 +49,17 @@ QImage ToImage(const gfx::Surface& surface) {
 }
 
 QRect CopyChangedPixels(const gfx::Surface& surface, QImage& image) {
+    return CopyChangedPixels(surface, image, {0, surface.Height()});
+}
+
+QRect CopyChangedPixels(const gfx::Surface& surface, QImage& image, gfx::RowRange rows) {
     const QSize size(surface.Width(), surface.Height());
     if (image.size() != size || image.format() != QImage::Format_RGB32) {
         image = ToImage(surface);
         return image.rect();
     }
     QRect changed;
-    for (int y = 0; y < size.height(); ++y) {
+    for (int y = std::max(rows.top, 0); y < std::min(rows.bottom, size.height()); ++y) {
         const gfx::Pixel* from = surface.Row(y);
         const auto* shown = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         const int first = FirstChangedColumn(from, shown, size.width());

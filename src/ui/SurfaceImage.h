@@ -17,6 +17,9 @@ QImage ToImage(const gfx::Surface& surface);
 // bounding rectangle of the pixels that changed (empty when none). An image
 // of another size or format is made anew and counts as changed everywhere.
 QRect CopyChangedPixels(const gfx::Surface& surface, QImage& image);
+// The same, looking only at `rows` (the rows written since the image was last
+// brought up to date) unless the image is made anew.
+QRect CopyChangedPixels(const gfx::Surface& surface, QImage& image, gfx::RowRange rows);
 // The surface of an image (alpha dropped).
 gfx::Surface FromImage(const QImage& image);
 QRegion ToQRegion(const gfx::Region& region);

@@ -56,5 +56,47 @@ TEST(SurfaceTest, FillRectIsClippedToTheSurface) {
         EXPECT_EQ(p, kMagenta);
 }
 
+TEST(SurfaceTest, WrittenRowsFollowEveryWayOfWriting) {
+    Surface s(4, 10);
+    EXPECT_EQ(s.TakeWrittenRows(), (RowRange{0, 10}));
+    EXPECT_TRUE(s.TakeWrittenRows().IsEmpty());
+
+    const Surface& reader = s;
+    EXPECT_EQ(reader.Row(3)[0], kBlack);
+    EXPECT_EQ(reader.GetPixel(1, 1), kBlack);
+    s.SetPixel(9, 9, kWhite); // outside: nothing written
+    EXPECT_TRUE(s.TakeWrittenRows().IsEmpty());
+
+    s.SetPixel(1, 6, kWhite);
+    s.Row(2)[0] = kWhite;
+    EXPECT_EQ(s.TakeWrittenRows(), (RowRange{2, 7}));
+    s.FillRect({0, 4, 2, 5}, kWhite);
+    EXPECT_EQ(s.TakeWrittenRows(), (RowRange{4, 5}));
+    s.FillRect({0, 20, 2, 30}, kWhite);
+    EXPECT_TRUE(s.TakeWrittenRows().IsEmpty());
+    s.Fill(kWhite);
+    EXPECT_EQ(s.TakeWrittenRows(), (RowRange{0, 10}));
+    s.Pixels()[0] = kBlack;
+    EXPECT_EQ(s.TakeWrittenRows(), (RowRange{0, 10}));
+}
+
+TEST(SurfaceTest, CopiedOrMovedSurfacesCountAsWrittenEverywhere) {
+    Surface source(3, 5, kWhite);
+    source.TakeWrittenRows();
+    Surface target(3, 5);
+    target.TakeWrittenRows();
+    target = source;
+    EXPECT_EQ(target.TakeWrittenRows(), (RowRange{0, 5}));
+    EXPECT_EQ(target, source); // the record is not part of the picture
+
+    Surface moved(std::move(target));
+    EXPECT_EQ(moved.TakeWrittenRows(), (RowRange{0, 5}));
+    EXPECT_TRUE(target.IsEmpty());
+    EXPECT_TRUE(target.TakeWrittenRows().IsEmpty());
+    target = std::move(moved);
+    EXPECT_EQ(target.TakeWrittenRows(), (RowRange{0, 5}));
+    EXPECT_EQ(target, source);
+}
+
 } // namespace
 } // namespace vantor::gfx

@@ -62,6 +62,20 @@ TEST_F(ChangedPixelsTest, OnlyTheColourCountsNotTheUnusedByte) {
     EXPECT_TRUE(CopyChangedPixels(surface, image).isEmpty());
 }
 
+TEST_F(ChangedPixelsTest, OnlyTheWrittenRowsAreLookedAt) {
+    surface.TakeWrittenRows();
+    surface.SetPixel(4, 1, gfx::kWhite);
+    surface.SetPixel(6, 4, gfx::kWhite);
+    const gfx::RowRange written = surface.TakeWrittenRows();
+    EXPECT_EQ(written, (gfx::RowRange{1, 5}));
+    EXPECT_EQ(CopyChangedPixels(surface, image, {4, 5}), QRect(6, 4, 1, 1));
+    EXPECT_EQ(image.pixel(4, 1), 0xFF0A141Eu);
+    EXPECT_EQ(CopyChangedPixels(surface, image, written), QRect(4, 1, 1, 1));
+    EXPECT_EQ(FromImage(image), surface);
+    // Rows beyond the surface are ignored.
+    EXPECT_TRUE(CopyChangedPixels(surface, image, {-3, 40}).isEmpty());
+}
+
 TEST_F(ChangedPixelsTest, AnotherSizeOrFormatMakesTheImageAnew) {
     surface = gfx::Surface(9, 4, gfx::kMagenta);
     EXPECT_EQ(ChangeAndCopy({}), QRect(0, 0, 9, 4));
