@@ -12,6 +12,7 @@
 #include "playlist/MediaLayerProbe.h"
 #include "shell/TrayBehaviour.h"
 #include "skin/SkinToolTips.h"
+#include "skin/SongModeLamps.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -248,6 +249,8 @@ void MainWindowBridge::ResetAnalyzerPeaks() {}
 void MainWindowBridge::DrawSongInfo() {
     const PlaylistEntry* entry = m_player.playbackContext.Entry(m_player.player.SoundingIndex());
     if (entry == nullptr) {
+        m_songIsStereo = -1;
+        DrawSongModeLamps(m_player.skin, m_player.surfaces, FaceInUse(), m_songIsStereo);
         m_player.visuals.SongInfo().DrawIdleText();
         return;
     }
@@ -261,6 +264,8 @@ void MainWindowBridge::DrawSongInfo() {
     m_player.texts.DrawInfoText(TextField::SongKbps, technical.SongBitrateText);
     m_player.texts.DrawInfoText(TextField::SongKhz, technical.SongSampleRateText);
     m_player.texts.DrawInfoText(TextField::SongMode, technical.SongChannelText);
+    m_songIsStereo = technical.SongIsStereo;
+    DrawSongModeLamps(m_player.skin, m_player.surfaces, FaceInUse(), m_songIsStereo);
     m_player.visuals.SongInfo().DrawSongInfo(text.Text);
 }
 
@@ -274,6 +279,7 @@ const gfx::Surface& MainWindowBridge::FaceInUse() const {
 void MainWindowBridge::ApplyFace(Face) {
     const gfx::Surface& face = FaceInUse();
     gfx::Blit(m_player.surfaces.mainWindow, {0, 0}, face, face.Bounds());
+    DrawSongModeLamps(m_player.skin, m_player.surfaces, face, m_songIsStereo);
     for (const BarKind bar : {BarKind::Volume, BarKind::Seek, BarKind::Pan, BarKind::Pitch})
         m_player.bars.Redraw(bar);
 }

@@ -94,6 +94,9 @@ private:
 
     Player& m_player;
     SkinWidget m_widget;
+    // Whether the described track is stereo (1), not (0) or unknown (-1),
+    // kept for lighting the skin's mode areas again on a new face.
+    std::int32_t m_songIsStereo = -1;
 };
 
 } // namespace vantor
