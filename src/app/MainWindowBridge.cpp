@@ -249,8 +249,8 @@ void MainWindowBridge::ResetAnalyzerPeaks() {}
 void MainWindowBridge::DrawSongInfo() {
     const PlaylistEntry* entry = m_player.playbackContext.Entry(m_player.player.SoundingIndex());
     if (entry == nullptr) {
-        m_songIsStereo = -1;
-        DrawSongModeLamps(m_player.skin, m_player.surfaces, FaceInUse(), m_songIsStereo);
+        m_technical.SongIsStereo = -1;
+        DrawSongModeLamps(m_player.skin, m_player.surfaces, FaceInUse(), m_technical.SongIsStereo);
         m_player.visuals.SongInfo().DrawIdleText();
         return;
     }
@@ -259,14 +259,17 @@ void MainWindowBridge::DrawSongInfo() {
     m_player.player.TitleText = text.Description.Title.empty()
                                     ? NameWithoutExtension(SongTrackOf(*entry))
                                     : text.Description.Title;
-    const SongTechnicalTexts& technical = text.Description.Technical;
-    m_player.texts.DrawInfoText(TextField::SongFormat, technical.SongFormatText);
-    m_player.texts.DrawInfoText(TextField::SongKbps, technical.SongBitrateText);
-    m_player.texts.DrawInfoText(TextField::SongKhz, technical.SongSampleRateText);
-    m_player.texts.DrawInfoText(TextField::SongMode, technical.SongChannelText);
-    m_songIsStereo = technical.SongIsStereo;
-    DrawSongModeLamps(m_player.skin, m_player.surfaces, FaceInUse(), m_songIsStereo);
+    m_technical = text.Description.Technical;
+    DrawTechnicalTexts();
     m_player.visuals.SongInfo().DrawSongInfo(text.Text);
+}
+
+void MainWindowBridge::DrawTechnicalTexts() {
+    m_player.texts.DrawInfoText(TextField::SongFormat, m_technical.SongFormatText);
+    m_player.texts.DrawInfoText(TextField::SongKbps, m_technical.SongBitrateText);
+    m_player.texts.DrawInfoText(TextField::SongKhz, m_technical.SongSampleRateText);
+    m_player.texts.DrawInfoText(TextField::SongMode, m_technical.SongChannelText);
+    DrawSongModeLamps(m_player.skin, m_player.surfaces, FaceInUse(), m_technical.SongIsStereo);
 }
 
 const gfx::Surface& MainWindowBridge::FaceInUse() const {
@@ -278,8 +281,10 @@ const gfx::Surface& MainWindowBridge::FaceInUse() const {
 
 void MainWindowBridge::ApplyFace(Face) {
     const gfx::Surface& face = FaceInUse();
+    // Everything that lies on the face is drawn again on the new one.
     gfx::Blit(m_player.surfaces.mainWindow, {0, 0}, face, face.Bounds());
-    DrawSongModeLamps(m_player.skin, m_player.surfaces, face, m_songIsStereo);
+    DrawTechnicalTexts();
+    m_player.visuals.SongInfo().Redraw();
     for (const BarKind bar : {BarKind::Volume, BarKind::Seek, BarKind::Pan, BarKind::Pitch})
         m_player.bars.Redraw(bar);
 }

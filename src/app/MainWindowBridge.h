@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/PlayerView.h"
+#include "media/TrackDescription.h"
 #include "platform/DesktopWindows.h"
 #include "skin/MainPointerPeers.h"
 #include "ui/SkinWidget.h"
@@ -91,12 +92,15 @@ private:
     // Copies every region of `button` from `source` onto the window surface.
     void CopyButton(MainButton button, const gfx::Surface& source);
     const gfx::Surface& FaceInUse() const;
+    // The format, bit-rate, sample-rate and mode fields and the stereo and
+    // mono areas, from m_technical.
+    void DrawTechnicalTexts();
 
     Player& m_player;
     SkinWidget m_widget;
-    // Whether the described track is stereo (1), not (0) or unknown (-1),
-    // kept for lighting the skin's mode areas again on a new face.
-    std::int32_t m_songIsStereo = -1;
+    // The described track's texts and whether it is stereo, kept for drawing
+    // them again on a new face.
+    SongTechnicalTexts m_technical;
 };
 
 } // namespace vantor

@@ -98,6 +98,11 @@ void SongInfoDisplay::DrawIdleText() {
     ShowText(kIdleSongText, true);
 }
 
+void SongInfoDisplay::Redraw() {
+    if (!m_lastText.empty())
+        ShowText(m_lastText, true);
+}
+
 void SongInfoDisplay::ShowOnce() {
     const SkinRect& field = m_skin.Style(TextField::SongInfo).rect;
     m_surfaces.songInfoWork = WorkSurfaceFor(field, m_surfaces.face);

@@ -49,6 +49,9 @@ public:
     void DrawSongInfo(const std::string& line, bool force = false);
     // The name and version shown when no track is loaded.
     void DrawIdleText();
+    // Shows the text shown last again from its start, after the field's
+    // background was drawn over (a new face).
+    void Redraw();
     // One step of the animation timer.
     void SongInfoTick();
 

@@ -119,6 +119,20 @@ TEST_F(SongInfoDisplayTest, ScrollingDisabledDrawsOnceAndTicksDoNothing) {
     EXPECT_EQ(At(0, 2), gfx::kBlack);
 }
 
+TEST_F(SongInfoDisplayTest, RedrawShowsTheLastTextAgainOverANewFace) {
+    display.Redraw(); // nothing shown yet: nothing to draw
+    EXPECT_TRUE(painter.painted.empty());
+    settings.SongInformationScrollDisable = 1;
+    display.DrawSongInfo("ab");
+    const gfx::Surface shown = surfaces.mainWindow;
+    surfaces.mainWindow.Fill(gfx::kBlack);
+    display.Redraw();
+    EXPECT_EQ(At(0, 2), kText);
+    EXPECT_EQ(At(8, 2), kFace);
+    EXPECT_EQ(surfaces.mainWindow.GetPixel(63, 7), shown.GetPixel(63, 7));
+    EXPECT_EQ(painter.painted.back().text, "abab");
+}
+
 TEST_F(SongInfoDisplayTest, MaskWhiteShowsTheFace) {
     settings.SongInformationScrollDisable = 1;
     surfaces.songInfoMask = gfx::Surface(64, 8, gfx::kBlack);
