@@ -1,8 +1,8 @@
 // One analyzer frame (styles 1 and 10, 200 columns, a spectrum that moves)
 // and one song-information tick while the line scrolls.
 #include "support/FakeTextPainter.h"
+#include "visual/AnalyzerDisplay.h"
 #include "visual/SongInfoDisplay.h"
-#include "visual/SpectrumAnalyzer.h"
 
 #include <benchmark/benchmark.h>
 
@@ -32,7 +32,7 @@ private:
 
 void AnalyzerFrame(benchmark::State& state) {
     const int style = static_cast<int>(state.range(0));
-    SpectrumAnalyzer analyzer;
+    AnalyzerDisplay analyzer;
     const SkinRect area{20, 40, 220, 80};
     analyzer.Place(area);
     analyzer.SetPattern(BuildDefaultPattern(area.Height()), 0);

@@ -9,7 +9,7 @@
 #include "app/PlaylistWindowBridge.h"
 #include "app/ShellBridge.h"
 #include "app/StartupBridge.h"
-#include "core/InspectingVbrProbe.h"
+#include "core/MediaVbrProbe.h"
 #include "core/PlaybackBarControls.h"
 #include "core/PlaybackContext.h"
 #include "core/PlaybackCore.h"
@@ -115,7 +115,7 @@ public:
     MainWindowBridge mainWindow;
     PlaylistWindowBridge playlistWindowBridge;
     SoundSystem soundSystem;
-    InspectingVbrProbe vbr;
+    MediaVbrProbe vbr;
     PlaybackContext playbackContext;
     PlaybackCore playback;
     PlaybackBarControls barControls;

@@ -5,8 +5,8 @@
 #pragma once
 
 #include "base/VbNumber.h"
-#include "media/FileInspector.h"
 #include "media/SongInfo.h"
+#include "media/TrackFileReader.h"
 #include "media/VorbisComments.h"
 #include "media/WmaHeader.h"
 

@@ -11,7 +11,7 @@ MainWindowVisuals::MainWindowVisuals(const SkinDefinition& skin, SkinSurfaces& s
       m_songInfo(skin, surfaces, settings, painter, fields) {}
 
 void MainWindowVisuals::PrepareAnalyzer(PictureSource& pictures) {
-    m_analyzer = SpectrumAnalyzer{};
+    m_analyzer = AnalyzerDisplay{};
     if (!m_skin.analyzerAreaPlaced)
         return;
     // An area beyond the face cannot be seen; keeping it within the face also

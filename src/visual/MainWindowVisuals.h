@@ -8,10 +8,10 @@
 #include "skin/SkinDefinition.h"
 #include "skin/SkinSurfaces.h"
 #include "skin/TextFieldPainter.h"
+#include "visual/AnalyzerDisplay.h"
 #include "visual/AnalyzerSource.h"
 #include "visual/Oscilloscope.h"
 #include "visual/SongInfoDisplay.h"
-#include "visual/SpectrumAnalyzer.h"
 
 namespace vantor {
 
@@ -35,14 +35,14 @@ public:
     void SelectAnalyzerStyle(int index);
     void SelectOscilloscope();
 
-    SpectrumAnalyzer& Analyzer() { return m_analyzer; }
+    AnalyzerDisplay& Analyzer() { return m_analyzer; }
     SongInfoDisplay& SongInfo() { return m_songInfo; }
 
 private:
     const SkinDefinition& m_skin;
     SkinSurfaces& m_surfaces;
     Settings& m_settings;
-    SpectrumAnalyzer m_analyzer;
+    AnalyzerDisplay m_analyzer;
     SongInfoDisplay m_songInfo;
     gfx::Surface m_oscilloscopeWork;
 };

@@ -1,7 +1,7 @@
 // The readers on files made by real encoders (FFmpeg's libmp3lame, mp2,
 // libvorbis and wmav2) with the metadata their muxers write.
-#include "media/FileInspector.h"
 #include "media/SongText.h"
+#include "media/TrackFileReader.h"
 #include "media/VorbisComments.h"
 #include "media/WmaHeader.h"
 

@@ -1,5 +1,5 @@
 #include "media/Id3Tags.h"
-#include "media/FileInspector.h"
+#include "media/TrackFileReader.h"
 
 #include "MediaTestUtil.h"
 #include "support/Id3Writer.h"

@@ -193,7 +193,7 @@ void WritePictures(SkinFolder& folder) {
     folder.Bmp(QStringLiteral("SeekKnobPressed.bmp"), DrawSeekKnob(kSeekKnob, Press::Down));
     folder.Bmp(QStringLiteral("SmallKnob.bmp"), DrawSeekKnob(kSmallKnob, Press::Up));
     folder.Bmp(QStringLiteral("SmallKnobPressed.bmp"), DrawSeekKnob(kSmallKnob, Press::Down));
-    folder.Bmp(QStringLiteral("Spectrum.bmp"), DrawSpectrumPattern());
+    folder.Bmp(QStringLiteral("Analyzer.bmp"), DrawSpectrumPattern());
     folder.Bmp(QStringLiteral("TimeFont.bmp"), TimeFontStrip({.cellWidth = 10,
                                                               .cellHeight = 18,
                                                               .lit = kEmber.lcdText,
@@ -283,7 +283,7 @@ void WriteBarsAndVisuals(SkinFile& file) {
     file.Comment(QStringLiteral("Analyzer"));
     file.Rect(QStringLiteral("SpectrumField"), kSpectrum,
               QStringLiteral("スペクトラムアナライザー[\\n]Spectrum analyzer"));
-    file.Statement(QStringLiteral("SpectrumPattern"), QStringLiteral("Spectrum.bmp"));
+    file.Statement(QStringLiteral("SpectrumPattern"), QStringLiteral("Analyzer.bmp"));
     file.Number(QStringLiteral("SpectrumPatternType"), 0);
     file.Colour(QStringLiteral("SpectrumPeakColor"), QColor(0xff, 0xf0, 0xd0));
     file.Colour(QStringLiteral("OscilloScopeColor"), kEmber.lcdText);

@@ -221,7 +221,7 @@ void WritePictures(SkinFolder& folder) {
     folder.Png(QStringLiteral("SeekMap.png"), SeekBandMap(kSeek));
     folder.Png(QStringLiteral("PitchKnob.png"), DrawPitchKnob(Press::Up));
     folder.Png(QStringLiteral("PitchKnobPressed.png"), DrawPitchKnob(Press::Down));
-    folder.Png(QStringLiteral("Spectrum.png"), DrawSpectrumPattern());
+    folder.Png(QStringLiteral("Analyzer.png"), DrawSpectrumPattern());
     folder.IndexedPng(QStringLiteral("TimeFont.png"),
                       TimeFontStrip({.cellWidth = 10,
                                      .cellHeight = 18,
@@ -335,7 +335,7 @@ void WriteBars(SkinFile& file) {
     file.Comment(QStringLiteral("Analyzer with a pattern as wide as the field"));
     file.Rect(QStringLiteral("SpectrumField"), kSpectrum,
               QStringLiteral("スペクトラムアナライザー[\\n]Spectrum analyzer"));
-    file.Statement(QStringLiteral("SpectrumPattern"), QStringLiteral("Spectrum.png"));
+    file.Statement(QStringLiteral("SpectrumPattern"), QStringLiteral("Analyzer.png"));
     file.Number(QStringLiteral("SpectrumPatternType"), 1);
     file.Colour(QStringLiteral("SpectrumPeakColor"), QColor(0xf4, 0xe8, 0xff));
     file.Colour(QStringLiteral("OscilloScopeColor"), kPrism.accent);

@@ -4,7 +4,7 @@
 // end-to-end tests use it. Owns everything; one thread.
 #pragma once
 
-#include "core/InspectingVbrProbe.h"
+#include "core/MediaVbrProbe.h"
 #include "core/PlaybackContext.h"
 #include "core/PlaybackCore.h"
 #include "engine/PitchShifter.h"
@@ -121,7 +121,7 @@ private:
     PlayerState m_player;
     PlaylistState m_playlist;
     Settings m_settings;
-    InspectingVbrProbe m_vbr{m_settings};
+    MediaVbrProbe m_vbr{m_settings};
     PlaybackContext m_context{m_player,   m_playlist, m_settings, m_engine, m_pitch,
                               m_messages, m_view,     m_random,   m_vbr};
     PlaybackCore m_core{m_context};

@@ -1,6 +1,6 @@
 // InspectFile against TagLib over the same 2000 small tagged MP3 files (warm
 // cache): files per second of each, and their ratio, printed after the run.
-#include "media/FileInspector.h"
+#include "media/TrackFileReader.h"
 
 #include "support/Id3Writer.h"
 #include "support/MpegFrameWriter.h"

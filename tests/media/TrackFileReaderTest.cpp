@@ -1,4 +1,4 @@
-#include "media/FileInspector.h"
+#include "media/TrackFileReader.h"
 #include "media/RiffInfo.h"
 
 #include "MediaTestUtil.h"

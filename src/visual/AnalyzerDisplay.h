@@ -22,7 +22,7 @@ inline constexpr int kOscilloscopeStyle = 14;
 // through green to blue at the bottom.
 gfx::Surface BuildDefaultPattern(int areaHeight);
 
-class SpectrumAnalyzer {
+class AnalyzerDisplay {
 public:
     // Sizes the per-column arrays to the area; peaks start at the top.
     void Place(const SkinRect& area);

@@ -1,10 +1,10 @@
-#include "core/InspectingVbrProbe.h"
+#include "core/MediaVbrProbe.h"
 
-#include "media/FileInspector.h"
+#include "media/TrackFileReader.h"
 
 namespace vantor {
 
-bool InspectingVbrProbe::IsVbr(const PlaylistEntry& entry) {
+bool MediaVbrProbe::IsVbr(const PlaylistEntry& entry) {
     // An ordinary entry's zero offsets give the length that means "whole file".
     const std::int64_t length = static_cast<std::int64_t>(entry.MemberEnd) - entry.MemberStart + 1;
     InspectOptions options;

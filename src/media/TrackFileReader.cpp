@@ -1,4 +1,4 @@
-#include "media/FileInspector.h"
+#include "media/TrackFileReader.h"
 
 #include "base/ByteReader.h"
 #include "base/VbNumber.h"

@@ -1,4 +1,4 @@
-#include "visual/SpectrumAnalyzer.h"
+#include "visual/AnalyzerDisplay.h"
 
 #include "base/VbNumber.h"
 #include "gfx/Blit.h"
@@ -74,7 +74,7 @@ gfx::Surface BuildDefaultPattern(int areaHeight) {
     return pattern;
 }
 
-void SpectrumAnalyzer::Place(const SkinRect& area) {
+void AnalyzerDisplay::Place(const SkinRect& area) {
     m_area = area;
     m_placed = true;
     const auto columns = static_cast<std::size_t>(std::max(area.Width(), 0));
@@ -82,16 +82,16 @@ void SpectrumAnalyzer::Place(const SkinRect& area) {
     m_peaks.assign(columns, 0);
 }
 
-void SpectrumAnalyzer::SetPattern(gfx::Surface pattern, std::int32_t patternType) {
+void AnalyzerDisplay::SetPattern(gfx::Surface pattern, std::int32_t patternType) {
     m_pattern = std::move(pattern);
     m_patternType = patternType;
 }
 
-int SpectrumAnalyzer::PatternColumn(int column) const {
+int AnalyzerDisplay::PatternColumn(int column) const {
     return m_patternType == 1 ? column : 0;
 }
 
-void SpectrumAnalyzer::FillLevels(const Spectrum& spectrum, bool amplify) {
+void AnalyzerDisplay::FillLevels(const Spectrum& spectrum, bool amplify) {
     const std::size_t columns = m_levels.size();
     if (amplify) {
         for (std::size_t i = 0; i < columns; ++i)
@@ -109,7 +109,7 @@ void SpectrumAnalyzer::FillLevels(const Spectrum& spectrum, bool amplify) {
     }
 }
 
-void SpectrumAnalyzer::UpdatePeaks() {
+void AnalyzerDisplay::UpdatePeaks() {
     const int height = m_area.Height();
     for (std::size_t i = 0; i < m_levels.size(); ++i) {
         const int top = height - static_cast<int>(std::floor(m_levels[i] * height));
@@ -126,7 +126,7 @@ void SpectrumAnalyzer::UpdatePeaks() {
     }
 }
 
-void SpectrumAnalyzer::DropPeaks() {
+void AnalyzerDisplay::DropPeaks() {
     const int height = m_area.Height();
     for (std::int32_t& peak : m_peaks) {
         peak += 1;
@@ -135,8 +135,8 @@ void SpectrumAnalyzer::DropPeaks() {
     }
 }
 
-void SpectrumAnalyzer::DrawColumn(gfx::Surface& window, int style, int column, int width,
-                                  bool barsToo) {
+void AnalyzerDisplay::DrawColumn(gfx::Surface& window, int style, int column, int width,
+                                 bool barsToo) {
     const StyleLook look = LookOf(style);
     const int height = m_area.Height();
     const int x = m_area.left + column;
@@ -161,7 +161,7 @@ void SpectrumAnalyzer::DrawColumn(gfx::Surface& window, int style, int column, i
                   gfx::Rect::FromSize(source, peak, width, 1));
 }
 
-void SpectrumAnalyzer::DrawColumns(gfx::Surface& window, int style, bool barsToo) {
+void AnalyzerDisplay::DrawColumns(gfx::Surface& window, int style, bool barsToo) {
     const int columns = static_cast<int>(m_levels.size());
     const int step = IsWide(style) ? 4 : 1;
     const int width = IsWide(style) ? 3 : 1;
@@ -169,7 +169,7 @@ void SpectrumAnalyzer::DrawColumns(gfx::Surface& window, int style, bool barsToo
         DrawColumn(window, style, column, std::min(width, columns - column), barsToo);
 }
 
-void SpectrumAnalyzer::DrawMirror(gfx::Surface& window) {
+void AnalyzerDisplay::DrawMirror(gfx::Surface& window) {
     const int height = m_area.Height();
     const int middle = m_area.top + static_cast<int>(RoundHalfEven(height / 2.0));
     gfx::DrawLine(window, {m_area.left, middle}, {m_area.right, middle}, m_pen.Colour(),
@@ -183,8 +183,8 @@ void SpectrumAnalyzer::DrawMirror(gfx::Surface& window) {
     }
 }
 
-void SpectrumAnalyzer::DrawSpectrum(gfx::Surface& window, const gfx::Surface& background, int style,
-                                    bool live, AnalyzerSource& source, const Settings& settings) {
+void AnalyzerDisplay::DrawSpectrum(gfx::Surface& window, const gfx::Surface& background, int style,
+                                   bool live, AnalyzerSource& source, const Settings& settings) {
     if (!m_placed)
         return;
     const gfx::Rect area{m_area.left, m_area.top, m_area.right, m_area.bottom};

@@ -8,9 +8,9 @@
 
 namespace vantor {
 
-class InspectingVbrProbe : public VbrProbe {
+class MediaVbrProbe : public VbrProbe {
 public:
-    explicit InspectingVbrProbe(const Settings& settings) : m_settings(settings) {}
+    explicit MediaVbrProbe(const Settings& settings) : m_settings(settings) {}
     bool IsVbr(const PlaylistEntry& entry) override;
 
 private:

@@ -1,4 +1,4 @@
-#include "visual/SpectrumAnalyzer.h"
+#include "visual/AnalyzerDisplay.h"
 #include "FakeAnalyzerSource.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +9,7 @@ namespace {
 constexpr gfx::Pixel kFace = gfx::Rgb(9, 9, 9);
 constexpr gfx::Pixel kPeak = gfx::Rgb(250, 250, 250);
 
-class SpectrumAnalyzerTest : public ::testing::Test {
+class AnalyzerDisplayTest : public ::testing::Test {
 protected:
     void PlaceArea(SkinRect area) {
         analyzer.Place(area);
@@ -22,7 +22,7 @@ protected:
         analyzer.DrawSpectrum(window, face, style, source.live, source, settings);
     }
 
-    SpectrumAnalyzer analyzer;
+    AnalyzerDisplay analyzer;
     test::FakeAnalyzerSource source;
     Settings settings;
     gfx::Surface window;
@@ -43,7 +43,7 @@ TEST(DefaultPatternTest, RunsFromRedAndYellowToBlue) {
     EXPECT_TRUE(BuildDefaultPattern(1).IsEmpty());
 }
 
-TEST_F(SpectrumAnalyzerTest, AmplifyOffGroupsBinsAndTakesTheLargest) {
+TEST_F(AnalyzerDisplayTest, AmplifyOffGroupsBinsAndTakesTheLargest) {
     PlaceArea({0, 0, 128, 10});
     source.spectrum[3] = 0.1f;
     source.spectrum[4] = 0.05f;
@@ -61,7 +61,7 @@ TEST_F(SpectrumAnalyzerTest, AmplifyOffGroupsBinsAndTakesTheLargest) {
         EXPECT_LE(level, 0.4f); // bin 500 is never shown
 }
 
-TEST_F(SpectrumAnalyzerTest, AmplifyOnShowsOneBinPerColumnTimesSix) {
+TEST_F(AnalyzerDisplayTest, AmplifyOnShowsOneBinPerColumnTimesSix) {
     PlaceArea({0, 0, 64, 10});
     settings.SpectrumAmplify = 1;
     source.spectrum[2] = 0.1f;
@@ -72,7 +72,7 @@ TEST_F(SpectrumAnalyzerTest, AmplifyOnShowsOneBinPerColumnTimesSix) {
     EXPECT_FLOAT_EQ(analyzer.Levels()[1], 0.0f);
 }
 
-TEST_F(SpectrumAnalyzerTest, FullLevelGivesAFullBarAndAPeakOnTheTopRow) {
+TEST_F(AnalyzerDisplayTest, FullLevelGivesAFullBarAndAPeakOnTheTopRow) {
     PlaceArea({2, 3, 6, 13});
     settings.SpectrumAmplify = 1;
     source.spectrum[0] = 0.5f;
@@ -85,7 +85,7 @@ TEST_F(SpectrumAnalyzerTest, FullLevelGivesAFullBarAndAPeakOnTheTopRow) {
     EXPECT_EQ(window.GetPixel(3, 12), kFace); // an empty column
 }
 
-TEST_F(SpectrumAnalyzerTest, Style1DrawsTheBarBelowItsTopAndThePeakPixel) {
+TEST_F(AnalyzerDisplayTest, Style1DrawsTheBarBelowItsTopAndThePeakPixel) {
     PlaceArea({0, 0, 4, 10});
     settings.SpectrumAmplify = 1;
     source.spectrum[1] = 0.5f / 6.0f; // level 0.5: bar of 5, top at 5
@@ -104,7 +104,7 @@ TEST_F(SpectrumAnalyzerTest, Style1DrawsTheBarBelowItsTopAndThePeakPixel) {
     EXPECT_EQ(window.GetPixel(1, 1), kFace);
 }
 
-TEST_F(SpectrumAnalyzerTest, EvenStylesDrawThreePixelColumnsWithAGap) {
+TEST_F(AnalyzerDisplayTest, EvenStylesDrawThreePixelColumnsWithAGap) {
     PlaceArea({0, 0, 8, 10});
     settings.SpectrumAmplify = 1;
     for (int i = 0; i < 8; ++i)
@@ -117,7 +117,7 @@ TEST_F(SpectrumAnalyzerTest, EvenStylesDrawThreePixelColumnsWithAGap) {
     EXPECT_EQ(window.GetPixel(5, 4), BuildDefaultPattern(10).GetPixel(1, 4));
 }
 
-TEST_F(SpectrumAnalyzerTest, StripedStylesKeepEveryOtherRow) {
+TEST_F(AnalyzerDisplayTest, StripedStylesKeepEveryOtherRow) {
     PlaceArea({0, 0, 2, 10});
     settings.SpectrumAmplify = 1;
     source.spectrum[0] = 1.0f;
@@ -128,7 +128,7 @@ TEST_F(SpectrumAnalyzerTest, StripedStylesKeepEveryOtherRow) {
     EXPECT_EQ(window.GetPixel(0, 4), pattern.GetPixel(0, 4));
 }
 
-TEST_F(SpectrumAnalyzerTest, PatternPeaksComeFromThePattern) {
+TEST_F(AnalyzerDisplayTest, PatternPeaksComeFromThePattern) {
     PlaceArea({0, 0, 2, 10});
     settings.SpectrumAmplify = 1;
     source.spectrum[0] = 0.7f / 6.0f; // bar top 3
@@ -139,7 +139,7 @@ TEST_F(SpectrumAnalyzerTest, PatternPeaksComeFromThePattern) {
     EXPECT_EQ(window.GetPixel(0, 5), kFace); // no bar in style 7
 }
 
-TEST_F(SpectrumAnalyzerTest, PauseFreezesTheBarsWhilePeaksSettle) {
+TEST_F(AnalyzerDisplayTest, PauseFreezesTheBarsWhilePeaksSettle) {
     PlaceArea({0, 0, 4, 10});
     settings.SpectrumAmplify = 1;
     source.spectrum[0] = 0.5f / 6.0f;
@@ -154,7 +154,7 @@ TEST_F(SpectrumAnalyzerTest, PauseFreezesTheBarsWhilePeaksSettle) {
     EXPECT_EQ(analyzer.Peaks()[0], 5);
 }
 
-TEST_F(SpectrumAnalyzerTest, AfterStopPeaksFallToTheBottomRowAndNoBarsAreDrawn) {
+TEST_F(AnalyzerDisplayTest, AfterStopPeaksFallToTheBottomRowAndNoBarsAreDrawn) {
     PlaceArea({0, 0, 4, 10});
     settings.SpectrumAmplify = 1;
     source.spectrum[0] = 1.0f;
@@ -170,7 +170,7 @@ TEST_F(SpectrumAnalyzerTest, AfterStopPeaksFallToTheBottomRowAndNoBarsAreDrawn) 
     EXPECT_EQ(window.GetPixel(0, 9), kPeak);
 }
 
-TEST_F(SpectrumAnalyzerTest, Style13MirrorsAroundTheMiddleLineInThePenColour) {
+TEST_F(AnalyzerDisplayTest, Style13MirrorsAroundTheMiddleLineInThePenColour) {
     PlaceArea({0, 0, 4, 10});
     analyzer.Pen().SetColour(gfx::Rgb(0, 255, 0));
     settings.SpectrumAmplify = 1;
@@ -186,7 +186,7 @@ TEST_F(SpectrumAnalyzerTest, Style13MirrorsAroundTheMiddleLineInThePenColour) {
     EXPECT_EQ(window.GetPixel(0, 4), kFace);
 }
 
-TEST_F(SpectrumAnalyzerTest, NothingIsDrawnBeforeTheAreaIsPlaced) {
+TEST_F(AnalyzerDisplayTest, NothingIsDrawnBeforeTheAreaIsPlaced) {
     window = gfx::Surface(4, 4, kFace);
     face = gfx::Surface(4, 4, gfx::Rgb(1, 1, 1));
     Frame(1);

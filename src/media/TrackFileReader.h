@@ -1,4 +1,4 @@
-// The file inspector: tags and technical data of an MPEG audio file, a RIFF
+// Track files read: tags and technical data of an MPEG audio file, a RIFF
 // WAVE or RMP3 file, or such a file stored in a ZIP archive. It reads bytes
 // only, never decodes audio. Returns plain values; any thread.
 #pragma once

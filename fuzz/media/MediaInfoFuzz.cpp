@@ -1,6 +1,6 @@
 // Inspects arbitrary bytes as a file. The first byte chooses the options
 // and whether a range inside the bytes is inspected, as for a ZIP member.
-#include "media/FileInspector.h"
+#include "media/TrackFileReader.h"
 
 #include <cstddef>
 #include <cstdint>
