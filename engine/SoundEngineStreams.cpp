@@ -2,7 +2,7 @@
 
 #include "engine/mix/DecodeWorker.h"
 #include "engine/mix/Mixer.h"
-#include "engine/stream/FfmpegSource.h"
+#include "engine/stream/StreamOpener.h"
 
 #include <algorithm>
 
@@ -67,14 +67,14 @@ StreamHandle SoundEngine::FSOUND_Stream_Open(const std::string& name, std::uint3
         return 0;
     }
     int error = 0;
-    auto source = FfmpegSource::Open(name, offset, length, m_mixer->Rate(), error);
-    if (!source) {
+    OpenedStream opened = OpenStreamSource(name, offset, length, m_mixer->Rate(), error);
+    if (!opened.source) {
         Fail(error);
         return 0;
     }
     auto record = std::make_unique<StreamRecord>();
-    record->lengthBytes = source->LengthBytes();
-    record->voice = MakeVoice(std::move(source));
+    record->lengthBytes = opened.lengthBytes;
+    record->voice = MakeVoice(std::move(opened.source));
     StreamHandle handle = NextHandle();
     m_streams[handle] = std::move(record);
     return handle;

@@ -16,16 +16,16 @@ constexpr const char* kStreamFormats = "mp3,ogg,wav,aiff,asf";
 constexpr AVRational kMilliseconds{1, 1000};
 } // namespace
 
-std::unique_ptr<FfmpegSource> FfmpegSource::Open(const std::string& path, std::int64_t offset,
-                                                 std::int64_t length, int outputRate, int& error) {
+std::unique_ptr<FfmpegSource> FfmpegSource::Open(std::unique_ptr<FileRange> range, int outputRate,
+                                                 int& error) {
     const FfmpegApi* ff = Ffmpeg();
     if (ff == nullptr) {
         error = kSoundErrorInit;
         return nullptr;
     }
-    auto io = std::make_unique<ByteRangeIo>(*ff, path, offset, length);
-    error = io->OpenError();
-    if (error != 0) {
+    auto io = std::make_unique<ByteRangeIo>(*ff, std::move(range));
+    if (io->Context() == nullptr) {
+        error = kSoundErrorMemory;
         return nullptr;
     }
     std::unique_ptr<FfmpegSource> source(new FfmpegSource(*ff, std::move(io), outputRate));

@@ -1,6 +1,6 @@
-// A stream decoded by FFmpeg from a byte range of a file and converted to
-// float stereo at the mixer's rate. Created on the UI thread; afterwards used
-// by one thread at a time (AudioSource).
+// A stream decoded by FFmpeg from a file range and converted to float stereo
+// at the mixer's rate: WMA/ASF, and whatever the lighter decoders decline. Created on the UI
+// thread; afterwards used by one thread at a time (AudioSource).
 #pragma once
 
 #include "engine/stream/AudioSource.h"
@@ -8,7 +8,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <string>
 #include <vector>
 
 struct AVFormatContext;
@@ -24,10 +23,10 @@ struct FfmpegApi;
 class FfmpegSource : public AudioSource {
 public:
     // Opens and checks the stream, loading FFmpeg the first time. On failure
-    // returns null and sets `error` to 3 (FFmpeg cannot be loaded), 9
-    // (missing), 10 (not a supported format) or 11 (unreadable).
-    static std::unique_ptr<FfmpegSource> Open(const std::string& path, std::int64_t offset,
-                                              std::int64_t length, int outputRate, int& error);
+    // returns null and sets `error` to 3 (FFmpeg cannot be loaded), 10 (not a
+    // supported format) or 11 (unreadable).
+    static std::unique_ptr<FfmpegSource> Open(std::unique_ptr<FileRange> range, int outputRate,
+                                              int& error);
     ~FfmpegSource() override;
 
     int SampleRate() const override { return m_outputRate; }
@@ -35,8 +34,6 @@ public:
     std::size_t Read(float* stereo, std::size_t frames) override;
     std::int64_t SeekMs(std::int64_t ms) override;
     std::int64_t LengthMs() const override { return m_lengthMs; }
-    // Bytes of the source range.
-    std::int64_t LengthBytes() const { return m_io->Length(); }
 
 private:
     FfmpegSource(const FfmpegApi& ff, std::unique_ptr<ByteRangeIo> io, int outputRate);

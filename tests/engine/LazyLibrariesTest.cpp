@@ -1,9 +1,11 @@
 // The decoders' libraries are heavy to load; the engine binds them when the
-// first stream or MIDI song opens, not when it starts. This binary links
-// neither FFmpeg nor FluidSynth itself, so whatever maps them is the engine;
-// neither test loads the other's library, so they hold in any order.
+// first stream that needs FFmpeg or the first MIDI song opens, not when it
+// starts, and MPEG audio never needs FFmpeg. This binary links neither FFmpeg
+// nor FluidSynth itself, so whatever maps them is the engine. ctest runs each
+// test in a process of its own; run together, they hold in the order written.
 #include "engine/SoundEngine.h"
 #include "support/MidiWriter.h"
+#include "support/MpegFrameWriter.h"
 #include "support/RiffWriter.h"
 #include "support/TempDir.h"
 
@@ -33,6 +35,21 @@ protected:
     test::TempDir dir;
     SoundEngine engine;
 };
+
+TEST_F(LazyLibraries, MpegAudioPlaysWithoutFfmpeg) {
+    // 39 frames of 1152 samples at 44.1 kHz: a little over a second.
+    const std::string path = dir.Write("silence.mp3", test::MpegFrames(test::MpegFrameSpec{}, 39));
+    const StreamHandle stream = engine.FSOUND_Stream_Open(path, kStreamModeFile, 0, 0);
+    ASSERT_NE(stream, 0) << engine.FSOUND_GetError();
+    EXPECT_NEAR(engine.FSOUND_Stream_GetLengthMs(stream), 39 * 1152 * 1000 / 44100, 30);
+    const std::int32_t channel = engine.FSOUND_Stream_PlayEx(FSOUND_FREE, stream, 0, false);
+    float block[2 * 1024];
+    for (int i = 0; i < 60 && engine.FSOUND_IsPlaying(channel); ++i)
+        engine.Render(block, 1024);
+    EXPECT_FALSE(engine.FSOUND_IsPlaying(channel));
+    EXPECT_GE(engine.FSOUND_Stream_GetTime(stream), 1000);
+    EXPECT_FALSE(Mapped("libavformat.so"));
+}
 
 TEST_F(LazyLibraries, FfmpegIsLoadedByTheFirstStreamThatOpens) {
     EXPECT_FALSE(Mapped("libavformat.so"));

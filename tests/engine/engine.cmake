@@ -4,6 +4,7 @@ vantor_add_test(EngineTests
         DspUnitTest.cpp
         OutputTest.cpp
         SongAndCdTest.cpp
+        StreamDecoderTest.cpp
         StreamPlaybackTest.cpp
     LIBS vantor_engine vantor_core vantor_test_media vantor_test_support)
 
