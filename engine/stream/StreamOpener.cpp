@@ -3,6 +3,7 @@
 #include "engine/stream/FfmpegSource.h"
 #include "engine/stream/FileRange.h"
 #include "engine/stream/MpegAudioSource.h"
+#include "engine/stream/PcmSource.h"
 #include "engine/stream/VorbisSource.h"
 
 #include <cstring>
@@ -31,6 +32,8 @@ std::unique_ptr<AudioSource> OpenLight(StreamKind kind, std::unique_ptr<FileRang
         return MpegAudioSource::Open(range);
     case StreamKind::OggVorbis:
         return VorbisSource::Open(range);
+    case StreamKind::Pcm:
+        return PcmSource::Open(range);
     case StreamKind::Other:
         break;
     }
@@ -58,6 +61,8 @@ StreamKind SniffAtStart(FileRange& range) {
         return StreamKind::Other;
     if (std::memcmp(head, "OggS", 4) == 0)
         return StreamKind::OggVorbis;
+    if (std::memcmp(head, "RIFF", 4) == 0 || std::memcmp(head, "FORM", 4) == 0)
+        return StreamKind::Pcm;
     if (const std::int64_t tag = Id3v2TagBytes(head); tag > 0) {
         if (range.Seek(tag, SEEK_SET) < 0 || !ReadExactly(range, head, 4))
             return StreamKind::Other;

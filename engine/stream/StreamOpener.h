@@ -1,6 +1,7 @@
 // Picks the decoder for a stream from its first bytes: libmpg123 for MPEG
-// audio, libvorbisfile for Ogg Vorbis, FFmpeg for the rest and for whatever
-// those two decline, so that FFmpeg's heavy libraries load only when needed.
+// audio, libvorbisfile for Ogg Vorbis, its own reader for PCM WAV and AIFF,
+// FFmpeg for the rest and for whatever those decline, so that FFmpeg's heavy
+// libraries load only when needed.
 // Called on the UI thread; the caller owns the source.
 #pragma once
 
@@ -13,7 +14,7 @@
 
 namespace vantor::engine {
 
-enum class StreamKind { MpegAudio, OggVorbis, Other };
+enum class StreamKind { MpegAudio, OggVorbis, Pcm, Other };
 
 // What a file range's first bytes say it holds (an MPEG frame must follow
 // an ID3v2 tag at once); the range is rewound afterwards.

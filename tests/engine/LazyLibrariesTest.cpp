@@ -1,8 +1,8 @@
 // The decoders' libraries are heavy to load; the engine binds them when the
 // first stream that needs FFmpeg or the first MIDI song opens, not when it
-// starts, and MPEG audio never needs FFmpeg. This binary links neither FFmpeg
-// nor FluidSynth itself, so whatever maps them is the engine. ctest runs each
-// test in a process of its own; run together, they hold in the order written.
+// starts, and MPEG audio, Ogg Vorbis and plain PCM never need FFmpeg. This binary links neither
+// FFmpeg nor FluidSynth itself, so whatever maps them is the engine. ctest runs each test in a
+// process of its own; run together, they hold in the order written.
 #include "engine/SoundEngine.h"
 #include "support/MidiWriter.h"
 #include "support/MpegFrameWriter.h"
@@ -36,29 +36,45 @@ protected:
     SoundEngine engine;
 };
 
-TEST_F(LazyLibraries, MpegAudioPlaysWithoutFfmpeg) {
-    // 39 frames of 1152 samples at 44.1 kHz: a little over a second.
-    const std::string path = dir.Write("silence.mp3", test::MpegFrames(test::MpegFrameSpec{}, 39));
-    const StreamHandle stream = engine.FSOUND_Stream_Open(path, kStreamModeFile, 0, 0);
-    ASSERT_NE(stream, 0) << engine.FSOUND_GetError();
-    EXPECT_NEAR(engine.FSOUND_Stream_GetLengthMs(stream), 39 * 1152 * 1000 / 44100, 30);
+// Plays a stream to its end; true when it lasted at least `ms`.
+bool PlaysFor(SoundEngine& engine, StreamHandle stream, std::int32_t ms) {
     const std::int32_t channel = engine.FSOUND_Stream_PlayEx(FSOUND_FREE, stream, 0, false);
     float block[2 * 1024];
-    for (int i = 0; i < 60 && engine.FSOUND_IsPlaying(channel); ++i)
+    for (int i = 0; i < 100 && engine.FSOUND_IsPlaying(channel); ++i)
         engine.Render(block, 1024);
-    EXPECT_FALSE(engine.FSOUND_IsPlaying(channel));
-    EXPECT_GE(engine.FSOUND_Stream_GetTime(stream), 1000);
+    return !engine.FSOUND_IsPlaying(channel) && engine.FSOUND_Stream_GetTime(stream) >= ms;
+}
+
+std::string SilentWave(const test::TempDir& dir, std::uint16_t channels) {
+    test::WaveSpec wave;
+    wave.channels = channels;
+    wave.data.assign(44100u * 2 * channels, 0);
+    return dir.Write("silence-" + std::to_string(channels) + ".wav", test::RiffWave(wave));
+}
+
+TEST_F(LazyLibraries, MpegAudioAndPcmPlayWithoutFfmpeg) {
+    // 39 frames of 1152 samples at 44.1 kHz: a little over a second.
+    const StreamHandle mpeg = engine.FSOUND_Stream_Open(
+        dir.Write("silence.mp3", test::MpegFrames(test::MpegFrameSpec{}, 39)), kStreamModeFile, 0,
+        0);
+    ASSERT_NE(mpeg, 0) << engine.FSOUND_GetError();
+    EXPECT_NEAR(engine.FSOUND_Stream_GetLengthMs(mpeg), 39 * 1152 * 1000 / 44100, 30);
+    EXPECT_TRUE(PlaysFor(engine, mpeg, 1000));
+
+    const StreamHandle wave = engine.FSOUND_Stream_Open(SilentWave(dir, 2), kStreamModeFile, 0, 0);
+    ASSERT_NE(wave, 0) << engine.FSOUND_GetError();
+    EXPECT_EQ(engine.FSOUND_Stream_GetLengthMs(wave), 1000);
+    EXPECT_TRUE(PlaysFor(engine, wave, 1000));
     EXPECT_FALSE(Mapped("libavformat.so"));
 }
 
-TEST_F(LazyLibraries, FfmpegIsLoadedByTheFirstStreamThatOpens) {
+TEST_F(LazyLibraries, FfmpegIsLoadedByTheFirstStreamThatNeedsIt) {
     EXPECT_FALSE(Mapped("libavformat.so"));
     EXPECT_EQ(engine.FSOUND_Stream_Open(dir.File("missing.wav"), kStreamModeFile, 0, 0), 0);
-
-    test::WaveSpec wave;
-    wave.data.assign(44100 * 4, 0);
-    const std::string path = dir.Write("silence.wav", test::RiffWave(wave));
-    const StreamHandle stream = engine.FSOUND_Stream_Open(path, kStreamModeFile, 0, 0);
+    EXPECT_FALSE(Mapped("libavformat.so"));
+    // Surround PCM is mixed down by FFmpeg.
+    const StreamHandle stream =
+        engine.FSOUND_Stream_Open(SilentWave(dir, 6), kStreamModeFile, 0, 0);
     EXPECT_NE(stream, 0);
     EXPECT_TRUE(Mapped("libavformat.so"));
     EXPECT_EQ(engine.FSOUND_Stream_GetLengthMs(stream), 1000);

@@ -3,6 +3,7 @@ vantor_add_test(EngineTests
         EngineHarness.cpp
         DspUnitTest.cpp
         OutputTest.cpp
+        PcmStreamTest.cpp
         SongAndCdTest.cpp
         StreamDecoderTest.cpp
         StreamPlaybackTest.cpp

@@ -30,9 +30,17 @@ struct Failure {
 AVSampleFormat ChooseFormat(const AVCodec* codec) {
     for (const AVSampleFormat* f = codec->sample_fmts; f != nullptr && *f != AV_SAMPLE_FMT_NONE;
          ++f) {
-        if (*f == AV_SAMPLE_FMT_S16 || *f == AV_SAMPLE_FMT_S16P || *f == AV_SAMPLE_FMT_FLTP ||
-            *f == AV_SAMPLE_FMT_FLT)
+        switch (*f) {
+        case AV_SAMPLE_FMT_U8:
+        case AV_SAMPLE_FMT_S16:
+        case AV_SAMPLE_FMT_S16P:
+        case AV_SAMPLE_FMT_S32:
+        case AV_SAMPLE_FMT_FLT:
+        case AV_SAMPLE_FMT_FLTP:
             return *f;
+        default:
+            break;
+        }
     }
     return AV_SAMPLE_FMT_NONE;
 }
@@ -47,11 +55,17 @@ void FillTone(AVFrame* frame, std::int64_t firstSample, const ToneSpec& spec) {
         for (int c = 0; c < channels; ++c) {
             const int plane = planar ? c : 0;
             const int index = planar ? i : i * channels + c;
-            if (format == AV_SAMPLE_FMT_S16 || format == AV_SAMPLE_FMT_S16P)
-                reinterpret_cast<std::int16_t*>(frame->data[plane])[index] =
+            std::uint8_t* data = frame->data[plane];
+            if (format == AV_SAMPLE_FMT_U8)
+                data[index] = static_cast<std::uint8_t>(std::lround(128 + value * 127));
+            else if (format == AV_SAMPLE_FMT_S16 || format == AV_SAMPLE_FMT_S16P)
+                reinterpret_cast<std::int16_t*>(data)[index] =
                     static_cast<std::int16_t>(value * 32767);
+            else if (format == AV_SAMPLE_FMT_S32)
+                reinterpret_cast<std::int32_t*>(data)[index] =
+                    static_cast<std::int32_t>(value * 2147483647.0);
             else
-                reinterpret_cast<float*>(frame->data[plane])[index] = static_cast<float>(value);
+                reinterpret_cast<float*>(data)[index] = static_cast<float>(value);
         }
     }
 }

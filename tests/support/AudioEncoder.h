@@ -1,5 +1,6 @@
 // Encodes a generated sine tone into a real audio file through FFmpeg's
-// encoders and muxers (MP3 CBR or VBR, MP2, Ogg Vorbis, WMA), with metadata.
+// encoders and muxers (MP3 CBR or VBR, MP2, Ogg Vorbis, WMA, PCM of any
+// width in WAV or AIFF), with metadata.
 // Test fixtures only; this is the one support file that links FFmpeg.
 #pragma once
 
@@ -9,7 +10,7 @@
 namespace vantor::test {
 
 struct ToneSpec {
-    // FFmpeg encoder name: "libmp3lame", "mp2", "libvorbis", "wmav2".
+    // FFmpeg encoder name: "libmp3lame", "mp2", "libvorbis", "wmav2", "pcm_s24le"...
     std::string encoder{};
     // FFmpeg muxer name: "mp3", "mp2", "ogg", "asf".
     std::string container{};
