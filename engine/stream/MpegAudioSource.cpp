@@ -68,16 +68,15 @@ std::unique_ptr<MpegAudioSource> MpegAudioSource::Open(std::unique_ptr<FileRange
         return nullptr;
     }
     mpg123_set_filesize(decoder.get(), range->Length());
-    std::unique_ptr<MpegAudioSource> source(
-        new MpegAudioSource(decoder.release(), std::move(range), static_cast<int>(rate)));
-    const off_t samples = mpg123_length(source->m_decoder);
-    source->m_lengthMs = samples > 0 ? samples * 1000 / rate : 0;
-    return source;
+    const off_t samples = mpg123_length(decoder.get());
+    return std::unique_ptr<MpegAudioSource>(
+        new MpegAudioSource(decoder.release(), std::move(range), static_cast<int>(rate),
+                            samples > 0 ? samples * 1000 / rate : 0));
 }
 
 MpegAudioSource::MpegAudioSource(mpg123_handle_struct* decoder, std::unique_ptr<FileRange> range,
-                                 int rate)
-    : m_decoder(decoder), m_range(std::move(range)), m_rate(rate) {}
+                                 int rate, std::int64_t lengthMs)
+    : NativeRateSource(std::move(range), rate, lengthMs), m_decoder(decoder) {}
 
 MpegAudioSource::~MpegAudioSource() {
     mpg123_close(m_decoder);
@@ -102,11 +101,11 @@ std::size_t MpegAudioSource::Read(float* stereo, std::size_t frames) {
 }
 
 std::int64_t MpegAudioSource::SeekMs(std::int64_t ms) {
-    const off_t reached = mpg123_seek(m_decoder, ms * m_rate / 1000, SEEK_SET);
+    const off_t reached = mpg123_seek(m_decoder, MsToFrames(ms), SEEK_SET);
     if (reached < 0)
         return -1;
     m_ended = false;
-    return reached * 1000 / m_rate;
+    return FramesToMs(reached);
 }
 
 } // namespace vantor::engine

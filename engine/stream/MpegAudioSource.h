@@ -3,8 +3,7 @@
 // Created on the UI thread; afterwards used by one thread at a time.
 #pragma once
 
-#include "engine/stream/AudioSource.h"
-#include "engine/stream/FileRange.h"
+#include "engine/stream/NativeRateSource.h"
 
 #include <memory>
 
@@ -12,7 +11,7 @@ struct mpg123_handle_struct;
 
 namespace vantor::engine {
 
-class MpegAudioSource : public AudioSource {
+class MpegAudioSource : public NativeRateSource {
 public:
     // Opens the range as MPEG audio. Null when libmpg123 finds no stream it
     // can decode there; the range is then left with the caller, rewound.
@@ -21,19 +20,14 @@ public:
     MpegAudioSource(const MpegAudioSource&) = delete;
     MpegAudioSource& operator=(const MpegAudioSource&) = delete;
 
-    int SampleRate() const override { return m_rate; }
-    int NativeRate() const override { return m_rate; }
     std::size_t Read(float* stereo, std::size_t frames) override;
     std::int64_t SeekMs(std::int64_t ms) override;
-    std::int64_t LengthMs() const override { return m_lengthMs; }
 
 private:
-    MpegAudioSource(mpg123_handle_struct* decoder, std::unique_ptr<FileRange> range, int rate);
+    MpegAudioSource(mpg123_handle_struct* decoder, std::unique_ptr<FileRange> range, int rate,
+                    std::int64_t lengthMs);
 
     mpg123_handle_struct* m_decoder;
-    std::unique_ptr<FileRange> m_range;
-    int m_rate;
-    std::int64_t m_lengthMs = 0;
     bool m_ended = false;
 };
 

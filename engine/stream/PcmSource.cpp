@@ -21,9 +21,9 @@ std::unique_ptr<PcmSource> PcmSource::Open(std::unique_ptr<FileRange>& range) {
 }
 
 PcmSource::PcmSource(std::unique_ptr<FileRange> range, const PcmLayout& layout)
-    : m_range(std::move(range)), m_layout(layout),
-      m_bytes(kFramesPerRead * static_cast<std::size_t>(layout.FrameBytes())) {
-    m_range->Seek(m_layout.dataOffset, SEEK_SET);
+    : NativeRateSource(std::move(range), layout.rate, layout.frames * 1000 / layout.rate),
+      m_layout(layout), m_bytes(kFramesPerRead * static_cast<std::size_t>(layout.FrameBytes())) {
+    Range().Seek(m_layout.dataOffset, SEEK_SET);
 }
 
 float PcmSource::Sample(const std::uint8_t* bytes) const {
@@ -57,7 +57,7 @@ std::size_t PcmSource::Read(float* stereo, std::size_t frames) {
     while (done < frames && m_frame < m_layout.frames) {
         const std::size_t want = std::min<std::size_t>(
             {frames - done, kFramesPerRead, static_cast<std::size_t>(m_layout.frames - m_frame)});
-        const std::int64_t got = m_range->Read(m_bytes.data(), want * frameBytes);
+        const std::int64_t got = Range().Read(m_bytes.data(), want * frameBytes);
         const std::size_t whole = got > 0 ? static_cast<std::size_t>(got) / frameBytes : 0;
         if (whole == 0) {
             m_frame = m_layout.frames; // unreadable from here on
@@ -75,9 +75,9 @@ std::size_t PcmSource::Read(float* stereo, std::size_t frames) {
 }
 
 std::int64_t PcmSource::SeekMs(std::int64_t ms) {
-    m_frame = std::clamp<std::int64_t>(ms * m_layout.rate / 1000, 0, m_layout.frames);
-    m_range->Seek(m_layout.dataOffset + m_frame * m_layout.FrameBytes(), SEEK_SET);
-    return m_frame * 1000 / m_layout.rate;
+    m_frame = std::clamp<std::int64_t>(MsToFrames(ms), 0, m_layout.frames);
+    Range().Seek(m_layout.dataOffset + m_frame * m_layout.FrameBytes(), SEEK_SET);
+    return FramesToMs(m_frame);
 }
 
 } // namespace vantor::engine

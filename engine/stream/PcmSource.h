@@ -3,8 +3,7 @@
 // FFmpeg. Created on the UI thread; afterwards used by one thread at a time.
 #pragma once
 
-#include "engine/stream/AudioSource.h"
-#include "engine/stream/FileRange.h"
+#include "engine/stream/NativeRateSource.h"
 #include "engine/stream/PcmLayout.h"
 
 #include <memory>
@@ -12,23 +11,19 @@
 
 namespace vantor::engine {
 
-class PcmSource : public AudioSource {
+class PcmSource : public NativeRateSource {
 public:
     // Null when the range holds no plain PCM with at least one frame; the
     // range is then left with the caller, rewound.
     static std::unique_ptr<PcmSource> Open(std::unique_ptr<FileRange>& range);
 
-    int SampleRate() const override { return m_layout.rate; }
-    int NativeRate() const override { return m_layout.rate; }
     std::size_t Read(float* stereo, std::size_t frames) override;
     std::int64_t SeekMs(std::int64_t ms) override;
-    std::int64_t LengthMs() const override { return m_layout.frames * 1000 / m_layout.rate; }
 
 private:
     PcmSource(std::unique_ptr<FileRange> range, const PcmLayout& layout);
     float Sample(const std::uint8_t* bytes) const;
 
-    std::unique_ptr<FileRange> m_range;
     PcmLayout m_layout;
     std::int64_t m_frame = 0;
     std::vector<std::uint8_t> m_bytes; // one read's worth of the file

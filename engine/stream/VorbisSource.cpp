@@ -56,16 +56,16 @@ std::unique_ptr<VorbisSource> VorbisSource::Open(std::unique_ptr<FileRange>& ran
         range->Seek(0, SEEK_SET);
         return nullptr;
     }
-    return std::unique_ptr<VorbisSource>(new VorbisSource(std::move(decoder), std::move(range)));
+    const int rate = static_cast<int>(ov_info(&decoder->file, 0)->rate);
+    const double seconds = ov_time_total(&decoder->file, -1);
+    return std::unique_ptr<VorbisSource>(
+        new VorbisSource(std::move(decoder), std::move(range), rate,
+                         seconds > 0 ? static_cast<std::int64_t>(seconds * 1000.0) : 0));
 }
 
-VorbisSource::VorbisSource(std::unique_ptr<Decoder> decoder, std::unique_ptr<FileRange> range)
-    : m_decoder(std::move(decoder)), m_range(std::move(range)) {
-    OggVorbis_File& file = m_decoder->file;
-    m_rate = static_cast<int>(ov_info(&file, 0)->rate);
-    const double seconds = ov_time_total(&file, -1);
-    m_lengthMs = seconds > 0 ? static_cast<std::int64_t>(seconds * 1000.0) : 0;
-}
+VorbisSource::VorbisSource(std::unique_ptr<Decoder> decoder, std::unique_ptr<FileRange> range,
+                           int rate, std::int64_t lengthMs)
+    : NativeRateSource(std::move(range), rate, lengthMs), m_decoder(std::move(decoder)) {}
 
 VorbisSource::~VorbisSource() {
     ov_clear(&m_decoder->file);
@@ -99,11 +99,11 @@ std::size_t VorbisSource::Read(float* stereo, std::size_t frames) {
 std::int64_t VorbisSource::SeekMs(std::int64_t ms) {
     OggVorbis_File& file = m_decoder->file;
     // A time past the end lands on it, as a position the stream then ends at.
-    const ogg_int64_t target = std::min<ogg_int64_t>(ms * m_rate / 1000, ov_pcm_total(&file, -1));
+    const ogg_int64_t target = std::min<ogg_int64_t>(MsToFrames(ms), ov_pcm_total(&file, -1));
     if (target < 0 || ov_pcm_seek(&file, target) != 0)
         return -1;
     m_ended = false;
-    return ov_pcm_tell(&file) * 1000 / m_rate;
+    return FramesToMs(ov_pcm_tell(&file));
 }
 
 } // namespace vantor::engine

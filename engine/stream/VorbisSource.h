@@ -3,14 +3,13 @@
 // thread; afterwards used by one thread at a time.
 #pragma once
 
-#include "engine/stream/AudioSource.h"
-#include "engine/stream/FileRange.h"
+#include "engine/stream/NativeRateSource.h"
 
 #include <memory>
 
 namespace vantor::engine {
 
-class VorbisSource : public AudioSource {
+class VorbisSource : public NativeRateSource {
 public:
     // Opens the range as Ogg Vorbis. Null when it is not, or when its
     // streams have more than two channels or differing rates (FFmpeg mixes
@@ -20,20 +19,15 @@ public:
     VorbisSource(const VorbisSource&) = delete;
     VorbisSource& operator=(const VorbisSource&) = delete;
 
-    int SampleRate() const override { return m_rate; }
-    int NativeRate() const override { return m_rate; }
     std::size_t Read(float* stereo, std::size_t frames) override;
     std::int64_t SeekMs(std::int64_t ms) override;
-    std::int64_t LengthMs() const override { return m_lengthMs; }
 
 private:
     struct Decoder;
-    VorbisSource(std::unique_ptr<Decoder> decoder, std::unique_ptr<FileRange> range);
+    VorbisSource(std::unique_ptr<Decoder> decoder, std::unique_ptr<FileRange> range, int rate,
+                 std::int64_t lengthMs);
 
     std::unique_ptr<Decoder> m_decoder;
-    std::unique_ptr<FileRange> m_range;
-    int m_rate = 0;
-    std::int64_t m_lengthMs = 0;
     bool m_ended = false;
 };
 

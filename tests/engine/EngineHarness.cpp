@@ -59,6 +59,17 @@ std::int32_t PullEngine::Play(StreamHandle stream) {
     return channel;
 }
 
+StreamHandle PullEngine::Open(const std::string& path) {
+    const StreamHandle stream = m_engine.FSOUND_Stream_Open(path, kStreamModeFile, 0, 0);
+    EXPECT_NE(stream, 0) << path << ": error " << m_engine.FSOUND_GetError();
+    return stream;
+}
+
+std::vector<float> PullEngine::PlayToEnd(StreamHandle stream) {
+    const std::int32_t channel = Play(stream);
+    return RenderWhile([&] { return m_engine.FSOUND_IsPlaying(channel); });
+}
+
 double ToneLevel(const std::vector<float>& stereo, int rate, double frequency, int channel) {
     std::size_t frames = stereo.size() / 2;
     if (frames == 0) {

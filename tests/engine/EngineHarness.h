@@ -39,8 +39,12 @@ public:
     std::vector<float> RenderSeconds(double seconds);
     // Plays out the block mixed before a change, so what follows hears it.
     void Settle() { RenderSeconds(static_cast<double>(kBlock) / m_rate); }
+    // Opens a whole file as a stream (the test fails if it cannot).
+    StreamHandle Open(const std::string& path);
     // Opens and plays a stream; returns its channel (the test fails if not).
     std::int32_t Play(StreamHandle stream);
+    // Plays a stream from where it is to its end; returns what was heard.
+    std::vector<float> PlayToEnd(StreamHandle stream);
 
 private:
     SoundEngine m_engine;

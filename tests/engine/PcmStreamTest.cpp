@@ -20,11 +20,6 @@ using vantor::test::TempDir;
 using vantor::test::ToneSpec;
 using vantor::test::ZeroCrossingFrequency;
 
-std::vector<float> PlayWhole(PullEngine& engine, StreamHandle stream) {
-    const std::int32_t channel = engine.Play(stream);
-    return engine.RenderWhile([&] { return engine->FSOUND_IsPlaying(channel); });
-}
-
 TEST(PcmStreams, EveryPlainCodingPlaysAtItsPitchLevelAndLength) {
     TempDir dir;
     struct Case {
@@ -53,9 +48,8 @@ TEST(PcmStreams, EveryPlainCodingPlaysAtItsPitchLevelAndLength) {
         std::string error;
         ASSERT_TRUE(vantor::test::EncodeTone(dir.File(name), spec, &error)) << error;
         PullEngine engine;
-        const StreamHandle stream =
-            engine->FSOUND_Stream_Open(dir.File(name), kStreamModeFile, 0, 0);
-        ASSERT_NE(stream, 0) << engine->FSOUND_GetError();
+        const StreamHandle stream = engine.Open(dir.File(name));
+        ASSERT_NE(stream, 0);
         // The encoder fills its last block of 1024 frames.
         EXPECT_NEAR(engine->FSOUND_Stream_GetLengthMs(stream), 1012, 13);
         const std::int32_t channel = engine.Play(stream);
@@ -109,10 +103,10 @@ TEST(PcmStreams, ChunksAroundTheSamplesAreStepped) {
          {dir.Write("chunks.wav", riff), dir.Write("offset.aiff", vantor::test::AiffFile(aiff))}) {
         SCOPED_TRACE(path);
         PullEngine engine;
-        const StreamHandle stream = engine->FSOUND_Stream_Open(path, kStreamModeFile, 0, 0);
-        ASSERT_NE(stream, 0) << engine->FSOUND_GetError();
+        const StreamHandle stream = engine.Open(path);
+        ASSERT_NE(stream, 0);
         EXPECT_EQ(engine->FSOUND_Stream_GetLengthMs(stream), 500);
-        const auto out = PlayWhole(engine, stream);
+        const auto out = engine.PlayToEnd(stream);
         const auto [left, right] = MiddleFrame(out);
         EXPECT_FLOAT_EQ(left, 0.25f);
         EXPECT_FLOAT_EQ(right, -0.5f);
@@ -127,11 +121,10 @@ TEST(PcmStreams, ADataChunkLongerThanTheFileIsCutToWhatIsThere) {
     // Half the samples are gone, and a stray byte of a frame remains.
     bytes.resize(bytes.size() - 44100 * 2 + 1);
     PullEngine engine;
-    const StreamHandle stream =
-        engine->FSOUND_Stream_Open(dir.Write("cut.wav", bytes), kStreamModeFile, 0, 0);
-    ASSERT_NE(stream, 0) << engine->FSOUND_GetError();
+    const StreamHandle stream = engine.Open(dir.Write("cut.wav", bytes));
+    ASSERT_NE(stream, 0);
     EXPECT_EQ(engine->FSOUND_Stream_GetLengthMs(stream), 500);
-    const auto out = PlayWhole(engine, stream);
+    const auto out = engine.PlayToEnd(stream);
     EXPECT_NEAR(static_cast<double>(AudibleFrames(out)), 22050.0, 2.0);
 }
 
@@ -149,10 +142,9 @@ TEST(PcmStreams, NonFiniteFloatSamplesAreSilenced) {
     }
     wave.data = data.Take();
     PullEngine engine;
-    const StreamHandle stream = engine->FSOUND_Stream_Open(
-        dir.Write("float.wav", vantor::test::RiffWave(wave)), kStreamModeFile, 0, 0);
-    ASSERT_NE(stream, 0) << engine->FSOUND_GetError();
-    const auto out = PlayWhole(engine, stream);
+    const StreamHandle stream = engine.Open(dir.Write("float.wav", vantor::test::RiffWave(wave)));
+    ASSERT_NE(stream, 0);
+    const auto out = engine.PlayToEnd(stream);
     ASSERT_FALSE(out.empty());
     for (float sample : out)
         ASSERT_TRUE(std::isfinite(sample));
@@ -169,12 +161,11 @@ TEST(PcmStreams, SeekingIsExactToTheFrame) {
     wave.sampleRate = 8000;
     wave.data = data.Take();
     PullEngine engine(8000);
-    const StreamHandle stream = engine->FSOUND_Stream_Open(
-        dir.Write("ramp.wav", vantor::test::RiffWave(wave)), kStreamModeFile, 0, 0);
-    ASSERT_NE(stream, 0) << engine->FSOUND_GetError();
+    const StreamHandle stream = engine.Open(dir.Write("ramp.wav", vantor::test::RiffWave(wave)));
+    ASSERT_NE(stream, 0);
     const std::int32_t length = engine->FSOUND_Stream_GetLength(stream);
     ASSERT_TRUE(engine->FSOUND_Stream_SetPosition(stream, length * 3 / 4));
-    const auto rest = PlayWhole(engine, stream);
+    const auto rest = engine.PlayToEnd(stream);
     ASSERT_GE(rest.size(), 2u);
     EXPECT_FLOAT_EQ(rest[0], 6000.0f / 32768.0f);
     EXPECT_EQ(AudibleFrames(rest, 0.0f), 2000u);
@@ -186,10 +177,9 @@ TEST(PcmStreams, WhatIsNotPlainPcmStillPlays) {
     std::string error;
     ASSERT_TRUE(vantor::test::EncodeTone(dir.File("adpcm.wav"), adpcm, &error)) << error;
     PullEngine engine;
-    const StreamHandle stream =
-        engine->FSOUND_Stream_Open(dir.File("adpcm.wav"), kStreamModeFile, 0, 0);
-    ASSERT_NE(stream, 0) << engine->FSOUND_GetError();
-    const auto out = PlayWhole(engine, stream);
+    const StreamHandle stream = engine.Open(dir.File("adpcm.wav"));
+    ASSERT_NE(stream, 0);
+    const auto out = engine.PlayToEnd(stream);
     EXPECT_NEAR(ZeroCrossingFrequency(out, kRate, 0), 440.0, 4.0);
 }
 

@@ -30,12 +30,6 @@ ToneSpec Ogg() {
     return ToneSpec{.encoder = "libvorbis", .container = "ogg"};
 }
 
-// Plays a whole stream and returns what the mixer heard.
-std::vector<float> PlayWhole(PullEngine& engine, StreamHandle stream) {
-    const std::int32_t channel = engine.Play(stream);
-    return engine.RenderWhile([&] { return engine->FSOUND_IsPlaying(channel); });
-}
-
 TEST(StreamDecoders, MaterialAtOtherRatesKeepsItsPitchAndReportsItsRate) {
     TempDir dir;
     struct Case {
@@ -47,10 +41,9 @@ TEST(StreamDecoders, MaterialAtOtherRatesKeepsItsPitchAndReportsItsRate) {
         SCOPED_TRACE(spec.container + std::to_string(rate));
         spec.sampleRate = rate;
         PullEngine engine;
-        const StreamHandle stream = engine->FSOUND_Stream_Open(
-            Encode(dir, "rate-" + std::to_string(rate) + "." + spec.container, spec),
-            kStreamModeFile, 0, 0);
-        ASSERT_NE(stream, 0) << engine->FSOUND_GetError();
+        const StreamHandle stream =
+            engine.Open(Encode(dir, "rate-" + std::to_string(rate) + "." + spec.container, spec));
+        ASSERT_NE(stream, 0);
         EXPECT_NEAR(engine->FSOUND_Stream_GetLengthMs(stream), 1000, 80);
         const std::int32_t channel = engine.Play(stream);
         EXPECT_EQ(engine->FSOUND_GetFrequency(channel), rate);
@@ -66,10 +59,9 @@ TEST(StreamDecoders, MonoIsHeardAtFullLevelOnBothSides) {
         SCOPED_TRACE(spec.container);
         spec.channels = 1;
         PullEngine engine;
-        const StreamHandle stream = engine->FSOUND_Stream_Open(
-            Encode(dir, "mono." + spec.container, spec), kStreamModeFile, 0, 0);
-        ASSERT_NE(stream, 0) << engine->FSOUND_GetError();
-        const auto out = PlayWhole(engine, stream);
+        const StreamHandle stream = engine.Open(Encode(dir, "mono." + spec.container, spec));
+        ASSERT_NE(stream, 0);
+        const auto out = engine.PlayToEnd(stream);
         const double scale = 44100.0 / static_cast<double>(AudibleFrames(out));
         EXPECT_NEAR(ToneLevel(out, kRate, 440.0, 0) * scale, 0.5, 0.08);
         EXPECT_NEAR(ToneLevel(out, kRate, 440.0, 1) * scale, 0.5, 0.08);
@@ -82,19 +74,18 @@ TEST(StreamDecoders, SeekingLandsWhereAskedAndPlaysTheRest) {
         SCOPED_TRACE(spec.container);
         spec.seconds = 3.0;
         PullEngine engine;
-        const StreamHandle stream = engine->FSOUND_Stream_Open(
-            Encode(dir, "seek." + spec.container, spec), kStreamModeFile, 0, 0);
-        ASSERT_NE(stream, 0) << engine->FSOUND_GetError();
+        const StreamHandle stream = engine.Open(Encode(dir, "seek." + spec.container, spec));
+        ASSERT_NE(stream, 0);
         const std::int32_t length = engine->FSOUND_Stream_GetLength(stream);
         const std::int32_t lengthMs = engine->FSOUND_Stream_GetLengthMs(stream);
         ASSERT_TRUE(engine->FSOUND_Stream_SetPosition(stream, length * 2 / 3));
         const std::int32_t target = length * 2 / 3 * lengthMs / length;
         EXPECT_NEAR(engine->FSOUND_Stream_GetTime(stream), target, 2);
-        const auto rest = PlayWhole(engine, stream);
+        const auto rest = engine.PlayToEnd(stream);
         EXPECT_NEAR(static_cast<double>(AudibleFrames(rest)), (3000 - target) * 44.1, 1000.0);
         // Back to the start after the end: the whole tone again.
         ASSERT_TRUE(engine->FSOUND_Stream_SetPosition(stream, 0));
-        const auto again = PlayWhole(engine, stream);
+        const auto again = engine.PlayToEnd(stream);
         EXPECT_NEAR(static_cast<double>(AudibleFrames(again)), 3.0 * 44100.0, 3000.0);
     }
 }
@@ -111,9 +102,9 @@ TEST(StreamDecoders, WhatTheLightDecodersDeclineStillPlays) {
          {Encode(dir, "surround.ogg", surround), Encode(dir, "opus.ogg", opus), misnamed}) {
         SCOPED_TRACE(path);
         PullEngine engine;
-        const StreamHandle stream = engine->FSOUND_Stream_Open(path, kStreamModeFile, 0, 0);
-        ASSERT_NE(stream, 0) << engine->FSOUND_GetError();
-        const auto out = PlayWhole(engine, stream);
+        const StreamHandle stream = engine.Open(path);
+        ASSERT_NE(stream, 0);
+        const auto out = engine.PlayToEnd(stream);
         EXPECT_NEAR(static_cast<double>(AudibleFrames(out)), 44100.0, 3000.0);
         EXPECT_NEAR(ZeroCrossingFrequency(out, kRate, 0), 440.0, 4.0);
     }
@@ -143,10 +134,9 @@ TEST(StreamDecoders, DamagedFilesPlayWhatTheyHold) {
         for (std::size_t i = whole.size() * 50 / 100; i < whole.size() * 52 / 100; ++i)
             cut[i] = static_cast<char>(i * 7919 % 251);
         PullEngine engine;
-        const StreamHandle stream = engine->FSOUND_Stream_Open(
-            dir.Write("cut." + spec.container, cut), kStreamModeFile, 0, 0);
-        ASSERT_NE(stream, 0) << engine->FSOUND_GetError();
-        const auto out = PlayWhole(engine, stream);
+        const StreamHandle stream = engine.Open(dir.Write("cut." + spec.container, cut));
+        ASSERT_NE(stream, 0);
+        const auto out = engine.PlayToEnd(stream);
         EXPECT_GT(static_cast<double>(AudibleFrames(out)), 3.8 * 44100.0);
         EXPECT_LT(static_cast<double>(AudibleFrames(out)), 5.6 * 44100.0);
         // The tone goes on after the damage.
@@ -175,7 +165,7 @@ TEST(StreamDecoders, AnOggMemberOfAZipPlaysOnlyItsBytes) {
         static_cast<std::int32_t>(build.dataSizes[1]));
     ASSERT_NE(stream, 0) << engine->FSOUND_GetError();
     EXPECT_NEAR(engine->FSOUND_Stream_GetLengthMs(stream), 1000, 80);
-    const auto out = PlayWhole(engine, stream);
+    const auto out = engine.PlayToEnd(stream);
     EXPECT_NEAR(static_cast<double>(AudibleFrames(out)), 44100.0, 3000.0);
     EXPECT_GT(ToneLevel(out, kRate, 440.0), 0.3);
     EXPECT_LT(ToneLevel(out, kRate, 1000.0), 0.01);
