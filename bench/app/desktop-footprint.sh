@@ -2,8 +2,8 @@
 # Start-up time until the main window is mapped, resident memory idle and
 # while playing, and CPU while playing one MP3, for Vantor and, in the same
 # run and on the same files, Audacious in its classic-skin GTK interface.
-# Runs under Xvfb with SDL's and the desktop's null audio. Usage:
-#   bench/app/desktop-footprint.sh [build-folder]
+# Runs under Xvfb with SDL's and the desktop's null audio, RUNS times (3).
+# Usage: [RUNS=n] bench/app/desktop-footprint.sh [build-folder]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:-$top/build}
@@ -11,12 +11,18 @@ player="$build/src/app/vantor"
 [ -x "$player" ] || { echo "build the player first: $player"; exit 1; }
 
 need=()
-for pkg in audacious xdotool x11-utils xvfb ffmpeg; do
+for pkg in audacious xdotool x11-utils xvfb ffmpeg dbus-daemon; do
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || need+=("$pkg")
 done
 if [ ${#need[@]} -gt 0 ]; then
     sudo=""; [ "$(id -u)" -ne 0 ] && sudo=sudo
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${need[@]}"
+fi
+
+# A desktop session has a message bus; without one, both toolkits try to
+# start one at every launch.
+if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
+    exec dbus-run-session -- "$0" "$@"
 fi
 
 work=$(mktemp -d)
@@ -93,5 +99,8 @@ awk '
     { print }' "$registry" >"$registry.new"
 mv "$registry.new" "$registry"
 
-measure Vantor 'Vantor' "$player"
-measure Audacious 'Audacious' audacious -G
+# Alternating runs, so that a busy moment of the machine weighs on both.
+for _ in $(seq "${RUNS:-3}"); do
+    measure Vantor 'Vantor' "$player"
+    measure Audacious 'Audacious' audacious -G
+done
