@@ -302,7 +302,7 @@ void MainWindowBridge::DrawModeButton(ModeButton button, bool on) {
 }
 
 void MainWindowBridge::RepaintMainWindow() {
-    m_player.Present();
+    m_player.PresentSoon();
 }
 
 bool MainWindowBridge::MainWindowMinimised() const {

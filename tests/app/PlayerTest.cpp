@@ -111,5 +111,60 @@ TEST_F(PlayerTest, RestoringFromTheTrayKeepsAHiddenPlaylistHidden) {
     player->Exit(1);
 }
 
+void RunTicks(Player& player, int ticks) {
+    for (int i = 0; i < ticks; ++i)
+        player.Tick();
+}
+
+// Nothing sounds, so each analyzer frame lets the peaks fall one pixel.
+TEST_F(PlayerTest, TheAnalyzerDrawsAFrameWithTheTickAtItsOwnIntervalAndNoneWhileDisabled) {
+    auto player = StartPlayer();
+    const AnalyzerDisplay& analyzer = player->visuals.Analyzer();
+    ASSERT_TRUE(analyzer.IsPlaced());
+    ASSERT_FALSE(analyzer.Peaks().empty());
+    ASSERT_GT(analyzer.Area().Height(), 20);
+    player->settings.AnalyzerPattern = 1;
+    player->settings.AnalyzerDisable = 0;
+    player->settings.AnalyzerPriority = 30;
+    player->ApplyTimerIntervals();
+    const std::int32_t start = analyzer.Peaks()[0];
+    RunTicks(*player, 1);
+    EXPECT_EQ(analyzer.Peaks()[0], start);
+    RunTicks(*player, 5); // 90 ms
+    EXPECT_EQ(analyzer.Peaks()[0], start + 3);
+
+    player->settings.AnalyzerPriority = 45;
+    player->ApplyTimerIntervals();
+    RunTicks(*player, 9); // 135 ms
+    EXPECT_EQ(analyzer.Peaks()[0], start + 6);
+
+    player->settings.AnalyzerDisable = 1;
+    player->ApplyTimerIntervals();
+    EXPECT_FALSE(player->analyzerSteps.IsRunning());
+    RunTicks(*player, 10);
+    EXPECT_EQ(analyzer.Peaks()[0], start + 6);
+    player->Exit(1);
+}
+
+// Each step of the song-information line moves it one pixel to the left.
+TEST_F(PlayerTest, TheSongInformationStepsWithTheTickAtItsOwnIntervalAndNoneWhileDisabled) {
+    auto player = StartPlayer();
+    player->settings.SongInformationScrollDisable = 0;
+    player->settings.SongInfoScrollWait = 50;
+    player->ApplyTimerIntervals();
+    player->visuals.SongInfo().DrawIdleText();
+    const SongInfoAnimation& state = player->visuals.SongInfo().State();
+    const std::int32_t start = state.offsetA;
+    RunTicks(*player, 20); // 300 ms
+    EXPECT_EQ(state.offsetA, start - 6);
+
+    player->settings.SongInformationScrollDisable = 1;
+    player->ApplyTimerIntervals();
+    EXPECT_FALSE(player->songInfoSteps.IsRunning());
+    RunTicks(*player, 20);
+    EXPECT_EQ(state.offsetA, start - 6);
+    player->Exit(1);
+}
+
 } // namespace
 } // namespace vantor
