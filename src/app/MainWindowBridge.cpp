@@ -231,8 +231,8 @@ bool MainWindowBridge::SeekBarDragging() const {
 }
 
 void MainWindowBridge::DrawTimeText(const std::string& text) {
+    // The same text goes to the playlist's time field with it.
     m_player.texts.DrawTimeText(text);
-    m_player.playlistWindowBridge.ShowTimeText(text);
 }
 
 void MainWindowBridge::DrawTrackNumbers(std::int32_t current, std::int32_t total) {

@@ -7,6 +7,7 @@
 #include "gfx/Geometry.h"
 #include "gfx/Surface.h"
 #include "platform/TextPainter.h"
+#include "skin/ShownText.h"
 #include "skin/SkinDefinition.h"
 
 #include <array>
@@ -37,6 +38,10 @@ struct SkinSurfaces {
     gfx::Surface playListPressedFace;
 
     std::array<gfx::Surface, kTextFieldCount> fields;
+    // The time fields of both windows, which every tick asks for although
+    // their text changes once a second.
+    ShownText timeShown;
+    ShownText playListTimeShown;
 
     gfx::Surface songInfoWork;
     gfx::Surface songInfoMask;

@@ -1,5 +1,6 @@
 #include "app/Player.h"
 
+#include "gfx/Blit.h"
 #include "shell/TrayBehaviour.h"
 #include "support/RiffWriter.h"
 #include "support/TempDir.h"
@@ -114,6 +115,27 @@ TEST_F(PlayerTest, RestoringFromTheTrayKeepsAHiddenPlaylistHidden) {
 void RunTicks(Player& player, int ticks) {
     for (int i = 0; i < ticks; ++i)
         player.Tick();
+}
+
+gfx::Surface FieldPixels(const Player& player, TextField field) {
+    const SkinRect& rect = player.skin.Style(field).rect;
+    gfx::Surface pixels(rect.Width(), rect.Height());
+    gfx::Blit(pixels, {0, 0}, player.surfaces.mainWindow, ToGfx(rect));
+    return pixels;
+}
+
+TEST_F(PlayerTest, TheTimeComesBackWithTheNextTickAfterTheFaceChanges) {
+    auto player = StartPlayer();
+    player->Tick();
+    const gfx::Surface shown = FieldPixels(*player, TextField::Time);
+    for (const Face face : {Face::Inactive, Face::Normal}) {
+        player->player.FaceInUse = face;
+        player->mainWindow.ApplyFace(face);
+        ASSERT_NE(FieldPixels(*player, TextField::Time), shown) << "the face lies over the time";
+        player->Tick();
+        EXPECT_EQ(FieldPixels(*player, TextField::Time), shown);
+    }
+    player->Exit(1);
 }
 
 // Nothing sounds, so each analyzer frame lets the peaks fall one pixel.
