@@ -1,7 +1,7 @@
 #include "BarFixture.h"
 
 #include "gfx/Blit.h"
-#include "skin/ShownText.h"
+#include "skin/ShownField.h"
 
 namespace vantor {
 namespace {
@@ -12,10 +12,10 @@ constexpr gfx::Pixel kInk = gfx::Rgb(250, 0, 0);
 constexpr gfx::Pixel kOtherInk = gfx::Rgb(0, 250, 0);
 constexpr gfx::Pixel kInactive = gfx::Rgb(90, 90, 90);
 
-TEST(ShownTextTest, TheSameTextOverTheSamePixelsIsStillShown) {
+TEST(ShownFieldTest, TheSameTextOverTheSamePixelsIsStillShown) {
     gfx::Surface window(20, 10, gfx::kBlack);
     const gfx::Rect area{2, 2, 12, 6};
-    ShownText shown;
+    ShownField shown;
     EXPECT_FALSE(shown.StillShows(window, area, "")) << "nothing was drawn yet";
     window.FillRect({3, 3, 5, 5}, kInk);
     shown.Remember(window, area, "12:34");
@@ -34,10 +34,10 @@ TEST(ShownTextTest, TheSameTextOverTheSamePixelsIsStillShown) {
     EXPECT_FALSE(shown.StillShows(window, area, "12:34"));
 }
 
-TEST(ShownTextTest, AFieldReachingBeyondTheWindowIsComparedWhereItLies) {
+TEST(ShownFieldTest, AFieldReachingBeyondTheWindowIsComparedWhereItLies) {
     gfx::Surface window(10, 10, gfx::kBlack);
     const gfx::Rect area{6, 6, 16, 16};
-    ShownText shown;
+    ShownField shown;
     shown.Remember(window, area, "x");
     EXPECT_TRUE(shown.StillShows(window, area, "x"));
     window.SetPixel(9, 9, kInk);

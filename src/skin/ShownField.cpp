@@ -1,4 +1,4 @@
-#include "skin/ShownText.h"
+#include "skin/ShownField.h"
 
 #include "gfx/Blit.h"
 
@@ -14,9 +14,9 @@ gfx::Rect InsideOf(const gfx::Surface& window, const gfx::Rect& area) {
 
 } // namespace
 
-bool ShownText::StillShows(const gfx::Surface& window, const gfx::Rect& area,
-                           std::string_view text) const {
-    if (!m_known || text != m_text || InsideOf(window, area) != m_area)
+bool ShownField::StillShows(const gfx::Surface& window, const gfx::Rect& area,
+                            std::string_view key) const {
+    if (!m_known || key != m_key || InsideOf(window, area) != m_area)
         return false;
     for (int y = 0; y < m_pixels.Height(); ++y) {
         const gfx::Pixel* kept = m_pixels.Row(y);
@@ -27,17 +27,17 @@ bool ShownText::StillShows(const gfx::Surface& window, const gfx::Rect& area,
     return true;
 }
 
-void ShownText::Remember(const gfx::Surface& window, const gfx::Rect& area, std::string_view text) {
+void ShownField::Remember(const gfx::Surface& window, const gfx::Rect& area, std::string_view key) {
     m_known = true;
-    m_text = text;
+    m_key = key;
     m_area = InsideOf(window, area);
     m_pixels = gfx::Surface(m_area.Width(), m_area.Height());
     gfx::Blit(m_pixels, {0, 0}, window, m_area);
 }
 
-void ShownText::Forget() {
+void ShownField::Forget() {
     m_known = false;
-    m_text.clear();
+    m_key.clear();
     m_pixels = gfx::Surface();
 }
 
