@@ -190,7 +190,10 @@ void MainWindowBridge::MovePlayListWindowBy(std::int32_t dx, std::int32_t dy) {
 }
 
 bool MainWindowBridge::MainWindowIsForeground() const {
-    return m_widget.isActiveWindow();
+    // The tick asks this every time. For a top-level window of its own kind
+    // it is the same question isActiveWindow() answers, without the style
+    // lookups that one makes for tool windows sharing their activation.
+    return QApplication::activeWindow() == &m_widget;
 }
 
 // Other programs' windows are out of reach of a desktop client here, so

@@ -117,6 +117,29 @@ void RunTicks(Player& player, int ticks) {
         player.Tick();
 }
 
+// The tick wears the inactive face while another window of the player has
+// the focus, and the normal one when the main window has it again.
+TEST_F(PlayerTest, TheMainWindowFollowsTheFocusBetweenThePlayersWindows) {
+    auto player = StartPlayer();
+    SkinWidget& main = player->mainWindow.Widget();
+    SkinWidget& list = player->playlistWindowBridge.Widget();
+    list.show();
+    for (int round = 0; round < 2; ++round) {
+        list.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&list));
+        EXPECT_FALSE(player->mainWindow.MainWindowIsForeground());
+        player->Tick();
+        EXPECT_EQ(player->player.FaceInUse, Face::Inactive);
+
+        main.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+        EXPECT_TRUE(player->mainWindow.MainWindowIsForeground());
+        player->Tick();
+        EXPECT_EQ(player->player.FaceInUse, Face::Normal);
+    }
+    player->Exit(1);
+}
+
 gfx::Surface FieldPixels(const Player& player, TextField field) {
     const SkinRect& rect = player.skin.Style(field).rect;
     gfx::Surface pixels(rect.Width(), rect.Height());
