@@ -27,17 +27,11 @@ TEST(StepPacerTest, AnIntervalOfTwoTicksStepsOnEveryOtherTick) {
     EXPECT_EQ(at, (std::vector<int>{2, 4, 6, 8, 10, 12}));
 }
 
-TEST(StepPacerTest, AnIntervalOfOneTickStepsOnEveryTick) {
-    StepPacer pacer(kTick);
-    pacer.Start(kTick);
-    EXPECT_EQ(StepTicks(pacer, 5), (std::vector<int>{1, 2, 3, 4, 5}));
-}
-
 // The steps keep the configured rate over a long run, whatever the ratio of
 // the interval to the tick, and each one runs at the tick nearest its time
 // (those due before the first tick run with it).
 TEST(StepPacerTest, StepsKeepTheirIntervalOnAverageAndRunAtTheNearestTick) {
-    for (const std::int32_t interval : {50, 45, 100, 33, 16, 14, 7, 1}) {
+    for (const std::int32_t interval : {50, 45, 100, 33, 16, 15, 14, 7, 1}) {
         SCOPED_TRACE(interval);
         StepPacer pacer(kTick);
         pacer.Start(interval);
