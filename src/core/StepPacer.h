@@ -29,8 +29,8 @@ public:
 private:
     std::int32_t m_tickMs;
     std::int32_t m_intervalMs = 0;
-    // Time run up towards the next step, counted from half a tick before
-    // the start so that a step rounds to its nearest tick.
+    // Time run up towards the next step. It starts at half a tick, so that a
+    // step falls due at the tick nearest its time rather than the one after.
     std::int32_t m_creditMs = 0;
 };
 
