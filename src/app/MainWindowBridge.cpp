@@ -190,7 +190,10 @@ void MainWindowBridge::MovePlayListWindowBy(std::int32_t dx, std::int32_t dy) {
 }
 
 bool MainWindowBridge::MainWindowIsForeground() const {
-    return m_widget.isActiveWindow();
+    // The tick asks this every time. For a top-level window of its own kind
+    // it is the same question isActiveWindow() answers, without the style
+    // lookups that one makes for tool windows sharing their activation.
+    return QApplication::activeWindow() == &m_widget;
 }
 
 // Other programs' windows are out of reach of a desktop client here, so
@@ -231,8 +234,8 @@ bool MainWindowBridge::SeekBarDragging() const {
 }
 
 void MainWindowBridge::DrawTimeText(const std::string& text) {
+    // The same text goes to the playlist's time field with it.
     m_player.texts.DrawTimeText(text);
-    m_player.playlistWindowBridge.ShowTimeText(text);
 }
 
 void MainWindowBridge::DrawTrackNumbers(std::int32_t current, std::int32_t total) {
@@ -302,7 +305,7 @@ void MainWindowBridge::DrawModeButton(ModeButton button, bool on) {
 }
 
 void MainWindowBridge::RepaintMainWindow() {
-    m_player.Present();
+    m_player.PresentSoon();
 }
 
 bool MainWindowBridge::MainWindowMinimised() const {

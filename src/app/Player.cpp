@@ -12,10 +12,6 @@ namespace vantor {
 
 namespace {
 
-// The display rate of the playback tick: the position, time and the end of
-// a track are followed this often.
-constexpr int kTickIntervalMs = 15;
-
 std::string ChooseSkinRoot(const std::string& appFolder) {
     const std::string program = ProgramFolder();
     for (const std::string& folder : {appFolder, program, program + "../share/vantor/"}) {
@@ -25,11 +21,11 @@ std::string ChooseSkinRoot(const std::string& appFolder) {
     return appFolder;
 }
 
-void SetInterval(QTimer& timer, bool stopped, int interval) {
+void SetInterval(StepPacer& steps, bool stopped, int interval) {
     if (stopped)
-        timer.stop();
+        steps.Stop();
     else
-        timer.start(interval);
+        steps.Start(interval);
 }
 
 } // namespace
@@ -62,18 +58,7 @@ Player::Player(std::string folder, std::vector<std::string> arguments)
         return media.StreamLengthMs(entry);
     };
 
-    QObject::connect(&tickTimer, &QTimer::timeout, [this] {
-        PlaybackTick(playbackContext, mainWindow);
-        Present();
-    });
-    QObject::connect(&analyzerTimer, &QTimer::timeout, [this] {
-        visuals.AnalyzerTick(mainWindow, mainWindow);
-        PresentSoon();
-    });
-    QObject::connect(&songInfoTimer, &QTimer::timeout, [this] {
-        visuals.SongInfo().SongInfoTick();
-        PresentSoon();
-    });
+    QObject::connect(&tickTimer, &QTimer::timeout, [this] { Tick(); });
     QObject::connect(&tagReaderTimer, &QTimer::timeout, [this] {
         playlistWindow.OnTagReaderTick();
         PresentSoon();
@@ -108,13 +93,21 @@ void Player::Exit(int mode) {
     if (exiting)
         return;
     exiting = true;
-    for (QTimer* timer :
-         {&tickTimer, &analyzerTimer, &songInfoTimer, &tagReaderTimer, &repeatTimer, &volumeTimer})
+    for (QTimer* timer : {&tickTimer, &tagReaderTimer, &repeatTimer, &volumeTimer})
         timer->stop();
     ExitPlayer(mode, settings, startup, startupBridge, messages);
     mainWindow.Widget().hide();
     playlistWindowBridge.Widget().hide();
     QCoreApplication::quit();
+}
+
+void Player::Tick() {
+    PlaybackTick(playbackContext, mainWindow);
+    for (int steps = analyzerSteps.Tick(); steps > 0; --steps)
+        visuals.AnalyzerTick(mainWindow, mainWindow);
+    for (int steps = songInfoSteps.Tick(); steps > 0; --steps)
+        visuals.SongInfo().SongInfoTick();
+    Present();
 }
 
 void Player::Present() {
@@ -132,8 +125,8 @@ void Player::PresentSoon() {
 }
 
 void Player::ApplyTimerIntervals() {
-    SetInterval(analyzerTimer, settings.AnalyzerDisable != 0, settings.AnalyzerPriority);
-    SetInterval(songInfoTimer, settings.SongInformationScrollDisable != 0,
+    SetInterval(analyzerSteps, settings.AnalyzerDisable != 0, settings.AnalyzerPriority);
+    SetInterval(songInfoSteps, settings.SongInformationScrollDisable != 0,
                 settings.SongInfoScrollWait);
 }
 

@@ -16,6 +16,7 @@
 #include "core/RandomSource.h"
 #include "core/SoundSetup.h"
 #include "core/Startup.h"
+#include "core/StepPacer.h"
 #include "core/VolumeAnimation.h"
 #include "engine/EffectRack.h"
 #include "engine/PitchShifter.h"
@@ -52,6 +53,10 @@
 
 namespace vantor {
 
+// The display rate of the playback tick: the position, time and the end of
+// a track are followed this often.
+inline constexpr int kTickIntervalMs = 15;
+
 class Player {
 public:
     Player(std::string appFolder, std::vector<std::string> args);
@@ -65,13 +70,17 @@ public:
     void ReceiveHandOver(const std::string& argumentString);
     // Ends the player: mode 0 saves, mode 1 leaves the files as they are.
     void Exit(int mode);
+    // One playback tick: the position and time, the analyzer frames and
+    // song-information steps that fell due, then one showing of the windows.
+    void Tick();
     // Shows the composed surfaces in the windows.
     void Present();
     // Shows them with the next playback tick, which comes within a display
     // frame: the timers that draw between ticks would otherwise each compare
     // and send the windows again.
     void PresentSoon();
-    // Re-applies the timers' intervals from the settings.
+    // Re-applies the analyzer's and the song information's intervals from
+    // the settings.
     void ApplyTimerIntervals();
 
     // --- state
@@ -130,8 +139,10 @@ public:
 
     // --- timers
     QTimer tickTimer;
-    QTimer analyzerTimer;
-    QTimer songInfoTimer;
+    // The analyzer and the song information step with the tick rather than
+    // waking the player on timers of their own.
+    StepPacer analyzerSteps{kTickIntervalMs};
+    StepPacer songInfoSteps{kTickIntervalMs};
     QTimer tagReaderTimer;
     QTimer repeatTimer;
     QTimer volumeTimer;

@@ -43,6 +43,16 @@ inline constexpr std::int32_t kMixSlotBSounding = 2;
 // The two faces the main window is drawn from.
 enum class Face { None, Normal, Inactive };
 
+// The "elapsed / total" text the tick made last and the whole seconds it
+// shows: the tick asks for it every few milliseconds, and it changes once a
+// second.
+struct TimeTextMemo {
+    bool made = false;
+    std::int32_t elapsedSeconds = 0;
+    std::int32_t totalSeconds = 0;
+    std::string text;
+};
+
 struct PlayerState {
     PlaybackSlot slotA;
     PlaybackSlot slotB;
@@ -59,6 +69,7 @@ struct PlayerState {
     // The title of the sounding track, stored whenever the main window's
     // song text is built; the minimised window's title starts with it.
     std::string TitleText;
+    TimeTextMemo timeText;
 
     // The current entry is slot A's entry: the one start-up restores and
     // next, previous and open act on.

@@ -10,10 +10,10 @@ std::string ShortTime(std::int64_t milliseconds) {
     return FormatTime(MillisecondsToSeconds(static_cast<double>(milliseconds)));
 }
 
-void ShowMinimisedTitle(PlaybackContext& ctx, const std::string& lengthText) {
+void ShowMinimisedTitle(PlaybackContext& ctx, std::int64_t lengthMs) {
     if (!ctx.view.MainWindowMinimised())
         return;
-    const std::string title = MinimisedTitle(ctx.player.TitleText, lengthText);
+    const std::string title = MinimisedTitle(ctx.player.TitleText, ShortTime(lengthMs));
     if (title != ctx.view.MainWindowTitle())
         ctx.view.SetMainWindowTitle(title);
 }
@@ -34,8 +34,8 @@ void ShowStreamPosition(PlaybackContext& ctx, const PlaybackSlot& slot) {
     else
         DrawSeekBar(ctx, PlayedFraction(sound.FSOUND_Stream_GetPosition(slot.streamHandle),
                                         sound.FSOUND_Stream_GetLength(slot.streamHandle)));
-    ctx.view.DrawTimeText(TimeText(timeMs, lengthMs));
-    ShowMinimisedTitle(ctx, ShortTime(lengthMs));
+    ctx.view.DrawTimeText(TimeText(ctx.player.timeText, timeMs, lengthMs));
+    ShowMinimisedTitle(ctx, lengthMs);
 }
 
 // A module's position is its order; its length is not known.
@@ -43,8 +43,8 @@ void ShowSongPosition(PlaybackContext& ctx, const PlaybackSlot& slot) {
     SoundLibrary& sound = ctx.sound;
     DrawSeekBar(ctx, PlayedFraction(sound.FMUSIC_GetOrder(slot.musicHandle),
                                     sound.FMUSIC_GetNumOrders(slot.musicHandle)));
-    ctx.view.DrawTimeText(ShortTime(sound.FMUSIC_GetTime(slot.musicHandle)) + " / 00:00");
-    ShowMinimisedTitle(ctx, "00:00");
+    ctx.view.DrawTimeText(TimeText(ctx.player.timeText, sound.FMUSIC_GetTime(slot.musicHandle), 0));
+    ShowMinimisedTitle(ctx, 0);
 }
 
 } // namespace
@@ -59,8 +59,12 @@ double PlayedFraction(std::int64_t played, std::int64_t length) {
     return static_cast<double>(played) / static_cast<double>(length);
 }
 
-std::string TimeText(std::int64_t elapsedMs, std::int64_t totalMs) {
-    return ShortTime(elapsedMs) + " / " + ShortTime(totalMs);
+const std::string& TimeText(TimeTextMemo& memo, std::int64_t elapsedMs, std::int64_t totalMs) {
+    const std::int32_t elapsed = MillisecondsToSeconds(static_cast<double>(elapsedMs));
+    const std::int32_t total = MillisecondsToSeconds(static_cast<double>(totalMs));
+    if (!memo.made || elapsed != memo.elapsedSeconds || total != memo.totalSeconds)
+        memo = {true, elapsed, total, FormatTime(elapsed) + " / " + FormatTime(total)};
+    return memo.text;
 }
 
 void ShowIdlePosition(PlaybackContext& ctx) {
@@ -75,7 +79,7 @@ void ShowIdlePosition(PlaybackContext& ctx) {
     std::int32_t lengthMs = 0;
     if (open != nullptr && ctx.view.MainWindowMinimised())
         lengthMs = ctx.sound.FSOUND_Stream_GetLengthMs(open->streamHandle);
-    ShowMinimisedTitle(ctx, ShortTime(lengthMs));
+    ShowMinimisedTitle(ctx, lengthMs);
 }
 
 void ShowPosition(PlaybackContext& ctx) {

@@ -22,7 +22,8 @@ std::string MinimisedTitle(const std::string& titleText, const std::string& leng
 // The played share of a track, 0 while its length is unknown.
 double PlayedFraction(std::int64_t played, std::int64_t length);
 
-// "elapsed / total" from two times in milliseconds.
-std::string TimeText(std::int64_t elapsedMs, std::int64_t totalMs);
+// "elapsed / total" from two times in milliseconds, made again only when one
+// of its whole seconds differs from those `memo` was made for.
+const std::string& TimeText(TimeTextMemo& memo, std::int64_t elapsedMs, std::int64_t totalMs);
 
 } // namespace vantor

@@ -5,6 +5,7 @@
 #include "skin/BarPainter.h"
 
 #include <algorithm>
+#include <string>
 
 namespace vantor {
 namespace {
@@ -41,6 +42,7 @@ void SkinBars::PrepareForSkin() {
             style.knob ? vantor::LastFrame(style.knob->Width(), style.knobWidth) : -1;
     }
     m_surfaces.seekMask = {};
+    m_surfaces.seekShown.Forget();
 }
 
 std::int32_t SkinBars::LastFrame(BarKind bar) const {
@@ -123,9 +125,23 @@ void SkinBars::Redraw(BarKind bar) {
     DrawValue(bar);
 }
 
+gfx::Rect SkinBars::DrawnArea(BarKind bar) const {
+    // A knob, its frames or an "ADVANCE" map may reach beyond the field.
+    const SkinBarStyle& style = m_skin.Bar(bar);
+    gfx::Rect area = ToGfx(style.rect);
+    for (const Picture* picture : {&style.knob, &style.knobPressed, &style.track}) {
+        if (!*picture)
+            continue;
+        area.right = std::max(area.right, area.left + (*picture)->Width());
+        area.bottom = std::max(area.bottom, area.top + (*picture)->Height());
+    }
+    return area;
+}
+
 void SkinBars::ShowSeekValue(std::int32_t value) {
     m_seekValue = std::clamp(value, 0, 255);
-    Redraw(BarKind::Seek);
+    DrawUnlessShown(m_surfaces.seekShown, m_surfaces.mainWindow, DrawnArea(BarKind::Seek),
+                    std::to_string(m_seekValue), [this] { Redraw(BarKind::Seek); });
 }
 
 void SkinBars::SnapPitch() {

@@ -31,7 +31,8 @@ public:
     void Release(BarKind bar, double x, double y);
     // Draws a bar from its stored value (seek: the current position 0..255).
     void Redraw(BarKind bar);
-    // The playback tick's seek position, 0 to 255.
+    // The playback tick's seek position, 0 to 255. A bar that still shows
+    // it is left as it is.
     void ShowSeekValue(std::int32_t value);
 
     // Hit test: the field rectangle, or for "ADVANCE" bars the non-magenta
@@ -50,6 +51,8 @@ private:
     double StoredFraction(BarKind bar) const;
     void DrawAtFraction(BarKind bar, double fraction, bool pressed);
     void DrawValue(BarKind bar);
+    // The pixels drawing the bar may touch.
+    gfx::Rect DrawnArea(BarKind bar) const;
     void SnapPitch();
 
     const SkinDefinition& m_skin;

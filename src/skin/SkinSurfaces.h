@@ -7,6 +7,7 @@
 #include "gfx/Geometry.h"
 #include "gfx/Surface.h"
 #include "platform/TextPainter.h"
+#include "skin/ShownField.h"
 #include "skin/SkinDefinition.h"
 
 #include <array>
@@ -37,6 +38,10 @@ struct SkinSurfaces {
     gfx::Surface playListPressedFace;
 
     std::array<gfx::Surface, kTextFieldCount> fields;
+    // The time fields of both windows, which every tick asks for although
+    // their text changes once a second.
+    ShownField timeShown;
+    ShownField playListTimeShown;
 
     gfx::Surface songInfoWork;
     gfx::Surface songInfoMask;
@@ -48,6 +53,9 @@ struct SkinSurfaces {
     int songInfoTextHeight = 0;
 
     SeekMaskState seekMask;
+    // The seek bar, which every tick asks for although its position moves a
+    // step only every few hundred milliseconds.
+    ShownField seekShown;
     std::array<std::int32_t, kBarCount> lastFrames{-1, -1, -1, -1};
 
     TextFont playListFont;

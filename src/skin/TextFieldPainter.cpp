@@ -53,6 +53,8 @@ gfx::Surface WorkSurfaceFor(const SkinRect& rect, const gfx::Surface& face) {
 void PrepareFieldSurfaces(const SkinDefinition& skin, SkinSurfaces& surfaces) {
     for (int field = 0; field < kTextFieldCount; ++field)
         surfaces.fields[field] = WorkSurfaceFor(skin.textStyles[field].rect, surfaces.face);
+    surfaces.timeShown.Forget();
+    surfaces.playListTimeShown.Forget();
 }
 
 void TextFieldPainter::DrawFontText(gfx::Surface& target, const SkinTextStyle& style,
@@ -83,10 +85,26 @@ void TextFieldPainter::ComposeField(TextField field, const std::string& text) {
         gfx::Blit(m_surfaces.pressedFace, at, work, work.Bounds());
 }
 
+gfx::Rect TextFieldPainter::ComposedArea(TextField field) const {
+    const SkinRect& rect = m_skin.Style(field).rect;
+    const gfx::Surface& work = m_surfaces.fields[static_cast<int>(field)];
+    return gfx::Rect::FromSize(rect.left, rect.top, work.Width(), work.Height());
+}
+
+gfx::Rect TextFieldPainter::PlayListTextArea(TextField field) const {
+    // The shadow lies one pixel right of and below the field.
+    const gfx::Rect rect = ToGfx(m_skin.Style(field).rect);
+    return {rect.left, rect.top, rect.right + 1, rect.bottom + 1};
+}
+
 void TextFieldPainter::DrawTimeText(const std::string& text) {
-    ComposeField(TextField::Time, text);
-    std::string playListText = text;
-    DrawPlayListText(TextField::PlayListTime, playListText);
+    DrawUnlessShown(m_surfaces.timeShown, m_surfaces.mainWindow, ComposedArea(TextField::Time),
+                    text, [&] { ComposeField(TextField::Time, text); });
+    DrawUnlessShown(m_surfaces.playListTimeShown, m_surfaces.playListWindow,
+                    PlayListTextArea(TextField::PlayListTime), text, [&] {
+                        std::string playListText = text;
+                        DrawPlayListText(TextField::PlayListTime, playListText);
+                    });
 }
 
 void TextFieldPainter::DrawInfoText(TextField field, const std::string& text) {

@@ -22,7 +22,8 @@ TextField ValueFieldOf(BarKind bar);
 // A work surface for `rect`: its size, but never larger than the face it is
 // composed from (nothing beyond the face can be seen).
 gfx::Surface WorkSurfaceFor(const SkinRect& rect, const gfx::Surface& face);
-// Sizes every field's work surface to its rectangle.
+// Sizes every field's work surface to its rectangle; no field counts as
+// shown any more.
 void PrepareFieldSurfaces(const SkinDefinition& skin, SkinSurfaces& surfaces);
 
 class TextFieldPainter {
@@ -30,6 +31,7 @@ public:
     TextFieldPainter(const SkinDefinition& skin, SkinSurfaces& surfaces, TextPainter& painter);
 
     // The time field; the same text goes to the playlist's play-time field.
+    // A field that still shows the same text is left as it is.
     void DrawTimeText(const std::string& text);
     // Song format, bit rate, sample rate and mode fields.
     void DrawInfoText(TextField field, const std::string& text);
@@ -46,6 +48,9 @@ public:
 
 private:
     void ComposeField(TextField field, const std::string& text);
+    // The pixels a field's drawing may touch in its window.
+    gfx::Rect ComposedArea(TextField field) const;
+    gfx::Rect PlayListTextArea(TextField field) const;
     void DrawFontText(gfx::Surface& target, const SkinTextStyle& style, const std::string& text);
 
     const SkinDefinition& m_skin;

@@ -1,5 +1,6 @@
 #include "app/Player.h"
 
+#include "gfx/Blit.h"
 #include "shell/TrayBehaviour.h"
 #include "support/RiffWriter.h"
 #include "support/TempDir.h"
@@ -108,6 +109,105 @@ TEST_F(PlayerTest, RestoringFromTheTrayKeepsAHiddenPlaylistHidden) {
     HandleTrayEvent(player->settings, player->shell, 514);
     EXPECT_TRUE(player->mainWindow.Widget().isVisible());
     EXPECT_FALSE(player->playlistWindowBridge.Widget().isVisible());
+    player->Exit(1);
+}
+
+void RunTicks(Player& player, int ticks) {
+    for (int i = 0; i < ticks; ++i)
+        player.Tick();
+}
+
+// The tick wears the inactive face while another window of the player has
+// the focus, and the normal one when the main window has it again.
+TEST_F(PlayerTest, TheMainWindowFollowsTheFocusBetweenThePlayersWindows) {
+    auto player = StartPlayer();
+    SkinWidget& main = player->mainWindow.Widget();
+    SkinWidget& list = player->playlistWindowBridge.Widget();
+    list.show();
+    for (int round = 0; round < 2; ++round) {
+        list.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&list));
+        EXPECT_FALSE(player->mainWindow.MainWindowIsForeground());
+        player->Tick();
+        EXPECT_EQ(player->player.FaceInUse, Face::Inactive);
+
+        main.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+        EXPECT_TRUE(player->mainWindow.MainWindowIsForeground());
+        player->Tick();
+        EXPECT_EQ(player->player.FaceInUse, Face::Normal);
+    }
+    player->Exit(1);
+}
+
+gfx::Surface FieldPixels(const Player& player, TextField field) {
+    const SkinRect& rect = player.skin.Style(field).rect;
+    gfx::Surface pixels(rect.Width(), rect.Height());
+    gfx::Blit(pixels, {0, 0}, player.surfaces.mainWindow, ToGfx(rect));
+    return pixels;
+}
+
+TEST_F(PlayerTest, TheTimeComesBackWithTheNextTickAfterTheFaceChanges) {
+    auto player = StartPlayer();
+    player->Tick();
+    const gfx::Surface shown = FieldPixels(*player, TextField::Time);
+    for (const Face face : {Face::Inactive, Face::Normal}) {
+        player->player.FaceInUse = face;
+        player->mainWindow.ApplyFace(face);
+        ASSERT_NE(FieldPixels(*player, TextField::Time), shown) << "the face lies over the time";
+        player->Tick();
+        EXPECT_EQ(FieldPixels(*player, TextField::Time), shown);
+    }
+    player->Exit(1);
+}
+
+// Nothing sounds, so each analyzer frame lets the peaks fall one pixel.
+TEST_F(PlayerTest, TheAnalyzerDrawsAFrameWithTheTickAtItsOwnIntervalAndNoneWhileDisabled) {
+    auto player = StartPlayer();
+    const AnalyzerDisplay& analyzer = player->visuals.Analyzer();
+    ASSERT_TRUE(analyzer.IsPlaced());
+    ASSERT_FALSE(analyzer.Peaks().empty());
+    ASSERT_GT(analyzer.Area().Height(), 20);
+    player->settings.AnalyzerPattern = 1;
+    player->settings.AnalyzerDisable = 0;
+    player->settings.AnalyzerPriority = 30;
+    player->ApplyTimerIntervals();
+    const std::int32_t start = analyzer.Peaks()[0];
+    RunTicks(*player, 1);
+    EXPECT_EQ(analyzer.Peaks()[0], start);
+    RunTicks(*player, 5); // 90 ms
+    EXPECT_EQ(analyzer.Peaks()[0], start + 3);
+
+    player->settings.AnalyzerPriority = 45;
+    player->ApplyTimerIntervals();
+    RunTicks(*player, 9); // 135 ms
+    EXPECT_EQ(analyzer.Peaks()[0], start + 6);
+
+    player->settings.AnalyzerDisable = 1;
+    player->ApplyTimerIntervals();
+    EXPECT_FALSE(player->analyzerSteps.IsRunning());
+    RunTicks(*player, 10);
+    EXPECT_EQ(analyzer.Peaks()[0], start + 6);
+    player->Exit(1);
+}
+
+// Each step of the song-information line moves it one pixel to the left.
+TEST_F(PlayerTest, TheSongInformationStepsWithTheTickAtItsOwnIntervalAndNoneWhileDisabled) {
+    auto player = StartPlayer();
+    player->settings.SongInformationScrollDisable = 0;
+    player->settings.SongInfoScrollWait = 50;
+    player->ApplyTimerIntervals();
+    player->visuals.SongInfo().DrawIdleText();
+    const SongInfoAnimation& state = player->visuals.SongInfo().State();
+    const std::int32_t start = state.offsetA;
+    RunTicks(*player, 20); // 300 ms
+    EXPECT_EQ(state.offsetA, start - 6);
+
+    player->settings.SongInformationScrollDisable = 1;
+    player->ApplyTimerIntervals();
+    EXPECT_FALSE(player->songInfoSteps.IsRunning());
+    RunTicks(*player, 20);
+    EXPECT_EQ(state.offsetA, start - 6);
     player->Exit(1);
 }
 

@@ -1,4 +1,5 @@
 #include "core/Docking.h"
+#include "core/PositionDisplay.h"
 #include "core/RandomPick.h"
 #include "core/TrackControl.h"
 #include "core/TrackOpening.h"
@@ -316,6 +317,22 @@ TEST_F(DockingTest, ASkinWithoutADockPointNeverMovesTheWindow) {
     h.view.dock.reset();
     h.RunUntil(10);
     EXPECT_TRUE(h.desktop.moves.empty());
+}
+
+// The memo keeps the text while both whole seconds (rounded half to even)
+// stay, and makes it again when either moves, backwards too.
+TEST(TimeTextTest, TheTextIsMadeAgainWhenEitherWholeSecondChanges) {
+    TimeTextMemo memo;
+    const std::pair<std::int64_t, std::int64_t> times[] = {
+        {0, 90500},    {499, 90500},  {500, 90500},  {501, 90500},
+        {1499, 90500}, {1500, 90500}, {2500, 90500}, {2501, 90500},
+        {2501, 91500}, {400, 91500},  {400, 0},      {3725000, 3725000}};
+    const char* expected[] = {"00:00 / 01:30", "00:00 / 01:30", "00:00 / 01:30",
+                              "00:01 / 01:30", "00:01 / 01:30", "00:02 / 01:30",
+                              "00:02 / 01:30", "00:03 / 01:30", "00:03 / 01:32",
+                              "00:00 / 01:32", "00:00 / 00:00", "01:02:05 / 01:02:05"};
+    for (std::size_t i = 0; i < std::size(times); ++i)
+        EXPECT_EQ(TimeText(memo, times[i].first, times[i].second), expected[i]) << "case " << i;
 }
 
 } // namespace

@@ -212,5 +212,50 @@ TEST_F(SkinBarsTest, NormalSeekDragSeeksAndReleaseSetsTheValue) {
     EXPECT_EQ(sound.calls.back(), "setseek 255");
 }
 
+// A "BAR" seek knob twice as tall as its field.
+class SeekKnobTest : public BarFixture {
+protected:
+    SeekKnobTest() {
+        SkinBarStyle& bar = Bar(BarKind::Seek, {0, 20, 100, 24}, "BAR");
+        bar.knob = std::make_shared<gfx::Surface>(10, 8, kKnob);
+        bars.PrepareForSkin();
+    }
+};
+
+TEST_F(SeekKnobTest, TheSamePositionAgainLeavesTheWindowAlone) {
+    bars.ShowSeekValue(51); // offset 18 of 90
+    ASSERT_EQ(At(18, 27), kKnob);
+    surfaces.mainWindow.TakeWrittenRows();
+    bars.ShowSeekValue(51);
+    EXPECT_TRUE(surfaces.mainWindow.TakeWrittenRows().IsEmpty());
+    bars.ShowSeekValue(255);
+    EXPECT_EQ(At(18, 27), kKnob) << "below the field nothing is restored";
+    EXPECT_EQ(At(18, 21), kFace);
+    EXPECT_EQ(At(90, 21), kKnob);
+}
+
+// Whatever goes over the knob, even the part below the field, brings the
+// same position back in full.
+TEST_F(SeekKnobTest, TheSamePositionIsDrawnAgainOverWhatCoveredTheKnob) {
+    bars.ShowSeekValue(51);
+    surfaces.mainWindow.FillRect({0, 20, 100, 24}, kPressed);
+    bars.ShowSeekValue(51);
+    EXPECT_EQ(At(18, 21), kKnob);
+    EXPECT_EQ(At(50, 21), kFace);
+
+    surfaces.mainWindow.SetPixel(20, 26, kPressed);
+    bars.ShowSeekValue(51);
+    EXPECT_EQ(At(20, 26), kKnob);
+}
+
+TEST_F(SeekKnobTest, ANewSkinDrawsTheSamePositionAnew) {
+    bars.ShowSeekValue(51);
+    constexpr gfx::Pixel kNewKnob = gfx::Rgb(7, 7, 7);
+    skin.Bar(BarKind::Seek).knob = std::make_shared<gfx::Surface>(10, 8, kNewKnob);
+    bars.PrepareForSkin();
+    bars.ShowSeekValue(51);
+    EXPECT_EQ(At(18, 21), kNewKnob);
+}
+
 } // namespace
 } // namespace vantor
