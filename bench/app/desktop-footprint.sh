@@ -26,7 +26,7 @@ if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
 fi
 
 work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+trap 'kill $(jobs -p) 2>/dev/null; cat "$work"/*.log 2>/dev/null; rm -rf "$work"' EXIT
 ffmpeg -loglevel error -f lavfi -i "sine=frequency=440:duration=120" -ac 2 -b:a 192k "$work/tone.mp3"
 
 display=:77
@@ -39,7 +39,11 @@ chmod 700 "$XDG_RUNTIME_DIR"
 
 # xdotool's own --sync polls only every half second, too coarse for start-up.
 wait_mapped() {
-    until xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do sleep 0.005; done
+    local deadline=$((SECONDS + 20))
+    until xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do
+        [ $SECONDS -lt $deadline ] || { echo "no window named $1 appeared" >&2; exit 1; }
+        sleep 0.005
+    done
 }
 
 rss_mib() { awk '/VmRSS/ {printf "%.1f", $2 / 1024}' "/proc/$1/status"; }
@@ -51,7 +55,7 @@ measure() {
     shift 2
     local start end pid
     start=$(date +%s.%N)
-    "$@" >/dev/null 2>&1 &
+    "$@" >"$work/$name.log" 2>&1 &
     pid=$!
     wait_mapped "$pattern"
     end=$(date +%s.%N)
