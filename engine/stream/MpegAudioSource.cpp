@@ -1,7 +1,6 @@
 #include "engine/stream/MpegAudioSource.h"
 
 #include <sys/types.h>
-#include <type_traits>
 
 // Plain names: off_t is already 64 bits wide here.
 #define MPG123_NO_LARGENAME
@@ -20,11 +19,6 @@ ssize_t ReadRange(void* handle, void* buffer, std::size_t size) {
 off_t SeekRange(void* handle, off_t offset, int whence) {
     return static_cast<FileRange*>(handle)->Seek(offset, whence);
 }
-
-struct HandleDeleter {
-    void operator()(mpg123_handle* decoder) const { mpg123_delete(decoder); }
-};
-using DecoderHandle = std::unique_ptr<mpg123_handle, HandleDeleter>;
 
 // Every rate MPEG audio has, always as float stereo: a mono stream is heard
 // at full level on both sides. Damage of any length is skipped to the next
@@ -51,7 +45,7 @@ std::unique_ptr<MpegAudioSource> MpegAudioSource::Open(std::unique_ptr<FileRange
     static const int initialised = mpg123_init();
     if (initialised != MPG123_OK)
         return nullptr;
-    DecoderHandle decoder(mpg123_new(nullptr, nullptr));
+    Decoder decoder(mpg123_new(nullptr, nullptr));
     if (!decoder || !AskForFloatStereo(decoder.get()) ||
         mpg123_replace_reader_handle(decoder.get(), &ReadRange, &SeekRange, nullptr) != MPG123_OK ||
         mpg123_open_handle(decoder.get(), range.get()) != MPG123_OK)
@@ -62,26 +56,25 @@ std::unique_ptr<MpegAudioSource> MpegAudioSource::Open(std::unique_ptr<FileRange
     const bool decodable =
         mpg123_getformat(decoder.get(), &rate, &channels, &encoding) == MPG123_OK && rate > 0 &&
         channels == MPG123_STEREO && encoding == MPG123_ENC_FLOAT_32;
-    if (!decodable) {
-        mpg123_close(decoder.get());
-        range->Seek(0, SEEK_SET);
+    if (!decodable)
         return nullptr;
-    }
     mpg123_set_filesize(decoder.get(), range->Length());
     const off_t samples = mpg123_length(decoder.get());
     return std::unique_ptr<MpegAudioSource>(
-        new MpegAudioSource(decoder.release(), std::move(range), static_cast<int>(rate),
+        new MpegAudioSource(std::move(decoder), std::move(range), static_cast<int>(rate),
                             samples > 0 ? samples * 1000 / rate : 0));
 }
 
-MpegAudioSource::MpegAudioSource(mpg123_handle_struct* decoder, std::unique_ptr<FileRange> range,
-                                 int rate, std::int64_t lengthMs)
-    : NativeRateSource(std::move(range), rate, lengthMs), m_decoder(decoder) {}
-
-MpegAudioSource::~MpegAudioSource() {
-    mpg123_close(m_decoder);
-    mpg123_delete(m_decoder);
+// Deleting a handle also closes its stream.
+void MpegAudioSource::DecoderDeleter::operator()(mpg123_handle_struct* decoder) const {
+    mpg123_delete(decoder);
 }
+
+MpegAudioSource::MpegAudioSource(Decoder decoder, std::unique_ptr<FileRange> range, int rate,
+                                 std::int64_t lengthMs)
+    : NativeRateSource(std::move(range), rate, lengthMs), m_decoder(std::move(decoder)) {}
+
+MpegAudioSource::~MpegAudioSource() = default;
 
 std::size_t MpegAudioSource::Read(float* stereo, std::size_t frames) {
     constexpr std::size_t kFrameBytes = 2 * sizeof(float);
@@ -90,7 +83,7 @@ std::size_t MpegAudioSource::Read(float* stereo, std::size_t frames) {
     while (!m_ended && filled < frames * kFrameBytes) {
         std::size_t done = 0;
         const int result =
-            mpg123_read(m_decoder, out + filled, frames * kFrameBytes - filled, &done);
+            mpg123_read(m_decoder.get(), out + filled, frames * kFrameBytes - filled, &done);
         filled += done;
         // A damaged frame is skipped inside the decoder; what it gives up on
         // ends the stream.
@@ -101,7 +94,7 @@ std::size_t MpegAudioSource::Read(float* stereo, std::size_t frames) {
 }
 
 std::int64_t MpegAudioSource::SeekMs(std::int64_t ms) {
-    const off_t reached = mpg123_seek(m_decoder, MsToFrames(ms), SEEK_SET);
+    const off_t reached = mpg123_seek(m_decoder.get(), MsToFrames(ms), SEEK_SET);
     if (reached < 0)
         return -1;
     m_ended = false;

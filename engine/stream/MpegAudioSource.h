@@ -14,7 +14,7 @@ namespace vantor::engine {
 class MpegAudioSource : public NativeRateSource {
 public:
     // Opens the range as MPEG audio. Null when libmpg123 finds no stream it
-    // can decode there; the range is then left with the caller, rewound.
+    // can decode there; the range is then left with the caller.
     static std::unique_ptr<MpegAudioSource> Open(std::unique_ptr<FileRange>& range);
     ~MpegAudioSource() override;
     MpegAudioSource(const MpegAudioSource&) = delete;
@@ -24,10 +24,15 @@ public:
     std::int64_t SeekMs(std::int64_t ms) override;
 
 private:
-    MpegAudioSource(mpg123_handle_struct* decoder, std::unique_ptr<FileRange> range, int rate,
+    struct DecoderDeleter {
+        void operator()(mpg123_handle_struct* decoder) const;
+    };
+    using Decoder = std::unique_ptr<mpg123_handle_struct, DecoderDeleter>;
+
+    MpegAudioSource(Decoder decoder, std::unique_ptr<FileRange> range, int rate,
                     std::int64_t lengthMs);
 
-    mpg123_handle_struct* m_decoder;
+    Decoder m_decoder;
     bool m_ended = false;
 };
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
-#include <cstring>
 
 namespace vantor::engine {
 
@@ -13,10 +12,8 @@ constexpr std::size_t kFramesPerRead = 4096;
 
 std::unique_ptr<PcmSource> PcmSource::Open(std::unique_ptr<FileRange>& range) {
     const std::optional<PcmLayout> layout = ReadPcmLayout(*range);
-    if (!layout || layout->frames <= 0) {
-        range->Seek(0, SEEK_SET);
+    if (!layout || layout->frames <= 0)
         return nullptr;
-    }
     return std::unique_ptr<PcmSource>(new PcmSource(std::move(range), *layout));
 }
 

@@ -14,7 +14,7 @@ namespace vantor::engine {
 class PcmSource : public NativeRateSource {
 public:
     // Null when the range holds no plain PCM with at least one frame; the
-    // range is then left with the caller, rewound.
+    // range is then left with the caller.
     static std::unique_ptr<PcmSource> Open(std::unique_ptr<FileRange>& range);
 
     std::size_t Read(float* stereo, std::size_t frames) override;

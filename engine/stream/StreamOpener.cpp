@@ -86,8 +86,11 @@ OpenedStream OpenStreamSource(const std::string& path, std::int64_t offset, std:
     OpenedStream opened;
     opened.lengthBytes = range->Length();
     opened.source = OpenLight(SniffStreamKind(*range), range);
-    if (!opened.source)
+    if (!opened.source) {
+        // A declined attempt may have read anywhere; FFmpeg starts at the top.
+        range->Seek(0, SEEK_SET);
         opened.source = FfmpegSource::Open(std::move(range), outputRate, error);
+    }
     return opened;
 }
 

@@ -1,7 +1,6 @@
 #include "engine/stream/VorbisSource.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #define OV_EXCLUDE_STATIC_CALLBACKS
 #include <vorbis/vorbisfile.h>
@@ -47,13 +46,10 @@ struct VorbisSource::Decoder {
 
 std::unique_ptr<VorbisSource> VorbisSource::Open(std::unique_ptr<FileRange>& range) {
     auto decoder = std::make_unique<Decoder>();
-    if (ov_open_callbacks(range.get(), &decoder->file, nullptr, 0, kRangeCallbacks) != 0) {
-        range->Seek(0, SEEK_SET);
+    if (ov_open_callbacks(range.get(), &decoder->file, nullptr, 0, kRangeCallbacks) != 0)
         return nullptr;
-    }
     if (!PlainStereo(decoder->file)) {
         ov_clear(&decoder->file);
-        range->Seek(0, SEEK_SET);
         return nullptr;
     }
     const int rate = static_cast<int>(ov_info(&decoder->file, 0)->rate);

@@ -13,7 +13,7 @@ class VorbisSource : public NativeRateSource {
 public:
     // Opens the range as Ogg Vorbis. Null when it is not, or when its
     // streams have more than two channels or differing rates (FFmpeg mixes
-    // and resamples those); the range is then left with the caller, rewound.
+    // and resamples those); the range is then left with the caller.
     static std::unique_ptr<VorbisSource> Open(std::unique_ptr<FileRange>& range);
     ~VorbisSource() override;
     VorbisSource(const VorbisSource&) = delete;
