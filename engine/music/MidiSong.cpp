@@ -29,14 +29,17 @@ std::unique_ptr<MidiSong> MidiSong::Load(std::span<const std::uint8_t> bytes, st
     const auto smf = MidiDataOf(bytes);
     if (!smf)
         return nullptr;
-    auto timeline = MidiTimeline::Parse(*smf);
+    auto playable = PlayableMidiData(*smf);
+    if (!playable)
+        return nullptr;
+    auto timeline = MidiTimeline::Parse(*playable);
     if (!timeline)
         return nullptr;
     auto font = GmSoundFont::Shared();
     if (!font)
         return nullptr;
     std::unique_ptr<MidiSong> song(new MidiSong(std::move(font), *timeline, sampleRate));
-    song->m_smf.assign(smf->begin(), smf->end());
+    song->m_smf = std::move(*playable);
     song->m_name = std::move(name);
     if (!song->CreateSynth() || !song->StartPlayerAt(0))
         return nullptr;

@@ -122,39 +122,81 @@ std::optional<std::span<const std::uint8_t>> MidiDataOf(std::span<const std::uin
     return std::nullopt;
 }
 
-std::optional<MidiTimeline> MidiTimeline::Parse(std::span<const std::uint8_t> smf) {
+namespace {
+
+struct SmfChunks {
+    std::uint16_t format = 0;
+    std::uint16_t division = 0;
+    std::vector<std::span<const std::uint8_t>> tracks;
+};
+
+// The header fields and the track chunks the header announces, each cut to
+// the bytes present; chunks of other kinds are stepped over.
+std::optional<SmfChunks> ReadSmfChunks(std::span<const std::uint8_t> smf) {
     ByteReader reader(smf);
     std::uint32_t headerLength = 0;
-    std::uint16_t format = 0;
     std::uint16_t trackCount = 0;
-    MidiTimeline timeline;
+    SmfChunks chunks;
     if (!reader.Matches("MThd") || !reader.Skip(4) || !reader.ReadU32BE(headerLength) ||
-        headerLength < 6 || !reader.ReadU16BE(format) || !reader.ReadU16BE(trackCount) ||
-        !reader.ReadU16BE(timeline.m_division) || !reader.Skip(headerLength - 6))
+        headerLength < 6 || !reader.ReadU16BE(chunks.format) || !reader.ReadU16BE(trackCount) ||
+        !reader.ReadU16BE(chunks.division) || !reader.Skip(headerLength - 6))
         return std::nullopt;
     // Time-code divisions are not played by the synthesiser, so they are refused here.
-    if (timeline.m_division == 0 || (timeline.m_division & 0x8000u) != 0 || trackCount == 0)
+    if (chunks.division == 0 || (chunks.division & 0x8000u) != 0 || trackCount == 0)
         return std::nullopt;
-
-    std::vector<std::pair<std::uint64_t, std::uint32_t>> tempos;
-    int tracksRead = 0;
-    while (tracksRead < trackCount && reader.Remaining() >= 8) {
+    while (chunks.tracks.size() < trackCount && reader.Remaining() >= 8) {
         const bool isTrack = reader.Matches("MTrk");
         std::uint32_t size = 0;
         reader.Skip(4);
         reader.ReadU32BE(size);
-        auto chunk = reader.Sub(std::min<std::size_t>(size, reader.Remaining()));
-        if (!isTrack)
-            continue;
+        const auto chunk = reader.Take(std::min<std::size_t>(size, reader.Remaining()));
+        if (isTrack)
+            chunks.tracks.push_back(*chunk);
+    }
+    if (chunks.tracks.empty())
+        return std::nullopt;
+    return chunks;
+}
+
+void AppendU32BE(std::vector<std::uint8_t>& out, std::uint32_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(static_cast<std::uint8_t>(value >> shift));
+}
+
+} // namespace
+
+std::optional<std::vector<std::uint8_t>> PlayableMidiData(std::span<const std::uint8_t> smf) {
+    const auto chunks = ReadSmfChunks(smf);
+    if (!chunks || !MidiTimeline::Parse(smf))
+        return std::nullopt;
+    std::vector<std::uint8_t> out{'M', 'T', 'h', 'd', 0, 0, 0, 6};
+    const auto trackCount = static_cast<std::uint16_t>(chunks->tracks.size());
+    for (const std::uint16_t field : {chunks->format, trackCount, chunks->division}) {
+        out.push_back(static_cast<std::uint8_t>(field >> 8));
+        out.push_back(static_cast<std::uint8_t>(field));
+    }
+    for (const auto track : chunks->tracks) {
+        out.insert(out.end(), {'M', 'T', 'r', 'k'});
+        AppendU32BE(out, static_cast<std::uint32_t>(track.size()));
+        out.insert(out.end(), track.begin(), track.end());
+    }
+    return out;
+}
+
+std::optional<MidiTimeline> MidiTimeline::Parse(std::span<const std::uint8_t> smf) {
+    const auto chunks = ReadSmfChunks(smf);
+    if (!chunks)
+        return std::nullopt;
+    MidiTimeline timeline;
+    timeline.m_division = chunks->division;
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> tempos;
+    for (const auto track : chunks->tracks) {
         TrackTiming timing;
-        if (!ReadTrack(*chunk, timing))
+        if (!ReadTrack(ByteReader(track), timing))
             return std::nullopt;
         timeline.m_totalTicks = std::max(timeline.m_totalTicks, timing.endTick);
         tempos.insert(tempos.end(), timing.tempos.begin(), timing.tempos.end());
-        ++tracksRead;
     }
-    if (tracksRead == 0)
-        return std::nullopt;
     std::stable_sort(tempos.begin(), tempos.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const auto& [tick, tempo] : tempos)

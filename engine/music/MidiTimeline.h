@@ -18,6 +18,13 @@ bool LooksLikeMidi(std::span<const std::uint8_t> bytes);
 // nothing. The span views `bytes`.
 std::optional<std::span<const std::uint8_t>> MidiDataOf(std::span<const std::uint8_t> bytes);
 
+// The file as the synthesiser gets it: rebuilt from a six-byte header and the
+// track chunks that MidiTimeline::Parse reads, each cut to the bytes present.
+// Chunks of other kinds, long headers and trailing bytes never reach the
+// synthesiser's own loader, which can loop forever on a negative chunk size.
+// Nothing when Parse refuses the file.
+std::optional<std::vector<std::uint8_t>> PlayableMidiData(std::span<const std::uint8_t> smf);
+
 class MidiTimeline {
 public:
     // Nothing when the file is not a playable SMF (no header, no track,

@@ -173,6 +173,51 @@ TEST(MidiSong, BrokenMidiFilesFailToLoad) {
     EXPECT_EQ(MidiSong::Load(smf, "rate.mid", 1000), nullptr);
 }
 
+TEST(MidiSong, ForeignChunksNeverReachTheSynthesiser) {
+    // The header promises a second track, and what follows the first is a
+    // chunk of another kind whose size reads as minus four: a loader that
+    // steps back by it reads the same size forever.
+    auto smf = test::WriteMidi(ToneNotes({{0, kTicksPerSecond / 2}}, 0));
+    smf[11] = 2;
+    smf.insert(smf.end(), {'X', 'T', 'r', 'k', 0xFF, 0xFF, 0xFF, 0xFC});
+    const auto song = LoadMidi(smf);
+    ASSERT_NE(song, nullptr);
+    EXPECT_EQ(song->LengthMs(), 500);
+    EXPECT_GT(test::ChannelRms(RenderMs(*song, 300), 0), 0.01);
+    EXPECT_LT(RenderToEnd(*song), static_cast<std::size_t>(kRate) * 7);
+    EXPECT_TRUE(song->IsFinished());
+}
+
+TEST(MidiTimeline, PlayableDataKeepsOnlyTheHeaderAndTracksRead) {
+    const auto smf = test::WriteMidi(ToneNotes({{0, kTicksPerSecond}}));
+    // A longer header, a foreign chunk between the two tracks, a track the
+    // header does not count and trailing bytes.
+    std::vector<std::uint8_t> messy(smf.begin(), smf.begin() + 14);
+    messy[7] = 8;
+    messy.insert(messy.end(), {0xAB, 0xCD});
+    const std::size_t firstTrackEnd =
+        22 + ((std::size_t{smf[18]} << 24) | (smf[19] << 16) | (smf[20] << 8) | smf[21]);
+    messy.insert(messy.end(), smf.begin() + 14, smf.begin() + firstTrackEnd);
+    messy.insert(messy.end(), {'J', 'U', 'N', 'K', 0, 0, 0, 2, 1, 2});
+    messy.insert(messy.end(), smf.begin() + firstTrackEnd, smf.end());
+    messy.insert(messy.end(), smf.begin() + 14, smf.begin() + firstTrackEnd);
+    messy.insert(messy.end(), {0, 0, 0});
+
+    const auto playable = PlayableMidiData(messy);
+    ASSERT_TRUE(playable.has_value());
+    EXPECT_EQ(*playable, smf);
+    EXPECT_EQ(PlayableMidiData(smf), smf);
+
+    // A last track without its end event (a zero delta and three bytes)
+    // keeps what is there, under the size it really has.
+    auto cut = smf;
+    cut.resize(cut.size() - 4);
+    auto expected = cut;
+    expected[firstTrackEnd + 7] -= 4;
+    EXPECT_EQ(PlayableMidiData(cut), expected);
+    EXPECT_FALSE(PlayableMidiData(std::vector<std::uint8_t>(smf.begin(), smf.begin() + 14)));
+}
+
 TEST(MidiTimeline, ReadsRunningStatusSysExAndTrackEnds) {
     // One track: tempo 1 s a beat, a note with running status, a sysex, end
     // of track at 2 beats, and bytes after it that are never read.
