@@ -81,12 +81,15 @@ void Player::Start() {
     Present();
 }
 
-void Player::ReceiveHandOver(const std::string& argumentString) {
+bool Player::ReceiveHandOver(const std::string& argumentString) {
+    if (exiting)
+        return false;
     vantor::ReceiveHandOver(argumentString, [this](const std::vector<std::string>& files,
                                                    bool openMode) {
         AddFiles(playlistContext, openMode ? kOpenMode : kAddMode, AddSource::CommandLine, files);
     });
     Present();
+    return true;
 }
 
 void Player::Exit(int mode) {

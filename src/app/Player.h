@@ -66,8 +66,9 @@ public:
 
     // Start-up after the single-instance decision.
     void Start();
-    // Files handed over by another instance ("/add" appends).
-    void ReceiveHandOver(const std::string& argumentString);
+    // Files handed over by another instance ("/add" appends). False, taking
+    // nothing, once the player is ending: its playlist is saved already.
+    bool ReceiveHandOver(const std::string& argumentString);
     // Ends the player: mode 0 saves, mode 1 leaves the files as they are.
     void Exit(int mode);
     // One playback tick: the position and time, the analyzer frames and

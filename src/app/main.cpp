@@ -47,11 +47,9 @@ int main(int argc, char** argv) {
 
     std::unique_ptr<vantor::Player> player;
     vantor::QtMessageBoxes messages;
-    vantor::QtInstanceChannel channel(vantor::QtInstanceChannel::DefaultSocketPath(),
-                                      [&player](const std::string& text) {
-                                          if (player)
-                                              player->ReceiveHandOver(text);
-                                      });
+    vantor::QtInstanceChannel channel(
+        vantor::QtInstanceChannel::DefaultSocketPath(),
+        [&player](const std::string& text) { return player && player->ReceiveHandOver(text); });
     if (vantor::DecideSingleInstance(args, argumentString, channel, messages) ==
         vantor::StartDecision::End)
         return 0;

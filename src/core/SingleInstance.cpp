@@ -21,8 +21,10 @@ StartDecision DecideSingleInstance(const std::vector<std::string>& args,
         messages.Show("2重起動はできません", "Vantor", MessageIcon::Exclamation);
         return StartDecision::End;
     }
-    channel.Send(argumentString);
-    return StartDecision::End;
+    if (channel.Send(argumentString))
+        return StartDecision::End;
+    channel.Claim(true);
+    return StartDecision::Continue;
 }
 
 void TakeCommandArgs(std::vector<std::string> args, const AddFilesFromArgs& addFiles) {

@@ -16,7 +16,8 @@ enum class StartDecision { Continue, End };
 // `args` is the split command line, `argumentString` the unsplit one. A
 // relaunch ("-r") takes the channel over from the ending player; a second
 // start without files is refused with a message; one with files hands them
-// to the running player and ends.
+// to the running player and ends. Files the running player does not take
+// (it is ending) are not lost: this start waits for it to go and plays them.
 StartDecision DecideSingleInstance(const std::vector<std::string>& args,
                                    const std::string& argumentString, InstanceChannel& channel,
                                    MessageBoxes& messages);

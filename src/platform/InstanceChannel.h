@@ -16,7 +16,8 @@ public:
     // is ending (a relaunch) instead of giving up.
     virtual bool Claim(bool takeOver) = 0;
     // Hands the unsplit argument string to the running player and waits
-    // until it has taken the files. False when no player answered.
+    // until it has taken the files. False when no player took them: none
+    // answered, or the one running is ending.
     virtual bool Send(const std::string& argumentString) = 0;
 };
 

@@ -94,10 +94,8 @@ void QtInstanceChannel::ReadFrom(std::list<Connection>::iterator connection) {
     // not watch a descriptor that is about to close.
     connection->notifier->setEnabled(false);
     connection->notifier.release()->deleteLater();
-    if (end != std::string::npos) {
-        m_receiver(connection->received.substr(0, end));
+    if (end != std::string::npos && m_receiver(connection->received.substr(0, end)))
         WriteAll(connection->socket.Get(), std::string_view(&kTaken, 1));
-    }
     m_connections.erase(connection);
 }
 

@@ -1,7 +1,8 @@
 // The single-instance channel over a local socket that only this user can
 // reach: $XDG_RUNTIME_DIR (private to the user) or a private folder in /tmp.
-// The running player's listener receives each argument string, hands it to
-// the callback on the UI thread, then answers so the sender can end.
+// The running player's listener receives each argument string and hands it to
+// the callback on the UI thread; when the callback takes it, the sender is
+// answered and can end, otherwise its connection closes unanswered.
 #pragma once
 
 #include "platform/InstanceChannel.h"
@@ -21,7 +22,8 @@ namespace vantor {
 class QtInstanceChannel : public QObject, public InstanceChannel {
     Q_OBJECT
 public:
-    using Receiver = std::function<void(const std::string& argumentString)>;
+    // True when the files were taken.
+    using Receiver = std::function<bool(const std::string& argumentString)>;
 
     QtInstanceChannel(std::string socketPath, Receiver receiver);
     ~QtInstanceChannel() override;

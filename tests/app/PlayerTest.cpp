@@ -86,6 +86,15 @@ TEST_F(PlayerTest, HandedOverFilesAreAppendedWithAdd) {
     player->Exit(1);
 }
 
+TEST_F(PlayerTest, AnEndingPlayerDeclinesHandedOverFiles) {
+    auto player = StartPlayer();
+    const auto file = WriteTone("one.wav");
+    EXPECT_TRUE(player->ReceiveHandOver("\"" + file + "\""));
+    player->Exit(0);
+    EXPECT_FALSE(player->ReceiveHandOver("/add \"" + file + "\""));
+    EXPECT_EQ(player->playlist.EntryCount(), 1);
+}
+
 TEST_F(PlayerTest, ClickOnTheLoopButtonTogglesLoop) {
     auto player = StartPlayer();
     const SkinButton& loop = player->skin.Main(MainButton::Loop);

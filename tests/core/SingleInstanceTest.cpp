@@ -15,9 +15,10 @@ public:
     }
     bool Send(const std::string& argumentString) override {
         sent.push_back(argumentString);
-        return true;
+        return taken;
     }
     bool free = true;
+    bool taken = true;
     std::vector<bool> claims;
     std::vector<std::string> sent;
 };
@@ -53,6 +54,17 @@ TEST(SingleInstance, SecondStartWithFilesHandsTheUnsplitStringOver) {
         DecideSingleInstance({"/a.mp3", "/b.mp3"}, "\"/a.mp3\" \"/b.mp3\"", channel, messages),
         StartDecision::End);
     EXPECT_EQ(channel.sent, std::vector<std::string>{"\"/a.mp3\" \"/b.mp3\""});
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST(SingleInstance, FilesAnEndingPlayerDeclinesArePlayedHere) {
+    FakeChannel channel;
+    channel.free = false;
+    channel.taken = false;
+    test::FakeMessageBoxes messages;
+    EXPECT_EQ(DecideSingleInstance({"/a.mp3"}, "\"/a.mp3\"", channel, messages),
+              StartDecision::Continue);
+    EXPECT_EQ(channel.claims, (std::vector<bool>{false, true}));
     EXPECT_TRUE(messages.shown.empty());
 }
 

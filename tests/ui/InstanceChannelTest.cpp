@@ -25,27 +25,30 @@ protected:
 };
 
 TEST_F(InstanceChannelTest, SecondClaimFailsWhileTheFirstHolds) {
-    QtInstanceChannel first(m_path, [](const std::string&) {});
-    QtInstanceChannel second(m_path, [](const std::string&) {});
+    QtInstanceChannel first(m_path, [](const std::string&) { return true; });
+    QtInstanceChannel second(m_path, [](const std::string&) { return true; });
     EXPECT_TRUE(first.Claim(false));
     EXPECT_FALSE(second.Claim(false));
 }
 
 TEST_F(InstanceChannelTest, StaleSocketIsReplaced) {
     m_dir.Write("vantor.socket", std::string_view(""));
-    QtInstanceChannel channel(m_path, [](const std::string&) {});
+    QtInstanceChannel channel(m_path, [](const std::string&) { return true; });
     EXPECT_TRUE(channel.Claim(false));
 }
 
 TEST_F(InstanceChannelTest, HandedOverStringReachesTheRunningPlayer) {
     std::string received;
-    QtInstanceChannel running(m_path, [&](const std::string& text) { received = text; });
+    QtInstanceChannel running(m_path, [&](const std::string& text) {
+        received = text;
+        return true;
+    });
     ASSERT_TRUE(running.Claim(false));
 
     std::atomic<bool> sent{false};
     std::atomic<bool> done{false};
     std::thread sender([&] {
-        QtInstanceChannel second(m_path, [](const std::string&) {});
+        QtInstanceChannel second(m_path, [](const std::string&) { return true; });
         sent = second.Send("/add \"/music/日本.mp3\"");
         done = true;
     });
@@ -60,7 +63,7 @@ TEST_F(InstanceChannelTest, HandedOverStringReachesTheRunningPlayer) {
 
 TEST_F(InstanceChannelTest, SocketIsTheOwnersAloneAndGoesWithThePlayer) {
     {
-        QtInstanceChannel running(m_path, [](const std::string&) {});
+        QtInstanceChannel running(m_path, [](const std::string&) { return true; });
         ASSERT_TRUE(running.Claim(false));
         struct stat info {};
         ASSERT_EQ(::stat(m_path.c_str(), &info), 0);
@@ -69,13 +72,16 @@ TEST_F(InstanceChannelTest, SocketIsTheOwnersAloneAndGoesWithThePlayer) {
     }
     struct stat info {};
     EXPECT_NE(::stat(m_path.c_str(), &info), 0);
-    QtInstanceChannel next(m_path, [](const std::string&) {});
+    QtInstanceChannel next(m_path, [](const std::string&) { return true; });
     EXPECT_TRUE(next.Claim(false));
 }
 
 TEST_F(InstanceChannelTest, SendersWaitingTogetherAreAllServed) {
     std::vector<std::string> received;
-    QtInstanceChannel running(m_path, [&](const std::string& text) { received.push_back(text); });
+    QtInstanceChannel running(m_path, [&](const std::string& text) {
+        received.push_back(text);
+        return true;
+    });
     ASSERT_TRUE(running.Claim(false));
 
     constexpr int kSenders = 3;
@@ -84,7 +90,7 @@ TEST_F(InstanceChannelTest, SendersWaitingTogetherAreAllServed) {
     std::vector<std::thread> senders;
     for (int index = 0; index < kSenders; ++index) {
         senders.emplace_back([&, index] {
-            QtInstanceChannel sender(m_path, [](const std::string&) {});
+            QtInstanceChannel sender(m_path, [](const std::string&) { return true; });
             sent += sender.Send("file" + std::to_string(index)) ? 1 : 0;
             ++finished;
         });
@@ -100,8 +106,31 @@ TEST_F(InstanceChannelTest, SendersWaitingTogetherAreAllServed) {
     EXPECT_EQ(received, (std::vector<std::string>{"file0", "file1", "file2"}));
 }
 
+TEST_F(InstanceChannelTest, FilesTheRunningPlayerDeclinesAreNotReportedTaken) {
+    int offered = 0;
+    QtInstanceChannel ending(m_path, [&](const std::string&) {
+        ++offered;
+        return false;
+    });
+    ASSERT_TRUE(ending.Claim(false));
+    std::atomic<bool> sent{true};
+    std::atomic<bool> done{false};
+    std::thread sender([&] {
+        QtInstanceChannel second(m_path, [](const std::string&) { return true; });
+        sent = second.Send("x.mp3");
+        done = true;
+    });
+    QElapsedTimer timer;
+    timer.start();
+    while (!done && timer.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    sender.join();
+    EXPECT_EQ(offered, 1);
+    EXPECT_FALSE(sent);
+}
+
 TEST_F(InstanceChannelTest, SendingWithoutARunningPlayerFails) {
-    QtInstanceChannel lonely(m_path, [](const std::string&) {});
+    QtInstanceChannel lonely(m_path, [](const std::string&) { return true; });
     EXPECT_FALSE(lonely.Send("x"));
 }
 
