@@ -15,12 +15,9 @@ int RunPng(Args args, std::ostream& /*out*/, std::ostream& err) {
         return 2;
     }
     ToolPictures pictures;
-    std::string reason;
-    const Picture picture = pictures.Load(args[0], reason);
-    if (!picture) {
-        err << "vantor-tool: " << args[0] << ": " << reason << "\n";
+    const Picture picture = pictures.LoadOrSay(args[0], err);
+    if (!picture)
         return 1;
-    }
     const auto bmp = gfx::EncodeBmp24(*picture);
     if (!WriteFileAtomically(
             args[1], std::string_view(reinterpret_cast<const char*>(bmp.data()), bmp.size()))) {

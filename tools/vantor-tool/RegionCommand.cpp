@@ -14,12 +14,9 @@ int RunRegion(Args args, std::ostream& out, std::ostream& err) {
         return 2;
     }
     ToolPictures pictures;
-    std::string reason;
-    const Picture picture = pictures.Load(args[0], reason);
-    if (!picture) {
-        err << "vantor-tool: " << args[0] << ": " << reason << "\n";
+    const Picture picture = pictures.LoadOrSay(args[0], err);
+    if (!picture)
         return 1;
-    }
     const auto shape = RegionFromFace(pictures.Pixwell(), *picture);
     if (!shape) {
         err << "vantor-tool: " << args[0] << ": Pixwell gave no region\n";

@@ -26,4 +26,12 @@ Picture ToolPictures::Load(const std::string& path, std::string& reason) {
     return nullptr;
 }
 
+Picture ToolPictures::LoadOrSay(const std::string& path, std::ostream& err) {
+    std::string reason;
+    Picture picture = Load(path, reason);
+    if (!picture)
+        err << "vantor-tool: " << path << ": " << reason << "\n";
+    return picture;
+}
+
 } // namespace vantor::tool

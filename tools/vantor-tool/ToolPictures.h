@@ -8,6 +8,7 @@
 #include "skin/PixwellLibrary.h"
 
 #include <memory>
+#include <ostream>
 #include <string>
 
 namespace vantor::tool {
@@ -21,6 +22,8 @@ public:
 
     // The picture, or null with `reason` set to one line saying why.
     Picture Load(const std::string& path, std::string& reason);
+    // The picture, or null after saying on `err` why not.
+    Picture LoadOrSay(const std::string& path, std::ostream& err);
     PixwellLibrary& Pixwell() { return m_pixwell; }
 
 private:
