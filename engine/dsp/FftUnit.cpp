@@ -47,8 +47,8 @@ Spectrum FftUnit::Compute() {
     // A sine of amplitude A peaks at A * N / 4 under the Hann window.
     const float scale = 1.0f / (32768.0f * static_cast<float>(kWindow) / 4.0f);
     for (std::size_t i = 0; i < kSpectrumSize; ++i) {
-        float magnitude = std::hypot(bins[i].r, bins[i].i) * scale;
-        m_last[i] = std::clamp(magnitude, 0.0f, 1.0f);
+        const float magnitude = std::hypot(bins[i].r, bins[i].i) * scale;
+        m_last[i] = std::sqrt(std::clamp(magnitude, 0.0f, 1.0f));
     }
     return m_last;
 }

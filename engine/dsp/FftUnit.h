@@ -1,6 +1,8 @@
 // The spectrum unit: on the mixing thread it publishes the newest block as
-// mono; on the UI thread Spectrum() turns the newest block into 512
-// magnitudes from 0 to 1 (KissFFT over 1024 samples, Hann window).
+// mono; on the UI thread Spectrum() turns the newest block into 512 levels
+// from 0 to 1 (KissFFT over 1024 samples, Hann window). A level is the square
+// root of the bin's magnitude, so that the quieter bands of music, which
+// hold most of its range, still show beside the loud bass.
 #pragma once
 
 #include "engine/dsp/BlockPublisher.h"
@@ -25,7 +27,8 @@ public:
     // The DSP callback; `userValue` is the FftUnit.
     static float* Process(float* source, float* block, std::int32_t frames, void* userValue);
 
-    // UI thread. Full-scale sine at a bin's centre gives 1 there.
+    // UI thread. A full-scale sine at a bin's centre gives 1 there, one at a
+    // quarter of full scale 0.5.
     Spectrum Compute();
 
 private:
