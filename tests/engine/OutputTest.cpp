@@ -142,12 +142,20 @@ float* CaptureBlock(float*, float* block, std::int32_t length, void* user) {
     return block;
 }
 
+// The engine with its effect rack and pitch shifter, as the player holds them.
+struct EngineSoundSystem {
+    explicit EngineSoundSystem(EngineOptions options = {}) : engine(std::move(options)) {}
+
+    SoundEngine engine;
+    EffectRack effects{engine};
+    PitchShifter pitch{engine};
+    SoundSystem system{engine, effects, pitch};
+};
+
 TEST(SoundSetupOnTheEngine, InitialisesPlaysAndShutsDown) {
     TempDir dir;
-    SoundEngine engine(EngineOptions{OutputKind::Null, "", nullptr});
-    EffectRack effects(engine);
-    PitchShifter pitch(engine);
-    SoundSystem system{engine, effects, pitch};
+    EngineSoundSystem player(EngineOptions{OutputKind::Null, "", nullptr});
+    SoundEngine& engine = player.engine;
     Settings settings;
     settings.OutputType = 0;
     settings.OutputRate = 44100;
@@ -159,7 +167,7 @@ TEST(SoundSetupOnTheEngine, InitialisesPlaysAndShutsDown) {
     Capture capture;
     vantor::test::FakeMessageBoxes messages;
     vantor::test::FakeProcessControl process;
-    InitSoundSystem(settings, system, state, CaptureHook{&CaptureBlock, &capture}, messages,
+    InitSoundSystem(settings, player.system, state, CaptureHook{&CaptureBlock, &capture}, messages,
                     process);
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(process.endRequests, 0);
@@ -170,7 +178,7 @@ TEST(SoundSetupOnTheEngine, InitialisesPlaysAndShutsDown) {
 
     settings.FrequencyEnable = 1;
     settings.FrequencyScale = 1.5f;
-    ApplySoundControls(settings, system, messages);
+    ApplySoundControls(settings, player.system, messages);
     EXPECT_EQ(engine.FSOUND_GetFrequency(FSOUND_SYSTEMCHANNEL), 66150);
 
     std::int32_t channel = engine.FSOUND_Stream_PlayEx(
@@ -179,7 +187,7 @@ TEST(SoundSetupOnTheEngine, InitialisesPlaysAndShutsDown) {
         false);
     ASSERT_GE(channel, 0);
     ASSERT_TRUE(WaitUntil([&] { return capture.blocks.load() > 3; }));
-    ShutdownSoundSystem(system, state, nullptr);
+    ShutdownSoundSystem(player.system, state, nullptr);
     EXPECT_EQ(state.CaptureUnit, 0);
     EXPECT_EQ(engine.FSOUND_GetOutputRate(), 0);
     EXPECT_TRUE(messages.shown.empty());
@@ -187,17 +195,14 @@ TEST(SoundSetupOnTheEngine, InitialisesPlaysAndShutsDown) {
 
 TEST(SoundSetupOnTheEngine, FailedOutputShowsTheMessageAndEnds) {
     ::setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-    SoundEngine engine;
-    EffectRack effects(engine);
-    PitchShifter pitch(engine);
-    SoundSystem system{engine, effects, pitch};
+    EngineSoundSystem player;
     Settings settings;
     settings.OutputRate = 44100;
     settings.BufferLength = 200;
     SoundSetupState state;
     vantor::test::FakeMessageBoxes messages;
     vantor::test::FakeProcessControl process;
-    InitSoundSystem(settings, system, state, CaptureHook{&CaptureBlock, nullptr}, messages,
+    InitSoundSystem(settings, player.system, state, CaptureHook{&CaptureBlock, nullptr}, messages,
                     process);
     ::unsetenv("SDL_AUDIODRIVER");
     ASSERT_EQ(messages.shown.size(), 1u);
