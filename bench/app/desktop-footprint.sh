@@ -26,7 +26,9 @@ if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
 fi
 
 work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; cat "$work"/*.log 2>/dev/null; rm -rf "$work"' EXIT
+# The players' own output is shown only when the run fails.
+trap 'status=$?; kill $(jobs -p) 2>/dev/null
+      [ $status -eq 0 ] || cat "$work"/*.log 2>/dev/null; rm -rf "$work"' EXIT
 ffmpeg -loglevel error -f lavfi -i "sine=frequency=440:duration=120" -ac 2 -b:a 192k "$work/tone.mp3"
 
 display=:77

@@ -167,7 +167,7 @@ void AppendU32BE(std::vector<std::uint8_t>& out, std::uint32_t value) {
 
 std::optional<std::vector<std::uint8_t>> PlayableMidiData(std::span<const std::uint8_t> smf) {
     const auto chunks = ReadSmfChunks(smf);
-    if (!chunks || !MidiTimeline::Parse(smf))
+    if (!chunks)
         return std::nullopt;
     std::vector<std::uint8_t> out{'M', 'T', 'h', 'd', 0, 0, 0, 6};
     const auto trackCount = static_cast<std::uint16_t>(chunks->tracks.size());

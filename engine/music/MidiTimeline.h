@@ -22,7 +22,8 @@ std::optional<std::span<const std::uint8_t>> MidiDataOf(std::span<const std::uin
 // track chunks that MidiTimeline::Parse reads, each cut to the bytes present.
 // Chunks of other kinds, long headers and trailing bytes never reach the
 // synthesiser's own loader, which can loop forever on a negative chunk size.
-// Nothing when Parse refuses the file.
+// Nothing without a usable header and track; the events are left for Parse
+// to check, on these bytes.
 std::optional<std::vector<std::uint8_t>> PlayableMidiData(std::span<const std::uint8_t> smf);
 
 class MidiTimeline {

@@ -1,8 +1,8 @@
 // FFmpeg bound at run time. Its libraries pull in about a hundred codec
 // libraries, which cost the player a tenth of a second and some 18 MiB before
 // anything plays, so they are loaded when the first stream that needs them
-// opens (MPEG audio and Ogg Vorbis never do) and stay for the life of the
-// process. Any thread may call Ffmpeg().
+// opens (plain MPEG audio, Ogg Vorbis and PCM files do not) and stay for the
+// life of the process. Any thread may call Ffmpeg().
 #pragma once
 
 extern "C" {

@@ -1,6 +1,7 @@
 // A stream decoded by FFmpeg from a file range and converted to float stereo
-// at the mixer's rate: WMA/ASF, and whatever the lighter decoders decline. Created on the UI
-// thread; afterwards used by one thread at a time (AudioSource).
+// at the mixer's rate: WMA/ASF, and whatever the lighter decoders decline.
+// Created on the UI thread; afterwards used by one thread at a time
+// (AudioSource).
 #pragma once
 
 #include "engine/stream/AudioSource.h"

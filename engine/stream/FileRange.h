@@ -26,6 +26,10 @@ public:
     // Reads up to `size` bytes at the position and moves past them; 0 at the
     // end of the range, -1 when the file cannot be read.
     std::int64_t Read(void* buffer, std::size_t size);
+    // True when all `size` bytes were there to read.
+    bool ReadExactly(void* buffer, std::size_t size) {
+        return Read(buffer, size) == static_cast<std::int64_t>(size);
+    }
     // Moves to `target` as `whence` (SEEK_SET, SEEK_CUR, SEEK_END) measures
     // it within the range; the new position, or -1 (nothing moves) when that
     // lies outside the range.

@@ -26,7 +26,7 @@ struct ChunkHeader {
 
 std::optional<ChunkHeader> ReadChunkHeader(FileRange& range, bool bigEndian) {
     std::uint8_t bytes[8];
-    if (range.Read(bytes, sizeof bytes) != static_cast<std::int64_t>(sizeof bytes))
+    if (!range.ReadExactly(bytes, sizeof bytes))
         return std::nullopt;
     ChunkHeader header;
     std::memcpy(header.id.data(), bytes, 4);
@@ -41,7 +41,7 @@ std::optional<ChunkHeader> ReadChunkHeader(FileRange& range, bool bigEndian) {
 std::optional<std::vector<std::uint8_t>> ReadBody(FileRange& range, const ChunkHeader& header) {
     const std::int64_t start = range.Position();
     std::vector<std::uint8_t> body(std::min<std::size_t>(header.size, kMaxFormatBody));
-    if (range.Read(body.data(), body.size()) != static_cast<std::int64_t>(body.size()))
+    if (!range.ReadExactly(body.data(), body.size()))
         return std::nullopt;
     range.Seek(start + header.size + (header.size & 1), SEEK_SET);
     return body;
@@ -176,8 +176,7 @@ std::optional<PcmLayout> ReadAiff(FileRange& range, bool compressed) {
             std::uint8_t head[8];
             std::uint32_t offset = 0;
             ByteReader reader(head, sizeof head);
-            if (!haveCommon || chunk->size < sizeof head ||
-                range.Read(head, sizeof head) != static_cast<std::int64_t>(sizeof head) ||
+            if (!haveCommon || chunk->size < sizeof head || !range.ReadExactly(head, sizeof head) ||
                 !reader.ReadU32BE(offset) || offset > chunk->size - sizeof head ||
                 range.Seek(offset, SEEK_CUR) < 0)
                 return std::nullopt;
@@ -196,8 +195,7 @@ std::optional<PcmLayout> ReadAiff(FileRange& range, bool compressed) {
 
 std::optional<PcmLayout> ReadPcmLayout(FileRange& range) {
     std::uint8_t head[12];
-    if (range.Seek(0, SEEK_SET) != 0 ||
-        range.Read(head, sizeof head) != static_cast<std::int64_t>(sizeof head))
+    if (range.Seek(0, SEEK_SET) != 0 || !range.ReadExactly(head, sizeof head))
         return std::nullopt;
     if (std::memcmp(head, "RIFF", 4) == 0 && std::memcmp(head + 8, "WAVE", 4) == 0)
         return ReadWave(range);

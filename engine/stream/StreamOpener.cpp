@@ -51,20 +51,16 @@ std::int64_t Id3v2TagBytes(const unsigned char* head) {
            size;
 }
 
-bool ReadExactly(FileRange& range, unsigned char* into, std::size_t size) {
-    return range.Read(into, size) == static_cast<std::int64_t>(size);
-}
-
 StreamKind SniffAtStart(FileRange& range) {
     unsigned char head[kId3HeaderBytes] = {};
-    if (!ReadExactly(range, head, sizeof head))
+    if (!range.ReadExactly(head, sizeof head))
         return StreamKind::Other;
     if (std::memcmp(head, "OggS", 4) == 0)
         return StreamKind::OggVorbis;
     if (std::memcmp(head, "RIFF", 4) == 0 || std::memcmp(head, "FORM", 4) == 0)
         return StreamKind::Pcm;
     if (const std::int64_t tag = Id3v2TagBytes(head); tag > 0) {
-        if (range.Seek(tag, SEEK_SET) < 0 || !ReadExactly(range, head, 4))
+        if (range.Seek(tag, SEEK_SET) < 0 || !range.ReadExactly(head, 4))
             return StreamKind::Other;
     }
     return IsMpegFrameHeader(head) ? StreamKind::MpegAudio : StreamKind::Other;

@@ -40,7 +40,9 @@ bool PlainStereo(OggVorbis_File& file) {
 
 } // namespace
 
+// A failed open leaves the file cleared, so clearing it again is harmless.
 struct VorbisSource::Decoder {
+    ~Decoder() { ov_clear(&file); }
     OggVorbis_File file{};
 };
 
@@ -48,10 +50,8 @@ std::unique_ptr<VorbisSource> VorbisSource::Open(std::unique_ptr<FileRange>& ran
     auto decoder = std::make_unique<Decoder>();
     if (ov_open_callbacks(range.get(), &decoder->file, nullptr, 0, kRangeCallbacks) != 0)
         return nullptr;
-    if (!PlainStereo(decoder->file)) {
-        ov_clear(&decoder->file);
+    if (!PlainStereo(decoder->file))
         return nullptr;
-    }
     const int rate = static_cast<int>(ov_info(&decoder->file, 0)->rate);
     const double seconds = ov_time_total(&decoder->file, -1);
     return std::unique_ptr<VorbisSource>(
@@ -63,9 +63,7 @@ VorbisSource::VorbisSource(std::unique_ptr<Decoder> decoder, std::unique_ptr<Fil
                            int rate, std::int64_t lengthMs)
     : NativeRateSource(std::move(range), rate, lengthMs), m_decoder(std::move(decoder)) {}
 
-VorbisSource::~VorbisSource() {
-    ov_clear(&m_decoder->file);
-}
+VorbisSource::~VorbisSource() = default;
 
 std::size_t VorbisSource::Read(float* stereo, std::size_t frames) {
     OggVorbis_File& file = m_decoder->file;

@@ -1,8 +1,9 @@
 // The decoders' libraries are heavy to load; the engine binds them when the
 // first stream that needs FFmpeg or the first MIDI song opens, not when it
-// starts, and MPEG audio, Ogg Vorbis and plain PCM never need FFmpeg. This binary links neither
-// FFmpeg nor FluidSynth itself, so whatever maps them is the engine. ctest runs each test in a
-// process of its own; run together, they hold in the order written.
+// starts, and MPEG audio, Ogg Vorbis and plain PCM never need FFmpeg. This
+// binary links neither FFmpeg nor FluidSynth itself, so whatever maps them is
+// the engine. ctest runs each test in a process of its own; run together,
+// they hold in the order written.
 #include "engine/SoundEngine.h"
 #include "support/MidiWriter.h"
 #include "support/MpegFrameWriter.h"

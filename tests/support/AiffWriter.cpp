@@ -19,11 +19,7 @@ void Extended(ByteBuilder& out, double value) {
 } // namespace
 
 Bytes AiffChunk(std::string_view id, std::span<const std::uint8_t> body) {
-    ByteBuilder chunk;
-    chunk.Text(id).U32BE(static_cast<std::uint32_t>(body.size())).Append(body);
-    if (body.size() % 2 != 0)
-        chunk.U8(0);
-    return chunk.Take();
+    return PaddedChunk(id, body, true);
 }
 
 Bytes AiffFile(const AiffSpec& spec) {

@@ -21,7 +21,7 @@ struct AiffSpec {
     Bytes leading{};
 };
 
-// One chunk: identifier, big-endian size, body, a pad byte to even size.
+// One big-endian chunk (PaddedChunk).
 Bytes AiffChunk(std::string_view id, std::span<const std::uint8_t> body);
 Bytes AiffFile(const AiffSpec& spec);
 

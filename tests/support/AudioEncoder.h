@@ -12,7 +12,7 @@ namespace vantor::test {
 struct ToneSpec {
     // FFmpeg encoder name: "libmp3lame", "mp2", "libvorbis", "wmav2", "pcm_s24le"...
     std::string encoder{};
-    // FFmpeg muxer name: "mp3", "mp2", "ogg", "asf".
+    // FFmpeg muxer name: "mp3", "mp2", "ogg", "asf", "wav", "aiff".
     std::string container{};
     int sampleRate = 44100;
     int channels = 2;

@@ -53,6 +53,17 @@ Bytes Concat(std::initializer_list<std::span<const std::uint8_t>> parts) {
     return out;
 }
 
+Bytes PaddedChunk(std::string_view id, std::span<const std::uint8_t> body, bool bigEndian) {
+    ByteBuilder chunk;
+    chunk.Text(id);
+    const auto size = static_cast<std::uint32_t>(body.size());
+    bigEndian ? chunk.U32BE(size) : chunk.U32LE(size);
+    chunk.Append(body);
+    if (body.size() % 2 != 0)
+        chunk.U8(0);
+    return chunk.Take();
+}
+
 Bytes BytesOf(std::string_view text) {
     return Bytes(text.begin(), text.end());
 }

@@ -37,6 +37,9 @@ private:
 };
 
 Bytes Concat(std::initializer_list<std::span<const std::uint8_t>> parts);
+// One chunk of a RIFF (little-endian) or IFF (big-endian) file: identifier,
+// size, body and a pad byte to an even size.
+Bytes PaddedChunk(std::string_view id, std::span<const std::uint8_t> body, bool bigEndian);
 Bytes BytesOf(std::string_view text);
 
 } // namespace vantor::test

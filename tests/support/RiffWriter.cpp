@@ -3,11 +3,7 @@
 namespace vantor::test {
 
 Bytes RiffChunk(std::string_view id, std::span<const std::uint8_t> body) {
-    ByteBuilder chunk;
-    chunk.Text(id).U32LE(static_cast<std::uint32_t>(body.size())).Append(body);
-    if (body.size() % 2 != 0)
-        chunk.U8(0);
-    return chunk.Take();
+    return PaddedChunk(id, body, false);
 }
 
 Bytes InfoList(const InfoChunks& chunks) {

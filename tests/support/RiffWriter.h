@@ -12,7 +12,7 @@ namespace vantor::test {
 
 using InfoChunks = std::vector<std::pair<std::string, std::string>>;
 
-// One chunk: identifier, little-endian size, body, a pad byte to even size.
+// One little-endian chunk (PaddedChunk).
 Bytes RiffChunk(std::string_view id, std::span<const std::uint8_t> body);
 // "LIST" ... "INFO" with one NUL-terminated text chunk per pair.
 Bytes InfoList(const InfoChunks& chunks);
