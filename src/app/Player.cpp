@@ -30,9 +30,10 @@ void SetInterval(StepPacer& steps, bool stopped, int interval) {
 
 } // namespace
 
-Player::Player(std::string folder, std::vector<std::string> arguments)
+Player::Player(std::string folder, std::vector<std::string> arguments,
+               engine::EngineOptions output)
     : appFolder(std::move(folder)), skinRoot(ChooseSkinRoot(appFolder)), args(std::move(arguments)),
-      effects(sound), pitch(sound), playlistMeasurer(TextFont{}), fonts(installedFonts),
+      sound(std::move(output)), effects(sound), pitch(sound), playlistMeasurer(TextFont{}), fonts(installedFonts),
       pixwell(ProgramFolder()), pictures(pixwell, pictureReader), startupBridge(*this),
       commands(*this), shell(*this), mainWindow(*this),
       playlistWindowBridge(*this), soundSystem{sound, effects, pitch},

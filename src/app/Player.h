@@ -59,7 +59,10 @@ inline constexpr int kTickIntervalMs = 15;
 
 class Player {
 public:
-    Player(std::string appFolder, std::vector<std::string> args);
+    // `output` chooses where the sound goes: the sound device for the
+    // desktop, the null or pull outputs for tests and tools.
+    Player(std::string appFolder, std::vector<std::string> args,
+           engine::EngineOptions output = {});
     ~Player();
     Player(const Player&) = delete;
     Player& operator=(const Player&) = delete;

@@ -1,0 +1,366 @@
+#include "app/PlayerHarness.h"
+
+#include "core/MainMenu.h"
+#include "skin/TextFieldPainter.h"
+#include "support/AudioEncoder.h"
+#include "support/RiffWriter.h"
+#include "ui/QtTestApp.h"
+#include "ui/SurfaceImage.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace vantor::test {
+
+namespace {
+
+// The playback tick's display rate, in frames of sound.
+constexpr std::size_t kFramesPerTick = kHarnessRate * kTickIntervalMs / 1000;
+
+QString CaptionOf(const MenuItem& item) {
+    return QString::fromUtf8(item.caption.data(), static_cast<qsizetype>(item.caption.size()));
+}
+
+// The captions leading from `menu` down to the item, or empty when absent.
+bool PathTo(const MenuItem& menu, const std::string& name, int index, std::vector<QString>& path) {
+    for (const MenuItem& child : menu.children) {
+        if (child.kind == MenuItemKind::Separator)
+            continue;
+        path.push_back(CaptionOf(child));
+        if (child.name == name && child.index == index)
+            return true;
+        if (child.kind == MenuItemKind::Submenu && PathTo(child, name, index, path))
+            return true;
+        path.pop_back();
+    }
+    return false;
+}
+
+QAction* FindAction(QMenu& menu, const QString& caption) {
+    for (QAction* action : menu.actions()) {
+        if (action->text().section(QLatin1Char('\t'), 0, 0) == caption)
+            return action;
+    }
+    return nullptr;
+}
+
+std::vector<std::int16_t> SinePcm(double frequency, double seconds, double amplitude) {
+    const auto frames = static_cast<std::size_t>(seconds * kHarnessRate);
+    std::vector<std::int16_t> samples(frames * 2);
+    for (std::size_t i = 0; i < frames; ++i) {
+        const double value = amplitude * 32767.0 *
+                             std::sin(2.0 * M_PI * frequency * static_cast<double>(i) / kHarnessRate);
+        samples[2 * i] = samples[2 * i + 1] = static_cast<std::int16_t>(std::lround(value));
+    }
+    return samples;
+}
+
+QImage Crop(const QImage& image, const SkinRect& rect) {
+    return image.copy(QRect(rect.left, rect.top, rect.Width(), rect.Height()));
+}
+
+bool IsPlaylistField(TextField field) {
+    return field >= TextField::PlayListCurrentTrackNumber && field <= TextField::PlayListTime;
+}
+
+} // namespace
+
+QPoint Centre(const SkinRect& rect) {
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+PlayerHarness::PlayerHarness() {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    QtTestApp();
+    std::filesystem::copy(VANTOR_SKIN_FOLDER, m_dir.Path() + "Skin",
+                          std::filesystem::copy_options::recursive);
+    m_watch.setInterval(5);
+    QObject::connect(&m_watch, &QTimer::timeout, [this] { AnswerModalWindows(); });
+    m_watch.start();
+}
+
+PlayerHarness::~PlayerHarness() {
+    if (m_player)
+        m_player->Exit(1);
+    EXPECT_TRUE(m_fileAnswers.empty()) << "a file dialog the test answered never opened";
+}
+
+Player& PlayerHarness::Start(std::vector<std::string> args) {
+    engine::EngineOptions options;
+    options.output = engine::OutputKind::Pull;
+    m_player = std::make_unique<Player>(m_dir.Path(), std::move(args), options);
+    m_player->Start();
+    // A start only asks for the windows; the desktop shows them at once.
+    QApplication::processEvents();
+    return *m_player;
+}
+
+Player& PlayerHarness::Restart(std::vector<std::string> args) {
+    Exit(0);
+    return Start(std::move(args));
+}
+
+void PlayerHarness::Exit(int mode) {
+    if (!m_player)
+        return;
+    m_player->Exit(mode);
+    m_player.reset();
+}
+
+void PlayerHarness::Click(QWidget& window, QPoint at, Qt::MouseButton button) {
+    QTest::mouseClick(&window, button, Qt::NoModifier, at);
+}
+
+void PlayerHarness::Drag(QWidget& window, QPoint from, const std::vector<QPoint>& through) {
+    QTest::mousePress(&window, Qt::LeftButton, Qt::NoModifier, from);
+    for (const QPoint& point : through) {
+        QMouseEvent move(QEvent::MouseMove, point, window.mapToGlobal(point), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &move);
+    }
+    QTest::mouseRelease(&window, Qt::LeftButton, Qt::NoModifier,
+                        through.empty() ? from : through.back());
+}
+
+void PlayerHarness::ClickMain(QPoint at, Qt::MouseButton button) {
+    Click(m_player->mainWindow.Widget(), at, button);
+}
+
+void PlayerHarness::ClickPlaylist(QPoint at, Qt::MouseButton button) {
+    Click(m_player->playlistWindowBridge.Widget(), at, button);
+}
+
+void PlayerHarness::DragMain(QPoint from, const std::vector<QPoint>& through) {
+    Drag(m_player->mainWindow.Widget(), from, through);
+}
+
+void PlayerHarness::DragPlaylist(QPoint from, const std::vector<QPoint>& through) {
+    Drag(m_player->playlistWindowBridge.Widget(), from, through);
+}
+
+void PlayerHarness::ClickMainButton(MainButton button, int region) {
+    const SkinButton& regions = m_player->skin.Main(button);
+    ASSERT_GE(regions.regionCount, region) << "the skin has no such button region";
+    ClickMain(Centre(regions.regions[static_cast<std::size_t>(region)].rect));
+}
+
+void PlayerHarness::ClickPlaylistButton(int button, int region) {
+    const SkinButton& regions = m_player->skin.playListButtons[static_cast<std::size_t>(button)];
+    ASSERT_GE(regions.regionCount, region) << "the skin has no such button region";
+    ClickPlaylist(Centre(regions.regions[static_cast<std::size_t>(region)].rect));
+}
+
+// The pop-up opens on a right click anywhere on the main window; the face's
+// top-left corner lies clear of the analyzer and the song information,
+// which have pop-ups of their own.
+void PlayerHarness::ChooseMenuItem(const std::string& name, int index) {
+    m_menuChoice = {name, index};
+    m_menuReadOnly = false;
+    m_menuTick.reset();
+    ClickMain(QPoint(2, 2), Qt::RightButton);
+    EXPECT_TRUE(m_menuTick.has_value()) << "no menu item " << name << " " << index;
+    m_menuChoice.reset();
+}
+
+bool PlayerHarness::MenuTicked(const std::string& name, int index) {
+    m_menuChoice = {name, index};
+    m_menuReadOnly = true;
+    m_menuTick.reset();
+    ClickMain(QPoint(2, 2), Qt::RightButton);
+    m_menuChoice.reset();
+    EXPECT_TRUE(m_menuTick.has_value()) << "no menu item " << name << " " << index;
+    return m_menuTick.value_or(false);
+}
+
+void PlayerHarness::TapKey(Qt::Key key, Qt::KeyboardModifiers modifiers, QWidget* window) {
+    QTest::keyClick(window != nullptr ? window : &m_player->mainWindow.Widget(), key, modifiers);
+}
+
+// Under X11 a held key repeats as release and press pairs marked as repeats.
+void PlayerHarness::HoldKey(Qt::Key key, int repeats, QWidget* window) {
+    QWidget* target = window != nullptr ? window : &m_player->mainWindow.Widget();
+    const auto send = [target, key](QEvent::Type type, bool repeat) {
+        QKeyEvent event(type, key, Qt::NoModifier, QString(), repeat);
+        QApplication::sendEvent(target, &event);
+    };
+    send(QEvent::KeyPress, false);
+    for (int i = 0; i < repeats; ++i) {
+        send(QEvent::KeyRelease, true);
+        send(QEvent::KeyPress, true);
+    }
+    send(QEvent::KeyRelease, false);
+}
+
+void PlayerHarness::AnswerFileDialog(const std::string& path) {
+    m_fileAnswers.push_back(path);
+}
+
+void PlayerHarness::AnswerModalWindows() {
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        if (!m_menuChoice || m_menuTick) {
+            menu->close();
+            return;
+        }
+        std::vector<QString> path;
+        if (!PathTo(MainPopupMenu(), m_menuChoice->first, m_menuChoice->second, path)) {
+            menu->close();
+            return;
+        }
+        QMenu* level = menu;
+        QAction* action = nullptr;
+        for (const QString& caption : path) {
+            action = level != nullptr ? FindAction(*level, caption) : nullptr;
+            if (action == nullptr)
+                break;
+            level = action->menu();
+        }
+        if (action == nullptr) {
+            menu->close();
+            return;
+        }
+        m_menuTick = action->isChecked();
+        menu->close();
+        if (!m_menuReadOnly)
+            action->trigger();
+        return;
+    }
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        m_messages.push_back({box->windowTitle().toStdString(), box->text().toStdString()});
+        box->accept();
+        return;
+    }
+    if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+        if (m_fileAnswers.empty()) {
+            ADD_FAILURE() << "a file dialog opened that the test did not expect: "
+                          << dialog->windowTitle().toStdString();
+            dialog->reject();
+            return;
+        }
+        const std::string answer = m_fileAnswers.front();
+        m_fileAnswers.pop_front();
+        if (answer.empty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->selectFile(QString::fromStdString(answer));
+        dialog->accept();
+    }
+}
+
+std::vector<float> PlayerHarness::Listen(double seconds) {
+    const auto total = static_cast<std::size_t>(seconds * kHarnessRate);
+    std::vector<float> heard(total * 2);
+    for (std::size_t done = 0; done < total;) {
+        const std::size_t frames = std::min(kFramesPerTick, total - done);
+        m_player->sound.Render(heard.data() + done * 2, frames);
+        done += frames;
+        m_player->Tick();
+    }
+    return heard;
+}
+
+std::string PlayerHarness::WriteTone(const std::string& name, double frequency, double seconds,
+                                     double amplitude) {
+    const std::string extension = std::filesystem::path(name).extension().string();
+    if (extension == ".wav") {
+        WaveSpec spec;
+        const auto samples = SinePcm(frequency, seconds, amplitude);
+        const auto* bytes = reinterpret_cast<const std::uint8_t*>(samples.data());
+        spec.data.assign(bytes, bytes + samples.size() * sizeof(std::int16_t));
+        return m_dir.Write(name, RiffWave(spec));
+    }
+    ToneSpec spec;
+    spec.frequency = frequency;
+    spec.seconds = seconds;
+    spec.amplitude = amplitude;
+    if (extension == ".mp3") {
+        spec.encoder = "libmp3lame";
+        spec.container = "mp3";
+    } else if (extension == ".ogg") {
+        spec.encoder = "libvorbis";
+        spec.container = "ogg";
+    } else {
+        ADD_FAILURE() << "no encoder for " << name;
+        return {};
+    }
+    std::string error;
+    const std::string path = m_dir.File(name);
+    EXPECT_TRUE(EncodeTone(path, spec, &error)) << error;
+    return path;
+}
+
+QImage PlayerHarness::MainWindowImage() {
+    m_player->Present();
+    return m_player->mainWindow.Widget().grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QImage PlayerHarness::PlaylistWindowImage() {
+    m_player->Present();
+    return m_player->playlistWindowBridge.Widget().grab().toImage().convertToFormat(
+        QImage::Format_RGB32);
+}
+
+QWidget& PlayerHarness::WindowOf(TextField field) {
+    if (IsPlaylistField(field))
+        return m_player->playlistWindowBridge.Widget();
+    return m_player->mainWindow.Widget();
+}
+
+QImage PlayerHarness::FieldImage(TextField field) {
+    const QImage window =
+        IsPlaylistField(field) ? ToImage(m_player->surfaces.playListWindow)
+                               : ToImage(m_player->surfaces.mainWindow);
+    return Crop(window, m_player->skin.Style(field).rect);
+}
+
+QImage PlayerHarness::FieldImageShowing(TextField field, const std::string& text) {
+    SkinSurfaces scratch = m_player->surfaces;
+    PrepareFieldSurfaces(m_player->skin, scratch);
+    TextFieldPainter painter(m_player->skin, scratch, m_player->painter);
+    std::string shown = text;
+    if (field == TextField::Time || field == TextField::PlayListTime)
+        painter.DrawTimeText(text);
+    else if (IsPlaylistField(field))
+        painter.DrawPlayListText(field, shown);
+    else
+        painter.DrawInfoText(field, text);
+    const QImage window = IsPlaylistField(field) ? ToImage(scratch.playListWindow)
+                                                 : ToImage(scratch.mainWindow);
+    return Crop(window, m_player->skin.Style(field).rect);
+}
+
+bool PlayerHarness::FieldIsBlank(TextField field) {
+    return FieldImage(field) == FieldImageShowing(field, "");
+}
+
+std::optional<std::string> PlayerHarness::StoredSetting(const std::string& key) const {
+    std::ifstream file(m_dir.File("Vantor.DVC"));
+    std::string line;
+    while (std::getline(file, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line == key) {
+            std::string value;
+            if (!std::getline(file, value))
+                return std::nullopt;
+            if (!value.empty() && value.back() == '\r')
+                value.pop_back();
+            return value;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace vantor::test

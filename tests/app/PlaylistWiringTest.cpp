@@ -1,0 +1,7 @@
+#include "app/PlayerHarness.h"
+
+#include <gtest/gtest.h>
+
+namespace vantor::test {
+namespace {} // namespace
+} // namespace vantor::test
