@@ -255,7 +255,8 @@ void PlayerHarness::AnswerModalWindows() {
             return;
         }
         dialog->selectFile(QString::fromStdString(answer));
-        dialog->accept();
+        // QFileDialog hides accept(); through QDialog it still runs its own.
+        static_cast<QDialog*>(dialog)->accept();
     }
 }
 
