@@ -105,11 +105,11 @@ void CommandBridge::DrawLinkButton(bool pressed) {
 }
 
 void CommandBridge::RedrawBalanceBar() {
-    m_player.bars.Redraw(BarKind::Pan);
+    m_player.bars.RedrawAndApply(BarKind::Pan);
 }
 
 void CommandBridge::RedrawPitchBar() {
-    m_player.bars.Redraw(BarKind::Pitch);
+    m_player.bars.RedrawAndApply(BarKind::Pitch);
 }
 
 void CommandBridge::ApplySoundControls() {

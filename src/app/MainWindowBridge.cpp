@@ -161,9 +161,24 @@ void MainWindowBridge::NextAnalyzerStyle() {
     m_player.commands.SaveSettings();
 }
 
-void MainWindowBridge::StartVolumeAnimation(std::int32_t, std::int32_t to) {
-    m_player.settings.MasterVolume = to;
-    m_player.commands.RedrawVolumeBar();
+void MainWindowBridge::StartVolumeAnimation(std::int32_t targetFrame) {
+    vantor::StartVolumeAnimation(m_player.volumeAnimation, targetFrame);
+    m_player.volumeTimer.start(m_player.settings.VolumeAnimationWait);
+}
+
+void MainWindowBridge::StepVolumeAnimation() {
+    const std::int32_t lastFrame = m_player.bars.LastFrame(BarKind::Volume);
+    if (lastFrame <= 0) {
+        // The skin changed under the turning knob.
+        m_player.volumeTimer.stop();
+        return;
+    }
+    const VolumeAnimationStep step = vantor::StepVolumeAnimation(
+        m_player.volumeAnimation, m_player.settings.MasterVolume, lastFrame);
+    m_player.settings.MasterVolume = step.volume;
+    m_player.bars.RedrawAndApply(BarKind::Volume);
+    if (!step.keepRunning)
+        m_player.volumeTimer.stop();
 }
 
 ScreenPoint MainWindowBridge::MainWindowPosition() const {

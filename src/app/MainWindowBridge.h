@@ -28,6 +28,9 @@ public:
     SkinWidget& Widget() { return m_widget; }
     const SkinWidget& Widget() const { return m_widget; }
     void SetUpToolTips();
+    // The volume animation's timer: the knob one frame nearer its target,
+    // drawn and heard; the timer stops at the target.
+    void StepVolumeAnimation();
 
     // The opaque part of the window's shape, set when the skin shapes it.
     gfx::Rect opaqueBounds{0, 0, 1, 1};
@@ -45,7 +48,7 @@ public:
     void ShowContextMenu(std::int32_t x, std::int32_t y) override;
     void RunButtonCommand(MainButton button, std::int32_t target) override;
     void NextAnalyzerStyle() override;
-    void StartVolumeAnimation(std::int32_t from, std::int32_t to) override;
+    void StartVolumeAnimation(std::int32_t targetFrame) override;
     ScreenPoint MainWindowPosition() const override;
     ScreenRect WorkArea() const override;
     ScreenRect OpaqueBounds() const override;

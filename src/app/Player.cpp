@@ -69,6 +69,10 @@ Player::Player(std::string folder, std::vector<std::string> arguments,
         playlistWindow.OnRepeatTick();
         PresentSoon();
     });
+    QObject::connect(&volumeTimer, &QTimer::timeout, [this] {
+        mainWindow.StepVolumeAnimation();
+        PresentSoon();
+    });
     tickTimer.setInterval(kTickIntervalMs);
 }
 

@@ -8,6 +8,12 @@ std::int32_t VolumeFrame(std::int32_t volume, std::int32_t lastFrame) {
     return static_cast<std::int32_t>(RoundHalfEven(volume / 255.0 * lastFrame));
 }
 
+std::int32_t FrameVolume(std::int32_t frame, std::int32_t lastFrame) {
+    if (lastFrame <= 0)
+        return 0;
+    return static_cast<std::int32_t>(RoundHalfEven(static_cast<double>(frame) / lastFrame * 255.0));
+}
+
 void StartVolumeAnimation(VolumeAnimation& animation, std::int32_t targetFrame) {
     animation.started = false;
     animation.targetFrame = targetFrame;
@@ -26,7 +32,7 @@ VolumeAnimationStep StepVolumeAnimation(VolumeAnimation& animation, std::int32_t
     const bool arrived = animation.frame == animation.targetFrame;
     if (arrived)
         animation.started = false;
-    return {animation.frame, !arrived};
+    return {animation.frame, FrameVolume(animation.frame, lastFrame), !arrived};
 }
 
 } // namespace vantor

@@ -13,14 +13,17 @@ struct VolumeAnimation {
 };
 
 struct VolumeAnimationStep {
-    // The frame to draw now.
+    // The frame to draw now, and the volume it stands for.
     std::int32_t frame = 0;
+    std::int32_t volume = 0;
     // False once the target is reached: the timer stops.
     bool keepRunning = false;
 };
 
 // The frame strip shows `volume` (0..255) as this frame.
 std::int32_t VolumeFrame(std::int32_t volume, std::int32_t lastFrame);
+// The volume a frame of the strip stands for.
+std::int32_t FrameVolume(std::int32_t frame, std::int32_t lastFrame);
 
 // Starts a run towards `targetFrame`; the next step begins at the frame of
 // the volume then current.

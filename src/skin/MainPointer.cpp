@@ -62,12 +62,23 @@ bool MainPointer::PressBar(std::int32_t x, std::int32_t y) {
         return false;
     }
     m_activeBar = bar;
-    const std::int32_t before = m_settings.MasterVolume;
-    m_bars.PointerAt(*bar, x, y, true);
-    if (*bar == BarKind::Volume && m_settings.VolumeAnimation != 0 &&
-        before != m_settings.MasterVolume)
-        m_peers.StartVolumeAnimation(before, m_settings.MasterVolume);
+    PointBar(*bar, x, y);
     return true;
+}
+
+bool MainPointer::VolumeAnimates() const {
+    return m_settings.VolumeAnimation != 0 && m_skin.Bar(BarKind::Volume).type == "ADVANCE" &&
+           m_bars.LastFrame(BarKind::Volume) > 0;
+}
+
+void MainPointer::PointBar(BarKind bar, std::int32_t x, std::int32_t y) {
+    // An animated knob turns towards the pointer instead of jumping there.
+    if (bar == BarKind::Volume && VolumeAnimates()) {
+        if (const auto frame = m_bars.FrameAt(bar, x, y))
+            m_peers.StartVolumeAnimation(*frame);
+        return;
+    }
+    m_bars.PointerAt(bar, x, y, true);
 }
 
 void MainPointer::Press(PointerButton button, std::int32_t x, std::int32_t y, ScreenPoint screen) {
@@ -93,7 +104,7 @@ void MainPointer::Press(PointerButton button, std::int32_t x, std::int32_t y, Sc
 
 void MainPointer::Move(std::int32_t x, std::int32_t y, ScreenPoint screen) {
     if (m_activeBar) {
-        m_bars.PointerAt(*m_activeBar, x, y, true);
+        PointBar(*m_activeBar, x, y);
         return;
     }
     if (!m_dragging)
@@ -122,10 +133,11 @@ bool MainPointer::ToggleIsOn(MainButton button) const {
 }
 
 void MainPointer::Release(std::int32_t x, std::int32_t y) {
-    if (m_activeBar) {
+    if (m_activeBar == BarKind::Volume && VolumeAnimates())
+        PointBar(BarKind::Volume, x, y);
+    else if (m_activeBar)
         m_bars.Release(*m_activeBar, x, y);
-        m_activeBar.reset();
-    }
+    m_activeBar.reset();
     if (m_pressed) {
         const ButtonHit hit = *m_pressed;
         m_pressed.reset();

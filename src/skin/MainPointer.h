@@ -54,6 +54,11 @@ public:
 private:
     std::optional<BarKind> HitTestBars(std::int32_t x, std::int32_t y) const;
     bool PressBar(std::int32_t x, std::int32_t y);
+    // With the volume animation on and an "ADVANCE" volume strip, the
+    // volume knob is animated rather than set.
+    bool VolumeAnimates() const;
+    // The active bar's value follows the pointer, or its animation aims there.
+    void PointBar(BarKind bar, std::int32_t x, std::int32_t y);
     bool ToggleIsOn(MainButton button) const;
     void CopyRegion(const gfx::Surface& from, const SkinRect& rect);
 

@@ -20,7 +20,9 @@ public:
     virtual void RunButtonCommand(MainButton button, std::int32_t target) = 0;
     // A press on the analyzer area: the next analyzer style.
     virtual void NextAnalyzerStyle() = 0;
-    virtual void StartVolumeAnimation(std::int32_t from, std::int32_t to) = 0;
+    // The volume knob turns frame by frame from the volume's frame towards
+    // `targetFrame` of its strip; a new target takes over a running turn.
+    virtual void StartVolumeAnimation(std::int32_t targetFrame) = 0;
 
     virtual ScreenPoint MainWindowPosition() const = 0;
     // The desktop's work area in screen pixels.

@@ -69,29 +69,43 @@ double SkinBars::StoredFraction(BarKind bar) const {
     }
 }
 
-void SkinBars::StoreFraction(BarKind bar, double fraction, bool applySeek) {
+void SkinBars::ApplyStoredValue(BarKind bar) {
     switch (bar) {
     case BarKind::Volume:
-        m_settings.MasterVolume = ValueFromFraction(fraction);
         m_sound.ApplyVolume(m_settings.MasterVolume);
         break;
     case BarKind::Pan:
-        m_settings.PanPosition = ValueFromFraction(fraction);
         // With panning switched off the value and text still follow the
         // pointer, but the sound stays centred.
         m_sound.ApplyPan(m_settings.PanEnable == 1 ? m_settings.PanPosition : kPanCentre);
         break;
     case BarKind::Pitch:
         m_settings.SoundStretchEnable = 1;
-        m_settings.SoundStretchScale = PitchFromFraction(fraction);
         m_sound.ApplySoundControls();
+        break;
+    default:
+        break;
+    }
+}
+
+void SkinBars::StoreFraction(BarKind bar, double fraction, bool applySeek) {
+    switch (bar) {
+    case BarKind::Volume:
+        m_settings.MasterVolume = ValueFromFraction(fraction);
+        break;
+    case BarKind::Pan:
+        m_settings.PanPosition = ValueFromFraction(fraction);
+        break;
+    case BarKind::Pitch:
+        m_settings.SoundStretchScale = PitchFromFraction(fraction);
         break;
     default:
         m_seekValue = ValueFromFraction(fraction);
         if (applySeek)
             m_sound.SeekToFraction(fraction);
-        break;
+        return;
     }
+    ApplyStoredValue(bar);
 }
 
 void SkinBars::DrawValue(BarKind bar) {
@@ -123,6 +137,18 @@ void SkinBars::DrawAtFraction(BarKind bar, double fraction, bool pressed) {
 void SkinBars::Redraw(BarKind bar) {
     DrawAtFraction(bar, StoredFraction(bar), false);
     DrawValue(bar);
+}
+
+void SkinBars::RedrawAndApply(BarKind bar) {
+    ApplyStoredValue(bar);
+    Redraw(bar);
+}
+
+std::optional<std::int32_t> SkinBars::FrameAt(BarKind bar, double x, double y) const {
+    const auto level = MapLevel(MapPixel(m_skin.Bar(bar), x, y));
+    if (!level)
+        return std::nullopt;
+    return FrameForFraction(*level / 255.0, LastFrame(bar));
 }
 
 gfx::Rect SkinBars::DrawnArea(BarKind bar) const {
@@ -157,11 +183,11 @@ void SkinBars::SnapPitch() {
 
 bool SkinBars::PointerAtAdvance(BarKind bar, double x, double y) {
     const SkinBarStyle& style = m_skin.Bar(bar);
-    const gfx::Pixel pixel = MapPixel(style, x, y);
-    const auto level = MapLevel(pixel);
-    if (!level)
-        return false;
     if (bar == BarKind::Seek) {
+        const gfx::Pixel pixel = MapPixel(style, x, y);
+        const auto level = MapLevel(pixel);
+        if (!level)
+            return false;
         // A pointer fills the played part afresh from an empty mask.
         m_surfaces.seekMask.threshold = 0;
         m_surfaces.seekMask.mask = {};
@@ -171,10 +197,11 @@ bool SkinBars::PointerAtAdvance(BarKind bar, double x, double y) {
         m_sound.SeekToFraction(*level / 255.0);
         return true;
     }
-    const std::int32_t last = LastFrame(bar);
-    const std::int32_t frame = FrameForFraction(*level / 255.0, last);
-    StoreFraction(bar, SafeFraction(frame, last), false);
-    DrawFrameBar(m_surfaces, style, frame);
+    const auto frame = FrameAt(bar, x, y);
+    if (!frame)
+        return false;
+    StoreFraction(bar, SafeFraction(*frame, LastFrame(bar)), false);
+    DrawFrameBar(m_surfaces, style, *frame);
     DrawValue(bar);
     return true;
 }

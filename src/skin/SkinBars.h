@@ -11,6 +11,7 @@
 #include "skin/TextFieldPainter.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace vantor {
 
@@ -31,6 +32,13 @@ public:
     void Release(BarKind bar, double x, double y);
     // Draws a bar from its stored value (seek: the current position 0..255).
     void Redraw(BarKind bar);
+    // Draws a volume, pan or pitch bar from its stored value and applies the
+    // value, as a menu or a dialog that set it asks; the pitch bar switches
+    // the stretch on.
+    void RedrawAndApply(BarKind bar);
+    // The frame of an "ADVANCE" bar's strip that its position map gives at
+    // (x, y); none on magenta or outside the map.
+    std::optional<std::int32_t> FrameAt(BarKind bar, double x, double y) const;
     // The playback tick's seek position, 0 to 255. A bar that still shows
     // it is left as it is.
     void ShowSeekValue(std::int32_t value);
@@ -48,6 +56,8 @@ private:
     void PointerAtFill(BarKind bar, double x, double y);
     // Stores a fraction of the bar's range as its value and applies it.
     void StoreFraction(BarKind bar, double fraction, bool applySeek);
+    // Hands the stored volume, pan or pitch scale to the sound.
+    void ApplyStoredValue(BarKind bar);
     double StoredFraction(BarKind bar) const;
     void DrawAtFraction(BarKind bar, double fraction, bool pressed);
     void DrawValue(BarKind bar);
