@@ -30,11 +30,6 @@ void CommandBridge::RunKey(char key, bool ctrl) {
         Run(*request);
 }
 
-bool CommandBridge::MenuChecked(std::string_view name, std::int32_t index) const {
-    const auto found = m_checks.find({std::string(name), index});
-    return found != m_checks.end() && found->second;
-}
-
 void CommandBridge::AddFilesFromDialog(std::int32_t mode) {
     AddFiles(m_player.playlistContext, mode, AddSource::Dialog);
 }
@@ -87,16 +82,15 @@ void CommandBridge::RestartTagReader() {
     StartTagReader(m_player.playlistContext, 0);
 }
 
-void CommandBridge::SetMenuCheck(std::string_view name, std::int32_t index, bool checked) {
-    m_checks[{std::string(name), index}] = checked;
-}
-
 void CommandBridge::RedrawVolumeBar() {
-    m_player.bars.Redraw(BarKind::Volume);
-    m_player.barControls.ApplyVolume(m_player.settings.MasterVolume);
+    m_player.bars.RedrawAndApply(BarKind::Volume);
 }
 
-void CommandBridge::SetUpOscilloscope() {
+void CommandBridge::SelectAnalyzerStyle(std::int32_t index) {
+    m_player.visuals.SelectAnalyzerStyle(index);
+}
+
+void CommandBridge::SelectOscilloscope() {
     m_player.visuals.SelectOscilloscope();
 }
 

@@ -1,5 +1,5 @@
 // What the main window's commands and applying a skin ask of the running
-// player: dialogs, menu ticks, bar redraws and the skin's window work.
+// player: dialogs, bar redraws, the analyzer and the skin's window work.
 // Borrows the Player. UI thread only.
 #pragma once
 
@@ -7,9 +7,7 @@
 #include "core/MainCommands.h"
 #include "skin/SkinApplicationPeers.h"
 
-#include <map>
 #include <string>
-#include <utility>
 
 namespace vantor {
 
@@ -23,7 +21,6 @@ public:
     void RunMenuItem(const std::string& name, std::int32_t index);
     // Runs the command of a key released in either window.
     void RunKey(char key, bool ctrl);
-    bool MenuChecked(std::string_view name, std::int32_t index) const;
 
     // CommandHost
     void AddFilesFromDialog(std::int32_t mode) override;
@@ -35,9 +32,9 @@ public:
     void ExitPlayer(std::int32_t mode) override;
     void UnloadMainWindow() override;
     void RestartTagReader() override;
-    void SetMenuCheck(std::string_view name, std::int32_t index, bool checked) override;
     void RedrawVolumeBar() override;
-    void SetUpOscilloscope() override;
+    void SelectAnalyzerStyle(std::int32_t index) override;
+    void SelectOscilloscope() override;
     void DrawLinkButton(bool pressed) override;
     void RedrawBalanceBar() override;
     void RedrawPitchBar() override;
@@ -59,7 +56,6 @@ private:
     void Run(const CommandRequest& request);
 
     Player& m_player;
-    std::map<std::pair<std::string, std::int32_t>, bool> m_checks;
 };
 
 } // namespace vantor

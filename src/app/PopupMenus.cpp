@@ -3,6 +3,7 @@
 #include "app/Player.h"
 #include "core/MainCommands.h"
 #include "core/MainMenu.h"
+#include "core/MenuTicks.h"
 
 #include <QMenu>
 
@@ -31,7 +32,7 @@ void Fill(Player& player, QMenu& menu, const MenuItem& parent) {
             QAction* action = menu.addAction(Caption(item));
             if (item.kind != MenuItemKind::Command) {
                 action->setCheckable(true);
-                action->setChecked(player.commands.MenuChecked(item.name, item.index));
+                action->setChecked(MenuItemTicked(player.settings, item.name, item.index));
             }
             const std::string name(item.name);
             const std::int32_t index = item.index;

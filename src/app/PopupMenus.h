@@ -1,5 +1,5 @@
 // The player's pop-up menus, built from the menu data each time they open,
-// with the ticks the commands set. Choosing an item runs its command.
+// with the ticks the settings hold then. Choosing an item runs its command.
 // UI thread only.
 #pragma once
 

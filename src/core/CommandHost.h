@@ -1,12 +1,11 @@
 // What the main window's commands need beyond playback: the dialogs and
-// windows of other subsystems, menu ticks, the bars, the tag reader and the
-// exit. The application implements it; tests record. UI thread only.
+// windows of other subsystems, the bars, the analyzer, the tag reader and
+// the exit. The application implements it; tests record. UI thread only.
 #pragma once
 
 #include "effects/ControlsHost.h"
 
 #include <cstdint>
-#include <string_view>
 
 namespace vantor {
 
@@ -25,11 +24,13 @@ public:
     virtual void UnloadMainWindow() = 0;
     // The playlist's tag reader starts again from entry 0.
     virtual void RestartTagReader() = 0;
-    // Ticks or unticks a menu item (`index` -1 outside a group).
-    virtual void SetMenuCheck(std::string_view name, std::int32_t index, bool checked) = 0;
     // Redraws the volume bar from MasterVolume and applies it.
     virtual void RedrawVolumeBar() = 0;
-    virtual void SetUpOscilloscope() = 0;
+    // The analyzer menu's style entry `index` (0..12): style index + 1 with
+    // a pen one pixel wide.
+    virtual void SelectAnalyzerStyle(std::int32_t index) = 0;
+    // The oscilloscope with its pen from the skin and the settings.
+    virtual void SelectOscilloscope() = 0;
     // The playlist window's link button, pressed or released.
     virtual void DrawLinkButton(bool pressed) = 0;
 };

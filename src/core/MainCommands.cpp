@@ -77,8 +77,6 @@ constexpr std::array kPlainKeys{
 
 constexpr std::array kPitchScales{0.5f, 1.0f, 1.25f, 1.5f, 1.75f, 2.0f};
 constexpr std::array kVolumes{255, 191, 128, 64, 0};
-constexpr std::int32_t kPatternCount = 13;
-constexpr std::int32_t kOscilloscopePattern = 14;
 
 // Add modes of the file and folder commands.
 constexpr std::int32_t kReplaceList = 1;
@@ -90,23 +88,11 @@ constexpr std::int32_t kGeneralPage = 1;
 constexpr std::int32_t kFontPage = 5;
 constexpr std::int32_t kSkinBrowserPage = 11;
 
-// Inverts a switch setting and its menu tick, and saves.
-bool ToggleSetting(CommandHost& host, std::int32_t& setting, std::string_view menuItem) {
+// Inverts a switch setting and saves; the menu's tick follows the setting.
+bool ToggleSetting(CommandHost& host, std::int32_t& setting) {
     setting = setting != 0 ? 0 : 1;
-    host.SetMenuCheck(menuItem, -1, setting == 1);
     host.SaveSettings();
     return setting == 1;
-}
-
-void SelectAnalyzerPattern(CommandContext& ctx, std::int32_t pattern) {
-    ctx.playback.settings.AnalyzerPattern = pattern;
-    for (std::int32_t i = 0; i < kPatternCount; ++i)
-        ctx.host.SetMenuCheck("Mnu_Analyzer_Patturn", i, i == pattern);
-}
-
-void ToggleLevelAmplify(CommandContext& ctx) {
-    const bool on = ToggleSetting(ctx.host, ctx.playback.settings.SpectrumAmplify, "Mnu_LevAmp");
-    ctx.host.SetMenuCheck("Mnu_LevAmp2", -1, on);
 }
 
 void RunPlaybackCommand(CommandContext& ctx, MainCommand command) {
@@ -165,17 +151,14 @@ void RunWindowCommand(CommandContext& ctx, MainCommand command) {
     Settings& settings = ctx.playback.settings;
     switch (command) {
     case MainCommand::MainWindow:
-        ctx.windows.SetMainWindowMinimised(
-            !ToggleSetting(ctx.host, settings.MainWindowVisible, "Mnu_MainWindow"));
+        ctx.windows.SetMainWindowMinimised(!ToggleSetting(ctx.host, settings.MainWindowVisible));
         break;
     case MainCommand::PlayListWindow:
-        ctx.windows.ShowWindow(
-            PlayerWindow::Playlist,
-            ToggleSetting(ctx.host, settings.PlayListVisible, "Mnu_PlayListWindow"));
+        ctx.windows.ShowWindow(PlayerWindow::Playlist,
+                               ToggleSetting(ctx.host, settings.PlayListVisible));
         break;
     case MainCommand::AlwaysTop:
         ToggleAlwaysOnTop(settings, ctx.windows);
-        ctx.host.SetMenuCheck("Mnu_AlwaysTop", -1, settings.AlwaysOnTop == 1);
         ctx.host.SaveSettings();
         break;
     default:
@@ -187,18 +170,16 @@ void RunWindowCommand(CommandContext& ctx, MainCommand command) {
 void RunAnalyzerCommand(CommandContext& ctx, const CommandRequest& request) {
     switch (request.command) {
     case MainCommand::AnalyzerPattern:
-        SelectAnalyzerPattern(ctx, request.index);
-        ctx.host.SaveSettings();
+        ctx.host.SelectAnalyzerStyle(request.index);
         break;
     case MainCommand::Oscilloscope:
-        SelectAnalyzerPattern(ctx, kOscilloscopePattern);
-        ctx.host.SetUpOscilloscope();
-        ctx.host.SaveSettings();
+        ctx.host.SelectOscilloscope();
         break;
     default:
-        ToggleLevelAmplify(ctx);
-        break;
+        ToggleSetting(ctx.host, ctx.playback.settings.SpectrumAmplify);
+        return;
     }
+    ctx.host.SaveSettings();
 }
 
 } // namespace
@@ -250,10 +231,10 @@ void RunMainCommand(CommandContext& ctx, const CommandRequest& request) {
     case MainCommand::AddFolder:
         return ctx.host.AddFolderFromPicker(kAppendFolder);
     case MainCommand::AutoPlay:
-        ToggleSetting(ctx.host, settings.AutoPlay, "Mnu_AutoPlay");
+        ToggleSetting(ctx.host, settings.AutoPlay);
         return;
     case MainCommand::SearchSubDir:
-        ToggleSetting(ctx.host, settings.SearchSubFolder, "Mnu_SearchSubDir");
+        ToggleSetting(ctx.host, settings.SearchSubFolder);
         return;
     case MainCommand::OpenCd:
         return ctx.host.ShowCdWindow();

@@ -73,7 +73,7 @@ MenuItem AnalyzerMenu() {
         patterns.push_back(Indexed("Mnu_Analyzer_Patturn", i, kPatternCaptions[i], 0, Kind::Radio));
     return Submenu("Mnu_Analyzer_Root", "アナライザー(&U)",
                    {Submenu("Mnu_FFT", "FFTアナライザー", std::move(patterns)),
-                    Item("Mnu_Oscillo", "オシロスコープ"), Separator(),
+                    Item("Mnu_Oscillo", "オシロスコープ", Kind::Check), Separator(),
                     Item("Mnu_LevAmp2", "レベル増幅を有効にする", Kind::Check)});
 }
 

@@ -3,16 +3,14 @@
 #include "core/RandomPick.h"
 #include "core/TrackOpening.h"
 
-#include <string_view>
-
 namespace vantor {
 
 namespace {
 
-// Inverts a mode setting with its menu tick; true when it is now on.
-bool Flip(CommandHost& host, std::int32_t& setting, std::string_view menuItem) {
+// Inverts a mode setting; true when it is now on. The menu's tick follows
+// the setting.
+bool Flip(std::int32_t& setting) {
     setting = setting != 0 ? 0 : 1;
-    host.SetMenuCheck(menuItem, -1, setting == 1);
     return setting == 1;
 }
 
@@ -56,19 +54,19 @@ void EnterMix(PlaybackContext& ctx) {
 } // namespace
 
 void ToggleLoop(PlaybackContext& ctx, CommandHost& host) {
-    const bool on = Flip(host, ctx.settings.PlayLoopMode, "Mnu_Loop");
+    const bool on = Flip(ctx.settings.PlayLoopMode);
     SaveAndDraw(ctx, host, ModeButton::Loop, on);
 }
 
 void ToggleRandom(PlaybackContext& ctx, CommandHost& host) {
-    const bool on = Flip(host, ctx.settings.PlayRandomMode, "Mnu_Random");
+    const bool on = Flip(ctx.settings.PlayRandomMode);
     SaveAndDraw(ctx, host, ModeButton::Random, on);
     if (ctx.HasEntries() && ctx.settings.NonStopMegaMix == 1)
         PrepareWaitingSlot(ctx);
 }
 
 void ToggleNonStop(PlaybackContext& ctx, CommandHost& host) {
-    const bool on = Flip(host, ctx.settings.NonStopMegaMix, "Mnu_NonStop");
+    const bool on = Flip(ctx.settings.NonStopMegaMix);
     if (on)
         EnterMix(ctx);
     else

@@ -35,6 +35,31 @@ std::vector<float> ListenAfterChange(PlayerHarness& h, double seconds = 0.4) {
     return h.Listen(seconds);
 }
 
+QImage Crop(const QImage& image, const SkinRect& rect) {
+    return image.copy(QRect(rect.left, rect.top, rect.Width(), rect.Height()));
+}
+
+QImage AnalyzerShown(PlayerHarness& h) {
+    return Crop(h.MainWindowImage(), h.player().skin.spectrumField.rect);
+}
+
+// Rows of the analyzer area drawn all across in the analyzer's pen colour.
+int PenRows(PlayerHarness& h) {
+    const Player& player = h.player();
+    const QImage area = AnalyzerShown(h);
+    const gfx::Pixel colour =
+        gfx::FromColorRef(static_cast<std::uint32_t>(player.skin.oscilloscopeColor));
+    const QRgb pen = qRgb(gfx::RedOf(colour), gfx::GreenOf(colour), gfx::BlueOf(colour));
+    int rows = 0;
+    for (int y = 0; y < area.height(); ++y) {
+        int inPen = 0;
+        for (int x = 0; x < area.width(); ++x)
+            inPen += area.pixel(x, y) == pen ? 1 : 0;
+        rows += inPen * 10 >= area.width() * 9 ? 1 : 0;
+    }
+    return rows;
+}
+
 // --- the pitch, balance and volume menus reach the sound
 
 TEST(SoundMenuTest, PitchMenuStretchesTheTempoKeepsTheToneAndIsSaved) {
@@ -132,6 +157,91 @@ TEST_F(VolumeAnimationTest, TheDialTurnsDownFrameByFrameInsteadOfJumping) {
     for (std::size_t i = 0; i < volumes.size(); ++i)
         EXPECT_EQ(volumes[i], std::lrint((29.0 - static_cast<double>(i)) / 30.0 * 255.0)) << i;
     EXPECT_LT(ChannelRms(ListenAfterChange(h), 0), 0.001);
+}
+
+// --- the menu's ticks tell what the settings hold
+
+TEST(MenuTickTest, SwitchesShowTheirTicksAfterARestartAndAClickTurnsOff) {
+    PlayerHarness h;
+    h.Start();
+    for (const char* item : {"Mnu_NonStop", "Mnu_Random", "Mnu_SearchSubDir", "Mnu_AlwaysTop",
+                             "Mnu_LevAmp2", "Mnu_PlayListWindow"})
+        h.ChooseMenuItem(item);
+    h.Restart();
+    for (const char* item :
+         {"Mnu_Loop", "Mnu_Random", "Mnu_NonStop", "Mnu_AutoPlay", "Mnu_SearchSubDir",
+          "Mnu_AlwaysTop", "Mnu_MainWindow", "Mnu_PlayListWindow", "Mnu_LevAmp2"})
+        EXPECT_TRUE(h.MenuTicked(item)) << item;
+    EXPECT_FALSE(h.MenuTicked("Mnu_TagWindow"));
+
+    h.ChooseMenuItem("Mnu_Loop");
+    EXPECT_FALSE(h.MenuTicked("Mnu_Loop"));
+    EXPECT_EQ(h.StoredSetting("<PlayLoopMode ON/OFF>"), " 0 ");
+    h.ChooseMenuItem("Mnu_AlwaysTop");
+    EXPECT_FALSE(h.MenuTicked("Mnu_AlwaysTop"));
+    EXPECT_EQ(h.StoredSetting("<AlwaysOnTop ON/OFF>"), " 0 ");
+}
+
+// Entry i of the style list is style i + 1; exactly one analyzer entry is ticked.
+void ExpectAnalyzerTick(PlayerHarness& h, int styleEntry, bool oscilloscope) {
+    for (int entry = 0; entry < 13; ++entry)
+        EXPECT_EQ(h.MenuTicked("Mnu_Analyzer_Patturn", entry), entry == styleEntry) << entry;
+    EXPECT_EQ(h.MenuTicked("Mnu_Oscillo"), oscilloscope);
+}
+
+TEST(MenuTickTest, AnalyzerTicksFollowTheMenuAClickOnTheSpectrumAndARestart) {
+    PlayerHarness h;
+    h.Start();
+    ExpectAnalyzerTick(h, 0, false);
+    h.ChooseMenuItem("Mnu_Analyzer_Patturn", 4);
+    ExpectAnalyzerTick(h, 4, false);
+    EXPECT_EQ(h.StoredSetting("<Analyzer Pattern>"), " 5 ");
+    h.ChooseMenuItem("Mnu_Oscillo");
+    ExpectAnalyzerTick(h, -1, true);
+    h.Restart();
+    ExpectAnalyzerTick(h, -1, true);
+    // After the oscilloscope a click on the area comes back to style 1.
+    h.ClickMain(Centre(h.player().skin.spectrumField.rect));
+    ExpectAnalyzerTick(h, 0, false);
+    h.ClickMain(Centre(h.player().skin.spectrumField.rect));
+    ExpectAnalyzerTick(h, 1, false);
+}
+
+TEST(MenuTickTest, ASkinThatChoosesTheOscilloscopeTicksIt) {
+    PlayerHarness h;
+    std::ofstream(h.Dir().File("Skin/Default/Default.dvk"), std::ios::app)
+        << "SetAnalyzerPattern 14\r\n";
+    h.Start();
+    ExpectAnalyzerTick(h, -1, true);
+}
+
+// --- the analyzer's style menu
+
+TEST(AnalyzerMenuTest, TheFirstEntryDrawsStyleOne) {
+    PlayerHarness h;
+    h.Start({h.WriteTone("tone.wav", kToneHz, 4.0)});
+    h.ChooseMenuItem("Mnu_Analyzer_Patturn", 0);
+    h.Listen(0.5);
+    const QImage face = Crop(ToImage(h.player().surfaces.face), h.player().skin.spectrumField.rect);
+    EXPECT_NE(AnalyzerShown(h), face) << "the analyzer shows nothing";
+    EXPECT_EQ(h.StoredSetting("<Analyzer Pattern>"), " 1 ");
+}
+
+// Style 13 draws a line through the middle while nothing sounds, with a pen
+// one pixel wide whatever the oscilloscope used.
+TEST(AnalyzerMenuTest, TheLastEntryDrawsStyleThirteenWithAThinPen) {
+    PlayerHarness h;
+    Player& player = h.Start();
+    player.settings.IgnoreSkinOscilloConfig = 1;
+    player.settings.OscilloscopeDrawWidth = 3;
+    player.settings.OscilloscopeColor = player.skin.oscilloscopeColor;
+    h.ChooseMenuItem("Mnu_Oscillo");
+    h.Listen(0.2);
+    ASSERT_EQ(PenRows(h), 3) << "the oscilloscope's line";
+    h.ChooseMenuItem("Mnu_Analyzer_Patturn", 12);
+    h.Listen(0.2);
+    EXPECT_EQ(PenRows(h), 1);
+    EXPECT_EQ(h.StoredSetting("<Analyzer Pattern>"), " 13 ");
 }
 
 } // namespace

@@ -23,13 +23,9 @@ public:
     void ExitPlayer(std::int32_t mode) override { Record("ExitPlayer", mode); }
     void UnloadMainWindow() override { Record("UnloadMainWindow"); }
     void RestartTagReader() override { Record("RestartTagReader"); }
-    void SetMenuCheck(std::string_view name, std::int32_t index, bool checked) override {
-        calls.push_back("SetMenuCheck(" + std::string(name) +
-                        (index >= 0 ? " " + std::to_string(index) : std::string()) + ", " +
-                        (checked ? "on" : "off") + ")");
-    }
     void RedrawVolumeBar() override { Record("RedrawVolumeBar"); }
-    void SetUpOscilloscope() override { Record("SetUpOscilloscope"); }
+    void SelectAnalyzerStyle(std::int32_t index) override { Record("SelectAnalyzerStyle", index); }
+    void SelectOscilloscope() override { Record("SelectOscilloscope"); }
     void DrawLinkButton(bool pressed) override { Record("DrawLinkButton", pressed ? 1 : 0); }
 
     std::vector<std::string> calls;
