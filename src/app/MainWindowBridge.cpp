@@ -105,7 +105,7 @@ void MainWindowBridge::OnPointerRelease(WindowButton button, int x, int y) {
     m_player.Present();
 }
 
-void MainWindowBridge::OnKey(int key, bool ctrl) {
+void MainWindowBridge::OnKeyRelease(int key, bool ctrl) {
     if (key >= Qt::Key_A && key <= Qt::Key_Z)
         m_player.commands.RunKey(static_cast<char>('A' + (key - Qt::Key_A)), ctrl);
 }

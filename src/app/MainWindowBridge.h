@@ -39,7 +39,7 @@ public:
     void OnPointerPress(WindowButton button, int x, int y) override;
     void OnPointerMove(int x, int y, bool leftHeld) override;
     void OnPointerRelease(WindowButton button, int x, int y) override;
-    void OnKey(int key, bool ctrl) override;
+    void OnKeyRelease(int key, bool ctrl) override;
     void OnFilesDropped(const std::vector<std::string>& paths) override;
     void OnMinimisedChanged(bool minimised) override;
     void OnCloseRequested() override;

@@ -132,7 +132,7 @@ void PlaylistWindowBridge::OnWheel(int delta) {
     m_player.Present();
 }
 
-void PlaylistWindowBridge::OnKey(int key, bool ctrl) {
+void PlaylistWindowBridge::OnKey(int key, bool) {
     switch (key) {
     case Qt::Key_Up:
         m_player.playlistWindow.OnKeyUp();
@@ -148,11 +148,14 @@ void PlaylistWindowBridge::OnKey(int key, bool ctrl) {
         m_player.playlistWindow.OnMenuDelete();
         break;
     default:
-        if (key >= Qt::Key_A && key <= Qt::Key_Z)
-            m_player.commands.RunKey(static_cast<char>('A' + (key - Qt::Key_A)), ctrl);
-        break;
+        return;
     }
     m_player.Present();
+}
+
+void PlaylistWindowBridge::OnKeyRelease(int key, bool ctrl) {
+    // The shortcuts are the main window's; they act once a key is let go.
+    m_player.mainWindow.OnKeyRelease(key, ctrl);
 }
 
 void PlaylistWindowBridge::OnFilesDropped(const std::vector<std::string>& paths) {

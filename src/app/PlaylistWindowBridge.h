@@ -28,6 +28,7 @@ public:
     void OnDoubleClick(WindowButton button, int x, int y) override;
     void OnWheel(int delta) override;
     void OnKey(int key, bool ctrl) override;
+    void OnKeyRelease(int key, bool ctrl) override;
     void OnFilesDropped(const std::vector<std::string>& paths) override;
     void OnCloseRequested() override;
 

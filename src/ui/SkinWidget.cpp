@@ -3,6 +3,7 @@
 #include "ui/SurfaceImage.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -25,6 +26,20 @@ WindowButton ToButton(Qt::MouseButton button) {
         return WindowButton::Middle;
     default:
         return WindowButton::Other;
+    }
+}
+
+// A modifier on its own is not a command key.
+bool IsModifier(int key) {
+    switch (key) {
+    case Qt::Key_Control:
+    case Qt::Key_Shift:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+    case Qt::Key_AltGr:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -123,18 +138,15 @@ void SkinWidget::wheelEvent(QWheelEvent* event) {
 }
 
 void SkinWidget::keyPressEvent(QKeyEvent* event) {
-    // A modifier on its own is not a command key.
-    switch (event->key()) {
-    case Qt::Key_Control:
-    case Qt::Key_Shift:
-    case Qt::Key_Alt:
-    case Qt::Key_Meta:
-    case Qt::Key_AltGr:
-        return;
-    default:
-        break;
-    }
-    m_listener.OnKey(event->key(), (event->modifiers() & Qt::ControlModifier) != 0);
+    if (!IsModifier(event->key()))
+        m_listener.OnKey(event->key(), (event->modifiers() & Qt::ControlModifier) != 0);
+}
+
+void SkinWidget::keyReleaseEvent(QKeyEvent* event) {
+    // A held key repeats as releases and presses marked as repeats; only the
+    // release that lets it go counts.
+    if (!IsModifier(event->key()) && !event->isAutoRepeat())
+        m_listener.OnKeyRelease(event->key(), (event->modifiers() & Qt::ControlModifier) != 0);
 }
 
 void SkinWidget::dragEnterEvent(QDragEnterEvent* event) {

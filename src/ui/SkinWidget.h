@@ -33,8 +33,10 @@ public:
     virtual void OnDoubleClick(WindowButton /*button*/, int /*x*/, int /*y*/) {}
     // Positive away from the user, in wheel steps of 120.
     virtual void OnWheel(int /*delta*/) {}
-    // A Qt key code and whether Ctrl was held.
+    // A Qt key code and whether Ctrl was held: a key pressed (again while
+    // it is held down), and a key let go, once, however long it was held.
     virtual void OnKey(int /*key*/, bool /*ctrl*/) {}
+    virtual void OnKeyRelease(int /*key*/, bool /*ctrl*/) {}
     virtual void OnFilesDropped(const std::vector<std::string>& /*paths*/) {}
     virtual void OnActivationChanged(bool /*active*/) {}
     virtual void OnMinimisedChanged(bool /*minimised*/) {}
@@ -75,6 +77,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void changeEvent(QEvent* event) override;

@@ -60,6 +60,11 @@ int PenRows(PlayerHarness& h) {
     return rows;
 }
 
+bool ButtonLooksPressed(PlayerHarness& h, MainButton button) {
+    const SkinRect& rect = h.player().skin.Main(button).regions[0].rect;
+    return Crop(h.MainWindowImage(), rect) == Crop(ToImage(h.player().surfaces.pressedFace), rect);
+}
+
 // --- the pitch, balance and volume menus reach the sound
 
 TEST(SoundMenuTest, PitchMenuStretchesTheTempoKeepsTheToneAndIsSaved) {
@@ -242,6 +247,39 @@ TEST(AnalyzerMenuTest, TheLastEntryDrawsStyleThirteenWithAThinPen) {
     h.Listen(0.2);
     EXPECT_EQ(PenRows(h), 1);
     EXPECT_EQ(h.StoredSetting("<Analyzer Pattern>"), " 13 ");
+}
+
+// --- shortcuts act once, when the key is let go
+
+TEST(ShortcutTest, AHeldKeyTogglesItsModeOnce) {
+    PlayerHarness h;
+    Player& player = h.Start();
+    h.HoldKey(Qt::Key_N, 3);
+    EXPECT_EQ(player.settings.NonStopMegaMix, 1);
+    EXPECT_TRUE(h.MenuTicked("Mnu_NonStop"));
+    EXPECT_TRUE(ButtonLooksPressed(h, MainButton::NonStopMegaMix));
+    EXPECT_EQ(h.StoredSetting("<Non-Stop MegaMix Mode ON/OFF>"), " 1 ");
+
+    h.HoldKey(Qt::Key_R, 5, &player.playlistWindowBridge.Widget());
+    EXPECT_EQ(player.settings.PlayRandomMode, 1);
+    EXPECT_TRUE(ButtonLooksPressed(h, MainButton::Random));
+
+    h.TapKey(Qt::Key_L);
+    EXPECT_EQ(player.settings.PlayLoopMode, 0);
+    EXPECT_FALSE(h.MenuTicked("Mnu_Loop"));
+    EXPECT_FALSE(ButtonLooksPressed(h, MainButton::Loop));
+    EXPECT_EQ(h.StoredSetting("<PlayLoopMode ON/OFF>"), " 0 ");
+}
+
+TEST(ShortcutTest, APressAloneDoesNothingUntilTheKeyIsLetGo) {
+    PlayerHarness h;
+    Player& player = h.Start();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_L, Qt::NoModifier);
+    QApplication::sendEvent(&player.mainWindow.Widget(), &press);
+    EXPECT_EQ(player.settings.PlayLoopMode, 1);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_L, Qt::NoModifier);
+    QApplication::sendEvent(&player.mainWindow.Widget(), &release);
+    EXPECT_EQ(player.settings.PlayLoopMode, 0);
 }
 
 } // namespace
