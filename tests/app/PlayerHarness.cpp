@@ -164,20 +164,20 @@ void PlayerHarness::ClickPlaylistButton(int button, int region) {
 // The pop-up opens on a right click anywhere on the main window; the face's
 // top-left corner lies clear of the analyzer and the song information,
 // which have pop-ups of their own.
-void PlayerHarness::ChooseMenuItem(const std::string& name, int index) {
+void PlayerHarness::ChooseMenuItem(const std::string& name, int index, QPoint at) {
     m_menuChoice = {name, index};
     m_menuReadOnly = false;
     m_menuTick.reset();
-    ClickMain(QPoint(2, 2), Qt::RightButton);
+    ClickMain(at, Qt::RightButton);
     EXPECT_TRUE(m_menuTick.has_value()) << "no menu item " << name << " " << index;
     m_menuChoice.reset();
 }
 
-bool PlayerHarness::MenuTicked(const std::string& name, int index) {
+bool PlayerHarness::MenuTicked(const std::string& name, int index, QPoint at) {
     m_menuChoice = {name, index};
     m_menuReadOnly = true;
     m_menuTick.reset();
-    ClickMain(QPoint(2, 2), Qt::RightButton);
+    ClickMain(at, Qt::RightButton);
     m_menuChoice.reset();
     EXPECT_TRUE(m_menuTick.has_value()) << "no menu item " << name << " " << index;
     return m_menuTick.value_or(false);
@@ -208,12 +208,17 @@ void PlayerHarness::AnswerFileDialog(const std::string& path) {
 
 void PlayerHarness::AnswerModalWindows() {
     if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        if (m_menuChoice && m_menuTick && !m_menuReadOnly)
+            return; // its item is being chosen
         if (!m_menuChoice || m_menuTick) {
             menu->close();
             return;
         }
         std::vector<QString> path;
-        if (!PathTo(MainPopupMenu(), m_menuChoice->first, m_menuChoice->second, path)) {
+        bool found = false;
+        for (const MenuItem* popup : {&MainPopupMenu(), &AnalyzerPopupMenu(), &SongInfoPopupMenu()})
+            found = found || PathTo(*popup, m_menuChoice->first, m_menuChoice->second, path);
+        if (!found) {
             menu->close();
             return;
         }
@@ -230,9 +235,16 @@ void PlayerHarness::AnswerModalWindows() {
             return;
         }
         m_menuTick = action->isChecked();
-        menu->close();
-        if (!m_menuReadOnly)
+        if (m_menuReadOnly) {
+            menu->close();
+            return;
+        }
+        // The command may open a message box or a dialog, which this timer
+        // answers; a timer does not fire again while its own call runs.
+        QTimer::singleShot(0, menu, [menu, action] {
+            menu->close();
             action->trigger();
+        });
         return;
     }
     QWidget* modal = QApplication::activeModalWidget();

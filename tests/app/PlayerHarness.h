@@ -59,11 +59,12 @@ public:
     // Presses the left button at `from`, moves to each point, releases at the last.
     void DragPlaylist(QPoint from, const std::vector<QPoint>& through);
     void DragMain(QPoint from, const std::vector<QPoint>& through);
-    // Right-clicks the main window and chooses the item `name` (with
-    // `index` inside a group) from the pop-up menu.
-    void ChooseMenuItem(const std::string& name, int index = -1);
+    // Right-clicks the main window (at `at`, by default on the face clear of
+    // the fields with pop-ups of their own) and chooses the item `name`
+    // (with `index` inside a group) from the pop-up menu that opens.
+    void ChooseMenuItem(const std::string& name, int index = -1, QPoint at = {2, 2});
     // Whether the item shows a tick when the pop-up menu opens.
-    bool MenuTicked(const std::string& name, int index = -1);
+    bool MenuTicked(const std::string& name, int index = -1, QPoint at = {2, 2});
     // A key pressed and released in a window (the main one by default).
     void TapKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
                 QWidget* window = nullptr);
