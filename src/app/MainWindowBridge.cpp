@@ -129,7 +129,7 @@ void MainWindowBridge::OnCloseRequested() {
 }
 
 void MainWindowBridge::ShowContextMenu(std::int32_t x, std::int32_t y) {
-    ShowMainPopup(m_player, m_widget.mapToGlobal(QPoint(x, y)));
+    ShowMainWindowPopup(m_player, QPoint(x, y), m_widget.mapToGlobal(QPoint(x, y)));
 }
 
 void MainWindowBridge::RunButtonCommand(MainButton button, std::int32_t target) {

@@ -56,4 +56,14 @@ void ShowMainPopup(Player& player, QPoint at) {
     ShowMenu(player, MainPopupMenu(), at);
 }
 
+void ShowMainWindowPopup(Player& player, QPoint local, QPoint global) {
+    const SkinDefinition& skin = player.skin;
+    if (skin.analyzerAreaPlaced && skin.spectrumField.rect.Contains(local.x(), local.y()))
+        ShowMenu(player, AnalyzerPopupMenu(), global);
+    else if (skin.Style(TextField::SongInfo).rect.Contains(local.x(), local.y()))
+        ShowMenu(player, SongInfoPopupMenu(), global);
+    else
+        ShowMainPopup(player, global);
+}
+
 } // namespace vantor
