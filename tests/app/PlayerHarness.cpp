@@ -255,7 +255,7 @@ void PlayerHarness::AnswerModalWindows() {
             return;
         }
         dialog->selectFile(QString::fromStdString(answer));
-        dialog->accept();
+        static_cast<QDialog*>(dialog)->accept(); // QFileDialog hides the public slot
     }
 }
 
