@@ -67,6 +67,10 @@ void StartupBridge::ApplyEffectSwitches() {
     ApplyEffects(m_player.settings, m_player.effects);
 }
 
+void StartupBridge::ApplyPan() {
+    vantor::ApplyPan(m_player.settings, m_player.sound);
+}
+
 void StartupBridge::ApplySoundControls() {
     vantor::ApplySoundControls(m_player.settings, m_player.soundSystem, m_player.messages);
 }

@@ -19,6 +19,7 @@ public:
     bool LoadSettings() override;
     void InitSoundSystem() override;
     void ApplyEffectSwitches() override;
+    void ApplyPan() override;
     void ApplySoundControls() override;
     void ApplySkin() override;
     std::int32_t SkinDockPosition() const override;

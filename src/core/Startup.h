@@ -33,6 +33,8 @@ public:
     virtual bool LoadSettings() = 0;
     virtual void InitSoundSystem() = 0;
     virtual void ApplyEffectSwitches() = 0;
+    // The balance of the mixer output (centre while it is switched off).
+    virtual void ApplyPan() = 0;
     virtual void ApplySoundControls() = 0;
     // Applies the skin whose stored path is Settings.SkinFilePath.
     virtual void ApplySkin() = 0;
@@ -74,9 +76,15 @@ public:
 };
 
 // Start-up after the single-instance decision; `args` is the split command
-// line (argument 0 empty or "-r" when no files were given).
+// line (argument 0 empty or "-r" when no files were given). Arguments that
+// name nothing to add are named in a message; when none is left the saved
+// playlist comes back as in a start without files.
 void RunStartup(const std::vector<std::string>& args, Settings& settings, StartupState& state,
-                StartupHost& host);
+                StartupHost& host, MessageBoxes& messages);
+
+// The entry a restored playlist of `count` entries resumes at: the
+// remembered one, or the first when it lies outside the list.
+std::int32_t RestoredIndex(std::int32_t remembered, std::int32_t count);
 
 // Exit: mode 0 saves the settings (and may relaunch), mode 1 writes nothing.
 void ExitPlayer(int mode, Settings& settings, const StartupState& state, StartupHost& host,

@@ -1,7 +1,88 @@
+// Start-up and the second start as a user meets them: what the player plays,
+// where its windows appear and what it keeps, through the real player.
 #include "app/PlayerHarness.h"
+
+#include "support/ToneMeasure.h"
+
+#include <QApplication>
 
 #include <gtest/gtest.h>
 
 namespace vantor::test {
-namespace {} // namespace
+namespace {
+
+TEST(StartupWiring, ASavedLeftBalancePlaysLeftFromTheFirstNoteAfterAStart) {
+    PlayerHarness harness;
+    harness.Start();
+    harness.ChooseMenuItem("Mnu_Balance", 0);
+    ASSERT_EQ(harness.StoredSetting("<PanPosition 0..255>"), " 0 ");
+    const std::string tone = harness.WriteTone("tone.wav");
+    harness.Restart({tone});
+    const auto heard = harness.Listen(0.5);
+    const double left = ChannelRms(heard, 0);
+    ASSERT_GT(left, 0.1) << "the tone does not play";
+    EXPECT_LT(ChannelRms(heard, 1), left * 0.05);
+}
+
+bool Sounds(PlayerHarness& harness) {
+    return ChannelRms(harness.Listen(0.3), 0) > 0.1;
+}
+
+std::vector<std::string> ListedPaths(const Player& player) {
+    std::vector<std::string> paths;
+    for (std::int32_t i = 0; i < player.playlist.EntryCount(); ++i)
+        paths.push_back(player.playlist.Playlist[static_cast<std::size_t>(i)].Path);
+    return paths;
+}
+
+// A later start hands its arguments over; what names nothing to play must
+// not cost the running player its list or its sound.
+TEST(StartupWiring, AHandOverOfNothingPlayableKeepsTheListPlayingAndNamesWhatWasLeftOut) {
+    PlayerHarness harness;
+    Player& player = harness.Start();
+    const std::string tone = harness.WriteTone("tone.wav", 440.0, 5.0);
+    ASSERT_TRUE(player.ReceiveHandOver("\"" + tone + "\""));
+    ASSERT_TRUE(Sounds(harness));
+
+    const std::string mistyped = harness.Dir().Path() + "tnoe.wav";
+    const std::vector<std::pair<std::string, std::string>> handOvers{
+        {"\"--help\"", "--help"},
+        {"\"" + mistyped + "\"", mistyped},
+        {"/add \"" + mistyped + "\"", mistyped}};
+    for (const auto& [handed, named] : handOvers) {
+        harness.ForgetMessages();
+        EXPECT_TRUE(player.ReceiveHandOver(handed));
+        QApplication::processEvents();
+        EXPECT_EQ(ListedPaths(player), std::vector<std::string>{tone}) << handed;
+        EXPECT_TRUE(Sounds(harness)) << handed;
+        ASSERT_EQ(harness.Messages().size(), 1u) << handed;
+        EXPECT_NE(harness.Messages()[0].text.find(named), std::string::npos) << handed;
+    }
+
+    // What can be played is taken, what cannot is named.
+    const std::string second = harness.WriteTone("second.wav");
+    harness.ForgetMessages();
+    player.ReceiveHandOver("/add \"" + mistyped + "\" \"" + second + "\"");
+    QApplication::processEvents();
+    EXPECT_EQ(ListedPaths(player), (std::vector<std::string>{tone, second}));
+    EXPECT_EQ(harness.Messages().size(), 1u);
+}
+
+TEST(StartupWiring, AStartWithNothingPlayableBringsTheSavedListBackAndKeepsIt) {
+    PlayerHarness harness;
+    Player& first = harness.Start();
+    const std::string tone = harness.WriteTone("tone.wav");
+    first.ReceiveHandOver("\"" + tone + "\"");
+
+    const std::string mistyped = harness.Dir().Path() + "tnoe.wav";
+    Player& second = harness.Restart({mistyped});
+    EXPECT_EQ(ListedPaths(second), std::vector<std::string>{tone});
+    ASSERT_EQ(harness.Messages().size(), 1u);
+    EXPECT_NE(harness.Messages()[0].text.find(mistyped), std::string::npos);
+
+    Player& third = harness.Restart();
+    EXPECT_EQ(ListedPaths(third), std::vector<std::string>{tone});
+}
+
+} // namespace
 } // namespace vantor::test
