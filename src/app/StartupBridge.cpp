@@ -13,10 +13,10 @@
 #include "settings/WorkingSet.h"
 #include "shell/TrayBehaviour.h"
 
-#include <QCoreApplication>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QProcess>
 #include <QScreen>
+#include <QStyle>
 
 #include <cstdlib>
 
@@ -36,6 +36,13 @@ DefaultWindowPositions CentredPositions(const QSize& main, const QSize& playlist
             (area.height() - main.height()) / 2 * kTwipsPerPixel,
             (area.width() - playlist.width()) / 2 * kTwipsPerPixel,
             (area.height() - playlist.height()) / 2 * kTwipsPerPixel};
+}
+
+// The task bar and the tray show the windows' icon; without one the tray
+// icon would be an empty place nobody finds to click.
+void GiveTheWindowsAnIcon() {
+    if (QApplication::windowIcon().isNull())
+        QApplication::setWindowIcon(QApplication::style()->standardIcon(QStyle::SP_MediaPlay));
 }
 
 } // namespace
@@ -147,6 +154,7 @@ void StartupBridge::DrawPlaylist() {
 }
 
 void StartupBridge::ShowMainWindow(bool minimised) {
+    GiveTheWindowsAnIcon();
     m_player.Present();
     if (minimised)
         m_player.mainWindow.Widget().showMinimized();
@@ -158,8 +166,8 @@ bool StartupBridge::MainWindowMinimised() const {
     return m_player.mainWindow.MainWindowMinimised();
 }
 
-void StartupBridge::HideToTray() {
-    MinimiseToTray(m_player.settings, m_player.shell);
+bool StartupBridge::HideToTray() {
+    return MinimiseToTray(m_player.settings, m_player.shell);
 }
 
 void StartupBridge::RemoveTrayIcon() {

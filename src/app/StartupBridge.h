@@ -35,7 +35,7 @@ public:
     void DrawPlaylist() override;
     void ShowMainWindow(bool minimised) override;
     bool MainWindowMinimised() const override;
-    void HideToTray() override;
+    bool HideToTray() override;
     void RemoveTrayIcon() override;
     void ShowPlaylistWindow() override;
     void HidePlaylistWindow() override;

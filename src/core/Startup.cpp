@@ -65,10 +65,8 @@ void RunStartup(const std::vector<std::string>& args, Settings& settings, Startu
 
     const bool minimised = settings.MainWindowVisible != 1;
     host.ShowMainWindow(minimised);
-    if (minimised && settings.ShowInSystemTask == 1) {
-        host.HideToTray();
+    if (minimised && settings.ShowInSystemTask == 1 && host.HideToTray())
         return;
-    }
     state.StartupDone = 1;
     state.WindowStateTracking = 1;
     if (settings.PlayListVisible == 1)

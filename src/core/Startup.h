@@ -59,8 +59,9 @@ public:
     // Shows the main window, normal or minimised.
     virtual void ShowMainWindow(bool minimised) = 0;
     virtual bool MainWindowMinimised() const = 0;
-    // Hides the main window, adds the tray icon, leaves the task bar.
-    virtual void HideToTray() = 0;
+    // Hides the main window, adds the tray icon, leaves the task bar; false,
+    // leaving the window minimised, where the desktop has no tray.
+    virtual bool HideToTray() = 0;
     virtual void RemoveTrayIcon() = 0;
     virtual void ShowPlaylistWindow() = 0;
     virtual void HidePlaylistWindow() = 0;

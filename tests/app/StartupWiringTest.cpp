@@ -2,11 +2,14 @@
 // where its windows appear and what it keeps, through the real player.
 #include "app/PlayerHarness.h"
 
+#include "shell/TrayBehaviour.h"
 #include "support/ToneMeasure.h"
 
 #include <QApplication>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace vantor::test {
 namespace {
@@ -82,6 +85,62 @@ TEST(StartupWiring, AStartWithNothingPlayableBringsTheSavedListBackAndKeepsIt) {
 
     Player& third = harness.Restart();
     EXPECT_EQ(ListedPaths(third), std::vector<std::string>{tone});
+}
+
+// Offscreen Qt has no notification area, like a desktop without one: going
+// into the tray becomes a plain minimise, from which the task bar restores.
+TEST(StartupWiring, WithoutANotificationAreaTheTrayIsAPlainMinimiseAndRestore) {
+    PlayerHarness harness;
+    Player& player = harness.Start();
+    player.settings.ShowInSystemTask = 1;
+    QWidget& main = player.mainWindow.Widget();
+    QWidget& list = player.playlistWindowBridge.Widget();
+    harness.ChooseMenuItem("Mnu_PlayListWindow");
+    ASSERT_TRUE(list.isVisible());
+
+    const std::vector<std::pair<std::string, std::function<void()>>> minimisers{
+        {"the skin's minimise button", [&] { harness.ClickMainButton(MainButton::Minimize); }},
+        {"the desktop's minimise", [&] { main.showMinimized(); }}};
+    for (const auto& [how, minimise] : minimisers) {
+        minimise();
+        QApplication::processEvents();
+        EXPECT_TRUE(main.isVisible()) << how;
+        EXPECT_TRUE(main.isMinimized()) << how;
+        EXPECT_FALSE(main.windowFlags().testFlag(Qt::Tool)) << how << ": off the task bar";
+        main.showNormal();
+        QApplication::processEvents();
+        EXPECT_TRUE(list.isVisible()) << how;
+        EXPECT_EQ(player.settings.MainWindowVisible, 1) << how;
+    }
+
+    // A start minimised into the tray is a minimised start that restores.
+    main.showMinimized();
+    QApplication::processEvents();
+    Player& again = harness.Restart();
+    QWidget& restarted = again.mainWindow.Widget();
+    EXPECT_TRUE(restarted.isVisible());
+    EXPECT_TRUE(restarted.isMinimized());
+    EXPECT_FALSE(restarted.windowFlags().testFlag(Qt::Tool));
+    restarted.showNormal();
+    QApplication::processEvents();
+    EXPECT_EQ(again.settings.MainWindowVisible, 1);
+    EXPECT_TRUE(again.playlistWindowBridge.Widget().isVisible());
+}
+
+// Where there is a tray, the desktop's minimise leaves the window minimised
+// when it goes in; a click on the icon must bring it back onto the screen.
+TEST(StartupWiring, AClickOnTheTrayIconBringsAMinimisedWindowBackOntoTheScreen) {
+    PlayerHarness harness;
+    Player& player = harness.Start();
+    QWidget& main = player.mainWindow.Widget();
+    main.showMinimized();
+    player.shell.ShowWindow(PlayerWindow::Main, false);
+    HandleTrayEvent(player.settings, player.shell, kTrayLeftButtonUp);
+    QApplication::processEvents();
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_FALSE(main.isMinimized());
+    EXPECT_EQ(player.settings.MainWindowVisible, 1);
+    EXPECT_FALSE(main.windowIcon().isNull()) << "the tray icon would show nothing";
 }
 
 } // namespace

@@ -42,7 +42,7 @@ public:
         Log(asIcon ? "ShowMinimised" : "ShowNormal");
     }
     bool MainWindowMinimised() const override { return minimised; }
-    void HideToTray() override { Log("HideToTray"); }
+    bool HideToTray() override { return Log("HideToTray"), trayAvailable; }
     void RemoveTrayIcon() override { Log("RemoveTrayIcon"); }
     void ShowPlaylistWindow() override {
         playlistVisible = true;
@@ -66,6 +66,7 @@ public:
     std::int32_t dockPosition = -1;
     std::int32_t entries = 0;
     bool minimised = false;
+    bool trayAvailable = true;
     bool playlistVisible = false;
     std::vector<std::string> steps;
 
