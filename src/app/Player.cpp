@@ -30,12 +30,11 @@ void SetInterval(StepPacer& steps, bool stopped, int interval) {
 
 } // namespace
 
-Player::Player(std::string folder, std::vector<std::string> arguments,
-               engine::EngineOptions output)
+Player::Player(std::string folder, std::vector<std::string> arguments, engine::EngineOptions output)
     : appFolder(std::move(folder)), skinRoot(ChooseSkinRoot(appFolder)), args(std::move(arguments)),
-      sound(std::move(output)), effects(sound), pitch(sound), playlistMeasurer(TextFont{}), fonts(installedFonts),
-      pixwell(ProgramFolder()), pictures(pixwell, pictureReader), startupBridge(*this),
-      commands(*this), shell(*this), mainWindow(*this),
+      sound(std::move(output)), effects(sound), pitch(sound), playlistMeasurer(TextFont{}),
+      fonts(installedFonts), pixwell(ProgramFolder()), pictures(pixwell, pictureReader),
+      startupBridge(*this), commands(*this), shell(*this), mainWindow(*this),
       playlistWindowBridge(*this), soundSystem{sound, effects, pitch},
       vbr(settings), playbackContext{player,   playlist,   settings, sound, pitch,
                                      messages, mainWindow, random,   vbr},
