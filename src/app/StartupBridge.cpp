@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QStyle>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace vantor {
@@ -36,6 +37,17 @@ DefaultWindowPositions CentredPositions(const QSize& main, const QSize& playlist
             (area.height() - main.height()) / 2 * kTwipsPerPixel,
             (area.width() - playlist.width()) / 2 * kTwipsPerPixel,
             (area.height() - playlist.height()) / 2 * kTwipsPerPixel};
+}
+
+// How far `window` must move to lie on the work area of the screen it is on,
+// or of the primary screen when it is on none; where it is larger than the
+// area its top-left corner stays inside.
+QPoint MoveOntoWorkArea(const QRect& window) {
+    const QScreen* screen = QGuiApplication::screenAt(window.center());
+    const QRect area = screen != nullptr ? screen->availableGeometry() : ScreenArea();
+    const int x = std::max(area.left(), std::min(window.left(), area.right() + 1 - window.width()));
+    const int y = std::max(area.top(), std::min(window.top(), area.bottom() + 1 - window.height()));
+    return QPoint(x, y) - window.topLeft();
 }
 
 // The task bar and the tray show the windows' icon; without one the tray
@@ -100,6 +112,34 @@ void StartupBridge::CentreMainWindow() {
     const QRect area = ScreenArea();
     main.move(area.left() + (area.width() - main.width()) / 2,
               area.top() + (area.height() - main.height()) / 2);
+}
+
+void StartupBridge::DockPlaylistWindow() {
+    Settings& settings = m_player.settings;
+    // A skin's "PlayListInitXY" may have linked it already.
+    if (settings.PlayListLinkMode != 1) {
+        const SkinPoint first = m_player.skin.linkPoints[0];
+        const bool none = first.x == 0 && first.y == 0;
+        settings.PlayListLinkMode = 1;
+        settings.PlayListLinkX = first.x;
+        settings.PlayListLinkY = none ? m_player.mainWindow.Widget().height() : first.y;
+        m_player.playlistWindowBridge.DrawLinkButton(true);
+    }
+    m_player.commands.PlacePlayListWindow();
+}
+
+void StartupBridge::KeepWindowsOnScreen() {
+    QWidget& main = m_player.mainWindow.Widget();
+    QWidget& list = m_player.playlistWindowBridge.Widget();
+    if (m_player.settings.PlayListLinkMode != 1) {
+        main.move(main.pos() + MoveOntoWorkArea(main.geometry()));
+        list.move(list.pos() + MoveOntoWorkArea(list.geometry()));
+        return;
+    }
+    // The linked playlist window follows the main window: they move as one.
+    m_player.commands.PlacePlayListWindow();
+    main.move(main.pos() + MoveOntoWorkArea(main.geometry().united(list.geometry())));
+    m_player.commands.PlacePlayListWindow();
 }
 
 std::int32_t StartupBridge::LoadDefaultPlaylist() {

@@ -24,6 +24,8 @@ public:
     void ApplySkin() override;
     std::int32_t SkinDockPosition() const override;
     void CentreMainWindow() override;
+    void DockPlaylistWindow() override;
+    void KeepWindowsOnScreen() override;
     std::int32_t LoadDefaultPlaylist() override;
     void ComputeVisibleRows() override;
     void SetCurrentIndex(std::int32_t index) override;

@@ -50,8 +50,11 @@ void RunStartup(const std::vector<std::string>& args, Settings& settings, Startu
     host.ApplySoundControls();
     const std::int32_t rememberedIndex = settings.CurrentSongIndex;
     host.ApplySkin();
-    if (!settingsExisted)
+    if (!settingsExisted) {
         host.CentreMainWindow();
+        host.DockPlaylistWindow();
+    }
+    host.KeepWindowsOnScreen();
 
     if (!TakeFilesGiven(args, host, messages))
         RestorePlaylist(rememberedIndex, host);

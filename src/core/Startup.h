@@ -41,6 +41,12 @@ public:
     // -1 when the skin sets no dock position.
     virtual std::int32_t SkinDockPosition() const = 0;
     virtual void CentreMainWindow() = 0;
+    // A first start's playlist window: docked below the main window, at the
+    // skin's first link point, so that it does not cover it.
+    virtual void DockPlaylistWindow() = 0;
+    // Moves windows restored where the desktop no longer shows them (the
+    // screen shrank, the scale grew) back onto its work area.
+    virtual void KeepWindowsOnScreen() = 0;
 
     // Loads "Vantor.m3u" when it exists and returns the number of entries
     // (the spare element dropped); 0 leaves an empty playlist.

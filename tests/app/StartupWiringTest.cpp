@@ -6,6 +6,7 @@
 #include "support/ToneMeasure.h"
 
 #include <QApplication>
+#include <QScreen>
 
 #include <gtest/gtest.h>
 
@@ -141,6 +142,65 @@ TEST(StartupWiring, AClickOnTheTrayIconBringsAMinimisedWindowBackOntoTheScreen) 
     EXPECT_FALSE(main.isMinimized());
     EXPECT_EQ(player.settings.MainWindowVisible, 1);
     EXPECT_FALSE(main.windowIcon().isNull()) << "the tray icon would show nothing";
+}
+
+QRect WorkArea() {
+    return QGuiApplication::primaryScreen()->availableGeometry();
+}
+
+// On a first start the playlist sits docked below the main window, both on
+// the screen; from then on the positions the user left rule.
+TEST(StartupWiring, AFirstStartDocksThePlaylistBelowTheMainWindowAndLaterStartsKeepItsPlace) {
+    PlayerHarness harness;
+    Player& player = harness.Start();
+    QWidget& main = player.mainWindow.Widget();
+    QWidget& list = player.playlistWindowBridge.Widget();
+    harness.ChooseMenuItem("Mnu_PlayListWindow");
+    const SkinPoint first = player.skin.linkPoints[0];
+    ASSERT_GT(first.y, 0) << "the skin links the playlist below the main window";
+    EXPECT_EQ(list.pos(), main.pos() + QPoint(first.x, first.y));
+    EXPECT_NEAR(main.x(), WorkArea().left() + (WorkArea().width() - main.width()) / 2, 1);
+    EXPECT_TRUE(WorkArea().contains(main.geometry().united(list.geometry())));
+
+    // Docked: dragging the main window takes the playlist along.
+    harness.DragMain(QPoint(2, 2), {QPoint(12, 7), QPoint(22, 12)});
+    EXPECT_EQ(list.pos(), main.pos() + QPoint(first.x, first.y));
+
+    // Dragged away, it stays where the user left it.
+    harness.DragPlaylist(QPoint(5, 5), {QPoint(105, -95)});
+    const QPoint mainAt = main.pos();
+    const QPoint listAt = list.pos();
+    ASSERT_EQ(listAt, mainAt + QPoint(first.x + 100, first.y - 100));
+    harness.Restart();
+    EXPECT_EQ(harness.player().mainWindow.Widget().pos(), mainAt);
+    EXPECT_EQ(harness.player().playlistWindowBridge.Widget().pos(), listAt);
+}
+
+// The screen shrank or the scale grew since the windows were saved.
+TEST(StartupWiring, WindowsSavedOffTheScreenComeBackOntoTheWorkArea) {
+    PlayerHarness harness;
+    Player& player = harness.Start();
+    harness.ChooseMenuItem("Mnu_PlayListWindow");
+    player.settings.PlayListLinkMode = 0;
+    player.mainWindow.Widget().move(WorkArea().right() + 900, WorkArea().bottom() + 700);
+    player.playlistWindowBridge.Widget().move(WorkArea().left() - 2000, WorkArea().top() + 10);
+    Player& unlinked = harness.Restart();
+    EXPECT_TRUE(WorkArea().contains(unlinked.mainWindow.Widget().geometry()));
+    const QRect list = unlinked.playlistWindowBridge.Widget().geometry();
+    EXPECT_TRUE(WorkArea().contains(list));
+    EXPECT_EQ(list.top(), WorkArea().top() + 10) << "moved only as far as needed";
+
+    // A docked playlist goes along with the main window.
+    unlinked.settings.PlayListLinkMode = 1;
+    unlinked.settings.PlayListLinkX = 0;
+    unlinked.settings.PlayListLinkY = unlinked.mainWindow.Widget().height();
+    unlinked.mainWindow.Widget().move(WorkArea().left() - 500, WorkArea().bottom() + 300);
+    unlinked.playlistWindowBridge.Widget().move(unlinked.mainWindow.Widget().pos() +
+                                                QPoint(0, unlinked.mainWindow.Widget().height()));
+    Player& linked = harness.Restart();
+    const QRect main = linked.mainWindow.Widget().geometry();
+    EXPECT_TRUE(WorkArea().contains(main.united(linked.playlistWindowBridge.Widget().geometry())));
+    EXPECT_EQ(linked.playlistWindowBridge.Widget().pos(), main.bottomLeft() + QPoint(0, 1));
 }
 
 } // namespace

@@ -21,6 +21,8 @@ public:
     void ApplySkin() override { Log("ApplySkin"); }
     std::int32_t SkinDockPosition() const override { return dockPosition; }
     void CentreMainWindow() override { Log("CentreMainWindow"); }
+    void DockPlaylistWindow() override { Log("DockPlaylistWindow"); }
+    void KeepWindowsOnScreen() override { Log("KeepWindowsOnScreen"); }
     std::int32_t LoadDefaultPlaylist() override { return Log("LoadDefaultPlaylist"), entries; }
     void ComputeVisibleRows() override { Log("ComputeVisibleRows"); }
     void SetCurrentIndex(std::int32_t index) override {
@@ -86,10 +88,16 @@ struct StartupTest : ::testing::Test {
     }
 };
 
-TEST_F(StartupTest, FirstRunCentresTheMainWindow) {
+TEST_F(StartupTest, OnlyAFirstRunCentresTheMainWindowAndDocksThePlaylist) {
     host.settingsExisted = false;
     Start({""});
     EXPECT_TRUE(host.Logged("CentreMainWindow"));
+    EXPECT_TRUE(host.Logged("DockPlaylistWindow"));
+    host.steps.clear();
+    host.settingsExisted = true;
+    Start({""});
+    EXPECT_FALSE(host.Logged("CentreMainWindow"));
+    EXPECT_FALSE(host.Logged("DockPlaylistWindow"));
 }
 
 TEST_F(StartupTest, SavedIndexOutsideTheListRestartsAtZero) {
