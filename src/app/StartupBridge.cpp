@@ -143,19 +143,13 @@ void StartupBridge::KeepWindowsOnScreen() {
 }
 
 std::int32_t StartupBridge::LoadDefaultPlaylist() {
-    const std::string path = m_player.appFolder + std::string(kDefaultPlaylistFileName);
     PlaylistState& playlist = m_player.playlist;
-    if (!FileExists(path))
-        return 0;
-    playlist.ResetToSpare();
-    LoadPlaylistFile(path, playlist);
-    if (playlist.HasEntries != 1) {
+    const std::int32_t count = vantor::LoadDefaultPlaylist(
+        m_player.appFolder + std::string(kDefaultPlaylistFileName), playlist);
+    // An empty list keeps the spare element that adding files fills.
+    if (count == 0)
         playlist.ResetToSpare();
-        playlist.HasEntries = 0;
-        return 0;
-    }
-    playlist.TrimSpare();
-    return playlist.EntryCount();
+    return count;
 }
 
 void StartupBridge::ComputeVisibleRows() {
