@@ -37,12 +37,13 @@ void SendPixelsOverTheXConnection() {
 // The arguments as the player takes them: relative paths made absolute, so
 // that a running player started in another folder finds them.
 std::vector<std::string> GivenArguments(int argc, char** argv) {
+    std::vector<std::string> given(argv + 1, argv + argc);
     std::error_code error;
-    const std::string here =
-        vantor::EnsureTrailingSlash(std::filesystem::current_path(error).string());
-    std::vector<std::string> given;
-    for (int i = 1; i < argc; ++i)
-        given.push_back(vantor::AbsoluteArgument(argv[i], here));
+    const auto here = std::filesystem::current_path(error);
+    if (error)
+        return given;
+    for (auto& arg : given)
+        arg = vantor::AbsoluteArgument(arg, vantor::EnsureTrailingSlash(here.string()));
     return given;
 }
 
