@@ -59,8 +59,9 @@ std::vector<std::int16_t> SinePcm(double frequency, double seconds, double ampli
     const auto frames = static_cast<std::size_t>(seconds * kHarnessRate);
     std::vector<std::int16_t> samples(frames * 2);
     for (std::size_t i = 0; i < frames; ++i) {
-        const double value = amplitude * 32767.0 *
-                             std::sin(2.0 * M_PI * frequency * static_cast<double>(i) / kHarnessRate);
+        const double value =
+            amplitude * 32767.0 *
+            std::sin(2.0 * M_PI * frequency * static_cast<double>(i) / kHarnessRate);
         samples[2 * i] = samples[2 * i + 1] = static_cast<std::int16_t>(std::lround(value));
     }
     return samples;
@@ -255,7 +256,8 @@ void PlayerHarness::AnswerModalWindows() {
             return;
         }
         dialog->selectFile(QString::fromStdString(answer));
-        dialog->accept();
+        // QFileDialog hides its accept(); the dialog's public one reaches it.
+        static_cast<QDialog*>(dialog)->accept();
     }
 }
 
@@ -319,9 +321,8 @@ QWidget& PlayerHarness::WindowOf(TextField field) {
 }
 
 QImage PlayerHarness::FieldImage(TextField field) {
-    const QImage window =
-        IsPlaylistField(field) ? ToImage(m_player->surfaces.playListWindow)
-                               : ToImage(m_player->surfaces.mainWindow);
+    const QImage window = IsPlaylistField(field) ? ToImage(m_player->surfaces.playListWindow)
+                                                 : ToImage(m_player->surfaces.mainWindow);
     return Crop(window, m_player->skin.Style(field).rect);
 }
 
@@ -336,8 +337,8 @@ QImage PlayerHarness::FieldImageShowing(TextField field, const std::string& text
         painter.DrawPlayListText(field, shown);
     else
         painter.DrawInfoText(field, text);
-    const QImage window = IsPlaylistField(field) ? ToImage(scratch.playListWindow)
-                                                 : ToImage(scratch.mainWindow);
+    const QImage window =
+        IsPlaylistField(field) ? ToImage(scratch.playListWindow) : ToImage(scratch.mainWindow);
     return Crop(window, m_player->skin.Style(field).rect);
 }
 
