@@ -62,11 +62,8 @@ void CommandBridge::ShowSkinFileDialog() {
                                                   m_player.settings.RecentSkinFileFolder, false);
     if (files.empty())
         return;
-    m_player.settings.SkinFilePath = files.front();
     m_player.settings.RecentSkinFileFolder = FolderOf(files.front());
-    m_player.skinApplication.ApplySkin(files.front());
-    SaveSettings();
-    TrimWorkingSet(m_player.settings);
+    m_player.skinApplication.ChangeSkin(files.front());
 }
 
 void CommandBridge::ShowAbout() {
@@ -162,6 +159,19 @@ void CommandBridge::PrepareVisuals() {
 
 void CommandBridge::DrawPlayList() {
     m_player.playlistWindowBridge.RedrawPlaylist();
+}
+
+void CommandBridge::SkinChanged() {
+    TrimWorkingSet(m_player.settings);
+    QWidget& main = m_player.mainWindow.Widget();
+    main.show();
+    main.raise();
+    main.activateWindow();
+    if (m_player.settings.PlayListVisible == 1) {
+        m_player.playlistWindowBridge.Widget().show();
+        m_player.playlistWindowBridge.Widget().raise();
+    }
+    SaveSettings();
 }
 
 void CommandBridge::FinishApplication() {

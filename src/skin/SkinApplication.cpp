@@ -173,8 +173,19 @@ bool SkinApplication::ChangeSkin(int index, bool fromPlayListWindow) {
         m_services.messages.Show(kTargetMissingMessage, kPlayerTitle, MessageIcon::Critical);
         return false;
     }
+    return SwitchTo(path);
+}
+
+bool SkinApplication::ChangeSkin(const std::string& path) {
+    return SwitchTo(NormalisedPath(path));
+}
+
+bool SkinApplication::SwitchTo(const std::string& path) {
     m_context.settings.SkinFilePath = path;
-    return ApplySkin(path);
+    if (!ApplySkin(path))
+        return false;
+    m_context.peers.SkinChanged();
+    return true;
 }
 
 } // namespace vantor

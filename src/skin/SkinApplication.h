@@ -44,6 +44,8 @@ public:
     // Switches to target `index` (0..2) of the main window's or the playlist
     // window's list; false (with a message) when the target does not exist.
     bool ChangeSkin(int index, bool fromPlayListWindow);
+    // Switches to the skin file the user chose (a dialog, a drop).
+    bool ChangeSkin(const std::string& path);
 
 private:
     void ResetRecord();
@@ -54,6 +56,7 @@ private:
     void DrawToggleButtons();
     void CopyPressed(gfx::Surface& window, const gfx::Surface& pressed, const SkinButton& button);
     std::string DefaultFile(const char* storedPath) const;
+    bool SwitchTo(const std::string& path);
 
     SkinApplicationContext m_context;
     SkinServices m_services;

@@ -78,6 +78,7 @@ public:
     void PrepareVisuals() override { prepareVisuals(); }
     void DrawPlayList() override {}
     void FinishApplication() override {}
+    void SkinChanged() override {}
     void ExitPlayer() override { exited = true; }
 };
 
