@@ -2,6 +2,7 @@
 
 #include "app/Player.h"
 #include "base/Paths.h"
+#include "core/TrackControl.h"
 #include "effects/EffectChain.h"
 #include "playlist/AddFiles.h"
 #include "playlist/TagReader.h"
@@ -151,14 +152,21 @@ void CommandBridge::PrepareVisuals() {
     m_player.texts.DrawTimeText("00:00 / 00:00");
     m_player.playlistMeasurer.SetFont(
         {m_player.skin.playListFontName, m_player.skin.playListFontSize, false, false});
-    if (m_player.player.SoundingSlot().Kind() == TrackKind::None)
+    if (m_player.player.SoundingSlot().Kind() == TrackKind::None) {
         m_player.visuals.SongInfo().DrawIdleText();
-    else
+    } else {
+        // The line is the same as before the switch, but it must be drawn
+        // again in the new skin's font and colour.
+        m_player.visuals.SongInfo().Forget();
         m_player.mainWindow.DrawSongInfo();
+    }
 }
 
 void CommandBridge::DrawPlayList() {
     m_player.playlistWindowBridge.RedrawPlaylist();
+    // The new face has no numbers on it yet.
+    if (m_player.playlist.HasEntries == 1)
+        DrawCurrentTrackNumbers(m_player.playbackContext, m_player.player.SoundingIndex());
 }
 
 void CommandBridge::SkinChanged() {

@@ -1,5 +1,6 @@
 #include "app/PlayerHarness.h"
 
+#include "gfx/Blit.h"
 #include "playlist/TagReader.h"
 #include "support/AudioEncoder.h"
 
@@ -14,6 +15,24 @@ class SkinWiringTest : public ::testing::Test {
 protected:
     PlayerHarness harness;
 };
+
+// Whether some pixel of `image` has exactly `colour`.
+bool Shows(const QImage& image, gfx::Pixel colour) {
+    const QRgb wanted =
+        qRgb(gfx::RedOf(colour), gfx::GreenOf(colour), gfx::BlueOf(colour)) & 0xFFFFFF;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if ((image.pixel(x, y) & 0xFFFFFF) == wanted)
+                return true;
+        }
+    }
+    return false;
+}
+
+gfx::Pixel SongInfoColour(const Player& player) {
+    return gfx::FromColorRef(
+        static_cast<std::uint32_t>(player.skin.Style(TextField::SongInfo).color));
+}
 
 // Each switch is on disk at once, as a tidy path under the program folder,
 // so a crash or a killed session keeps the skin the user chose.
@@ -32,6 +51,28 @@ TEST_F(SkinWiringTest, ChangeSkinButtonsSaveTheNewSkinAtOnceUnderTheProgramFolde
     harness.Exit(1);
     Player& again = harness.Start();
     EXPECT_EQ(again.surfaces.face.Width(), 380);
+}
+
+// The song line of the playing track takes the new skin's font and colour
+// with the switch, and the playlist's numbers stay on its new face.
+TEST_F(SkinWiringTest, ASkinSwitchRedrawsTheSongLineAndTheTrackNumbers) {
+    const std::string tone = harness.WriteTone("tone.wav", 440.0, 6.0);
+    Player& player = harness.Start({tone});
+    harness.ClickMainButton(MainButton::Play);
+    harness.Listen(1.5);
+    const gfx::Pixel defaultColour = SongInfoColour(player);
+    ASSERT_TRUE(Shows(harness.FieldImage(TextField::SongInfo), defaultColour));
+
+    harness.ClickMainButton(MainButton::ChangeSkin);
+    harness.Listen(1.5);
+    const QImage line = harness.FieldImage(TextField::SongInfo);
+    EXPECT_TRUE(Shows(line, SongInfoColour(player)));
+    EXPECT_FALSE(Shows(line, defaultColour));
+    for (const TextField field :
+         {TextField::PlayListCurrentTrackNumber, TextField::PlayListTotalTrackNumber}) {
+        EXPECT_FALSE(harness.FieldIsBlank(field));
+        EXPECT_EQ(harness.FieldImage(field), harness.FieldImageShowing(field, "1"));
+    }
 }
 
 // oggenc and FFmpeg write their field names in lower case.
