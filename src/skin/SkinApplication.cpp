@@ -4,6 +4,8 @@
 #include "gfx/Blit.h"
 #include "skin/SkinLoader.h"
 
+#include <optional>
+
 namespace vantor {
 namespace {
 
@@ -18,6 +20,22 @@ gfx::Surface SizedCopy(const Picture& picture, int width, int height) {
 
 bool IsKnownType(const std::string& type) {
     return type == "NORMAL" || type == "ADVANCE" || type == "BAR";
+}
+
+bool IsSet(const SkinPoint& point) {
+    return point.x != 0 || point.y != 0;
+}
+
+// The link point of the skin the playlist window is docked at, if any.
+std::optional<std::size_t> DockedLinkPoint(const SkinDefinition& skin, const Settings& settings) {
+    if (settings.PlayListLinkMode != 1)
+        return std::nullopt;
+    for (std::size_t i = 0; i < skin.linkPoints.size(); ++i) {
+        const SkinPoint& point = skin.linkPoints[i];
+        if (IsSet(point) && point.x == settings.PlayListLinkX && point.y == settings.PlayListLinkY)
+            return i;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -135,9 +153,23 @@ void SkinApplication::DrawToggleButtons() {
                     skin.playListButtons[kPlayListLinkButton]);
 }
 
+// A playlist docked at a link point of the old skin docks at the same point
+// of the new one, which lies elsewhere when the main face changed its size.
+bool SkinApplication::KeepDocked(std::optional<std::size_t> dockedAt) {
+    if (!dockedAt)
+        return false;
+    const SkinPoint& point = m_context.skin.linkPoints[*dockedAt];
+    if (!IsSet(point))
+        return false;
+    m_context.settings.PlayListLinkX = point.x;
+    m_context.settings.PlayListLinkY = point.y;
+    return true;
+}
+
 bool SkinApplication::ApplySkin(const std::string& path) {
     SkinApplicationPeers& peers = m_context.peers;
     peers.StopTickTimer();
+    const auto dockedAt = DockedLinkPoint(m_context.skin, m_context.settings);
     ResetRecord();
     // A stored skin path may be relative to the program folder and spelled
     // the Windows way.
@@ -148,7 +180,7 @@ bool SkinApplication::ApplySkin(const std::string& path) {
     PreparePlayListList();
     peers.ShapeWindows(m_context.surfaces.face, m_context.surfaces.playListFace);
     peers.SetUpSkinToolTips();
-    if (m_context.skin.playListInitPlacement)
+    if (m_context.skin.playListInitPlacement || KeepDocked(dockedAt))
         peers.PlacePlayListWindow();
     peers.PrepareVisuals();
     peers.DrawPlayList();

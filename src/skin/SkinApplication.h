@@ -14,6 +14,7 @@
 #include "skin/SkinStatementApplier.h"
 #include "skin/SkinSurfaces.h"
 
+#include <optional>
 #include <string>
 
 namespace vantor {
@@ -57,6 +58,7 @@ private:
     void CopyPressed(gfx::Surface& window, const gfx::Surface& pressed, const SkinButton& button);
     std::string DefaultFile(const char* storedPath) const;
     bool SwitchTo(const std::string& path);
+    bool KeepDocked(std::optional<std::size_t> dockedAt);
 
     SkinApplicationContext m_context;
     SkinServices m_services;

@@ -75,6 +75,27 @@ TEST_F(SkinWiringTest, ASkinSwitchRedrawsTheSongLineAndTheTrackNumbers) {
     }
 }
 
+// Docked below the main window, the playlist stays docked below it when the
+// new main face is taller.
+TEST_F(SkinWiringTest, ADockedPlaylistMovesWithTheMainWindowsNewHeight) {
+    Player& player = harness.Start();
+    QWidget& main = player.mainWindow.Widget();
+    QWidget& list = player.playlistWindowBridge.Widget();
+    list.show();
+    const SkinPoint below = player.skin.linkPoints[0];
+    ASSERT_EQ(below.y, main.height());
+    const QPoint grip(3, 3);
+    const QPoint dock = main.pos() + QPoint(below.x, below.y);
+    harness.DragPlaylist(grip, {grip + QPoint(1, 1), grip + (dock - list.pos()) + QPoint(4, 4)});
+    ASSERT_EQ(list.pos(), dock);
+
+    harness.ClickMainButton(MainButton::ChangeSkin);
+    EXPECT_EQ(main.height(), 210);
+    EXPECT_EQ(list.pos(), main.pos() + QPoint(0, 210));
+    harness.ClickMainButton(MainButton::ChangeSkin);
+    EXPECT_EQ(list.pos(), dock);
+}
+
 // oggenc and FFmpeg write their field names in lower case.
 TEST_F(SkinWiringTest, AnOggFileWithLowerCaseFieldNamesShowsItsTitleAndArtist) {
     const std::string path = harness.Dir().File("lower.ogg");
