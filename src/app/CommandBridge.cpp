@@ -184,6 +184,9 @@ void CommandBridge::SkinChanged() {
 
 void CommandBridge::FinishApplication() {
     m_player.mainWindow.Widget().setWindowTitle(QStringLiteral("Vantor"));
+    // The new skin starts on its normal face; the next tick puts on the one
+    // the focus asks for.
+    m_player.player.FaceInUse = Face::None;
     m_player.Present();
 }
 

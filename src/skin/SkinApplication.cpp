@@ -98,6 +98,8 @@ void SkinApplication::PrepareSurfaces() {
     surfaces.face = *skin.mainFace;
     surfaces.pressedFace = SizedCopy(skin.mainPressed, width, height);
     surfaces.hasInactiveFace = static_cast<bool>(skin.mainInactive);
+    // The window shows the new normal face until the tick looks at the focus.
+    surfaces.inactiveFaceShown = false;
     surfaces.inactiveFace = SizedCopy(skin.mainInactive, width, height);
     surfaces.mainWindow = surfaces.face;
     surfaces.playListFace = *skin.playListFace;

@@ -3,6 +3,9 @@
 #include "gfx/Blit.h"
 #include "playlist/TagReader.h"
 #include "support/AudioEncoder.h"
+#include "ui/SurfaceImage.h"
+
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -94,6 +97,29 @@ TEST_F(SkinWiringTest, ADockedPlaylistMovesWithTheMainWindowsNewHeight) {
     EXPECT_EQ(list.pos(), main.pos() + QPoint(0, 210));
     harness.ClickMainButton(MainButton::ChangeSkin);
     EXPECT_EQ(list.pos(), dock);
+}
+
+// While another window has the focus the main window wears its dimmed face,
+// and the bars lie on it without patches of the bright one around them.
+TEST_F(SkinWiringTest, BarsRestThePlainDimmedFaceWhileTheMainWindowIsInactive) {
+    Player& player = harness.Start();
+    harness.ClickMainButton(MainButton::ChangeSkin);
+    ASSERT_TRUE(player.surfaces.hasInactiveFace);
+    QWidget& list = player.playlistWindowBridge.Widget();
+    list.show();
+    list.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&list));
+    harness.Listen(0.1);
+    ASSERT_EQ(player.player.FaceInUse, Face::Inactive);
+    const QImage shown = harness.MainWindowImage();
+    const QImage dimmed = ToImage(player.surfaces.inactiveFace);
+    // The corners of each field lie outside its dial, band or knob.
+    for (const SkinBarStyle& bar : player.skin.bars) {
+        for (const QPoint corner :
+             {QPoint(bar.rect.left, bar.rect.top), QPoint(bar.rect.left, bar.rect.bottom - 1)})
+            EXPECT_EQ(shown.pixel(corner), dimmed.pixel(corner))
+                << bar.rect.left << " " << bar.rect.top;
+    }
 }
 
 // oggenc and FFmpeg write their field names in lower case.
