@@ -30,12 +30,11 @@ void SetInterval(StepPacer& steps, bool stopped, int interval) {
 
 } // namespace
 
-Player::Player(std::string folder, std::vector<std::string> arguments,
-               engine::EngineOptions output)
+Player::Player(std::string folder, std::vector<std::string> arguments, engine::EngineOptions output)
     : appFolder(std::move(folder)), skinRoot(ChooseSkinRoot(appFolder)), args(std::move(arguments)),
-      sound(std::move(output)), effects(sound), pitch(sound), playlistMeasurer(TextFont{}), fonts(installedFonts),
-      pixwell(ProgramFolder()), pictures(pixwell, pictureReader), startupBridge(*this),
-      commands(*this), shell(*this), mainWindow(*this),
+      sound(std::move(output)), effects(sound), pitch(sound), playlistMeasurer(TextFont{}),
+      fonts(installedFonts), pixwell(ProgramFolder()), pictures(pixwell, pictureReader),
+      startupBridge(*this), commands(*this), shell(*this), mainWindow(*this),
       playlistWindowBridge(*this), soundSystem{sound, effects, pitch},
       vbr(settings), playbackContext{player,   playlist,   settings, sound, pitch,
                                      messages, mainWindow, random,   vbr},
@@ -76,7 +75,7 @@ Player::~Player() = default;
 
 void Player::Start() {
     songTexts.inspect.mpegAccurate = settings.MpegAccurate == 1;
-    RunStartup(args, settings, startup, startupBridge);
+    RunStartup(args, settings, startup, startupBridge, messages);
     songTexts.inspect.mpegAccurate = settings.MpegAccurate == 1;
     tickTimer.start();
     Present();
@@ -85,11 +84,19 @@ void Player::Start() {
 bool Player::ReceiveHandOver(const std::string& argumentString) {
     if (exiting)
         return false;
-    vantor::ReceiveHandOver(argumentString, [this](const std::vector<std::string>& files,
-                                                   bool openMode) {
-        AddFiles(playlistContext, openMode ? kOpenMode : kAddMode, AddSource::CommandLine, files);
-    });
+    const TakenArgs taken = vantor::ReceiveHandOver(
+        argumentString, [this](const std::vector<std::string>& files, bool openMode) {
+            AddFiles(playlistContext, openMode ? kOpenMode : kAddMode, AddSource::CommandLine,
+                     files);
+        });
     Present();
+    // The later start waits for this answer; a message left open would hold
+    // it, so the message comes once the answer is on its way.
+    if (!taken.skipped.empty()) {
+        QTimer::singleShot(0, &tickTimer, [this, skipped = taken.skipped] {
+            ReportSkippedArgs(skipped, messages);
+        });
+    }
     return true;
 }
 
