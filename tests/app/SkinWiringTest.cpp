@@ -1,6 +1,6 @@
 #include "app/PlayerHarness.h"
 
-#include "gfx/Blit.h"
+#include "gfx/Color.h"
 #include "playlist/TagReader.h"
 #include "support/AudioEncoder.h"
 #include "ui/SurfaceImage.h"
