@@ -1,4 +1,5 @@
 #include "playlist/AddFiles.h"
+#include "playlist/PlayableExtensions.h"
 #include "playlist/PlaylistEdit.h"
 #include "playlist/PlaylistFile.h"
 #include "playlist/PlaylistScroll.h"
@@ -13,6 +14,17 @@ constexpr std::string_view kLoadFilter = "PlayListFile (*.DVL;*.M3U)|*.DVL;*.M3U
 constexpr std::string_view kSaveTitle = "PlayListを保存する";
 constexpr std::string_view kSaveFilter =
     "PlayListFile (*.M3U)|*.M3U|DorvanPlayListFile (*.DVL)|*.DVL|";
+constexpr std::string_view kNothingLoadedText = "このファイルからは曲を読み込めませんでした。";
+
+// Whether `path` is a playlist file with at least one entry that resolves.
+bool ReadsEntries(const std::string& path) {
+    if (!IsPlaylistExtension(MatchPlayableExtension(path)))
+        return false;
+    PlaylistState scratch;
+    scratch.ResetToSpare();
+    LoadPlaylistFile(path, scratch);
+    return scratch.HasEntries == 1;
+}
 
 } // namespace
 
@@ -109,13 +121,18 @@ void PlaylistWindow::ClearList() {
 }
 
 // The chosen playlist replaces the list; its first entry is opened, never
-// started.
+// started. A file that gives no entry leaves the list alone and says so.
 void PlaylistWindow::LoadPlaylist() {
     auto& settings = m_context.settings;
     const auto chosen = m_context.dialogs.OpenFiles(
         std::string(kLoadTitle), std::string(kLoadFilter), settings.RecentSongFileFolder, false);
     if (chosen.empty())
         return;
+    if (!ReadsEntries(chosen.front())) {
+        m_context.messages.Show(chosen.front() + "\r\n" + std::string(kNothingLoadedText), "Vantor",
+                                MessageIcon::Exclamation);
+        return;
+    }
     const auto autoPlay = settings.AutoPlay;
     settings.AutoPlay = 0;
     AddFiles(m_context, kOpenMode, AddSource::CommandLine, {chosen.front()});

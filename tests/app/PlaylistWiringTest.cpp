@@ -1,7 +1,74 @@
 #include "app/PlayerHarness.h"
 
+#include "playlist/PlaylistWindow.h"
+
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace vantor::test {
-namespace {} // namespace
+namespace {
+
+class PlaylistWiringTest : public ::testing::Test {
+protected:
+    Player& player() { return harness.player(); }
+    QWidget& PlaylistWidget() { return player().playlistWindowBridge.Widget(); }
+
+    // Starts with `files` in the list and shows the playlist window the way
+    // a user does, with the main window's playlist button.
+    Player& Start(const std::vector<std::string>& files = {""}) {
+        harness.Start(files);
+        if (!PlaylistWidget().isVisible())
+            harness.ClickMainButton(MainButton::PlayList);
+        EXPECT_TRUE(PlaylistWidget().isVisible());
+        return player();
+    }
+
+    // Starts with `count` short tones in the list.
+    Player& StartWithTones(int count, double seconds = 0.5) {
+        std::vector<std::string> files;
+        for (int i = 0; i < count; ++i)
+            files.push_back(harness.WriteTone("tone" + std::to_string(i) + ".wav", 440.0, seconds));
+        return Start(files);
+    }
+
+    PlayerHarness harness;
+};
+
+TEST_F(PlaylistWiringTest, AListSavedWithoutAnExtensionIsSavedAsTheChosenTypeAndLoadsBack) {
+    StartWithTones(2);
+    const std::string chosen = harness.Dir().File("saved list");
+    harness.AnswerFileDialog(chosen);
+    harness.ClickPlaylistButton(kButtonSave);
+    EXPECT_FALSE(std::filesystem::exists(chosen));
+    ASSERT_TRUE(std::filesystem::exists(chosen + ".m3u"));
+
+    harness.ClickPlaylistButton(kButtonClear);
+    ASSERT_EQ(player().playlist.HasEntries, 0);
+    harness.AnswerFileDialog(chosen + ".m3u");
+    harness.ClickPlaylistButton(kButtonLoad);
+    ASSERT_EQ(player().playlist.EntryCount(), 2);
+    EXPECT_EQ(player().playlist.Playlist[1].Path, harness.Dir().File("tone1.wav"));
+    EXPECT_TRUE(harness.Messages().empty());
+}
+
+TEST_F(PlaylistWiringTest, ALoadThatReadsNothingSaysSoAndKeepsTheList) {
+    StartWithTones(2);
+    const std::string tone = harness.Dir().File("tone0.wav");
+    // A list saved by an earlier version under a bare name, and a list
+    // whose files are all gone.
+    const std::string bare = harness.Dir().Write("old list", "#VantorExt:500,Tone\r\n" + tone);
+    const std::string stale = harness.Dir().Write("stale.m3u", "gone.wav\r\n");
+    for (const std::string& chosen : {bare, stale}) {
+        harness.ForgetMessages();
+        harness.AnswerFileDialog(chosen);
+        harness.ClickPlaylistButton(kButtonLoad);
+        ASSERT_EQ(harness.Messages().size(), 1u) << chosen;
+        EXPECT_EQ(harness.Messages()[0].title, "Vantor");
+        EXPECT_NE(harness.Messages()[0].text.find(chosen), std::string::npos);
+        EXPECT_EQ(player().playlist.EntryCount(), 2);
+    }
+}
+
+} // namespace
 } // namespace vantor::test
