@@ -32,7 +32,11 @@ void PlaylistWindow::OnButtonPress(std::int32_t button) {
     if (button != kButtonUp && button != kButtonDown)
         return;
     m_state.repeatStep = button == kButtonUp ? -1 : +1;
-    m_context.view.SetRepeatTimer(true);
+    // A click moves the selection by one entry at once; the timer repeats
+    // the move while the button stays held.
+    OnRepeatTick();
+    if (m_state.repeatStep != 0)
+        m_context.view.SetRepeatTimer(true);
 }
 
 void PlaylistWindow::OnButtonRelease(std::int32_t button, std::int32_t region) {

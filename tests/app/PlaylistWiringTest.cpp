@@ -1,6 +1,7 @@
 #include "app/PlayerHarness.h"
 
 #include "playlist/PlaylistWindow.h"
+#include "ui/SurfaceImage.h"
 
 #include <gtest/gtest.h>
 
@@ -30,6 +31,25 @@ protected:
         for (int i = 0; i < count; ++i)
             files.push_back(harness.WriteTone("tone" + std::to_string(i) + ".wav", 440.0, seconds));
         return Start(files);
+    }
+
+    // The share of a list row's pixels that differ from the playlist face:
+    // the selection box covers the whole row, text only a small part.
+    double RowCoverage(int row) {
+        const QImage window = harness.PlaylistWindowImage();
+        const QImage face = ToImage(player().surfaces.playListFace);
+        const SkinRect& list = player().skin.playListTextRect;
+        const int height = player().surfaces.playListItemHeight;
+        int differing = 0;
+        int total = 0;
+        for (int y = list.top + row * height + 1; y < list.top + (row + 1) * height - 1; ++y) {
+            for (int x = list.left; x < list.right; ++x) {
+                ++total;
+                if (window.pixel(x, y) != face.pixel(x, y))
+                    ++differing;
+            }
+        }
+        return total == 0 ? 0.0 : static_cast<double>(differing) / total;
     }
 
     PlayerHarness harness;
@@ -68,6 +88,25 @@ TEST_F(PlaylistWiringTest, ALoadThatReadsNothingSaysSoAndKeepsTheList) {
         EXPECT_NE(harness.Messages()[0].text.find(chosen), std::string::npos);
         EXPECT_EQ(player().playlist.EntryCount(), 2);
     }
+}
+
+TEST_F(PlaylistWiringTest, TheSelectButtonsMoveTheSelectionOneEntryPerClick) {
+    StartWithTones(3);
+    ASSERT_EQ(player().playlist.SelectedIndex, 0);
+    EXPECT_GT(RowCoverage(0), 0.9);
+    EXPECT_LT(RowCoverage(1), 0.5);
+
+    harness.ClickPlaylistButton(kButtonDown);
+    EXPECT_EQ(player().playlist.SelectedIndex, 1);
+    EXPECT_LT(RowCoverage(0), 0.5);
+    EXPECT_GT(RowCoverage(1), 0.9);
+    harness.ClickPlaylistButton(kButtonDown);
+    harness.ClickPlaylistButton(kButtonDown);
+    EXPECT_EQ(player().playlist.SelectedIndex, 2);
+
+    harness.ClickPlaylistButton(kButtonUp);
+    EXPECT_EQ(player().playlist.SelectedIndex, 1);
+    EXPECT_GT(RowCoverage(1), 0.9);
 }
 
 } // namespace
