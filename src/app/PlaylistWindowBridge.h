@@ -70,6 +70,9 @@ private:
     std::optional<std::pair<std::int32_t, std::int32_t>> m_pressedButton;
     bool m_listPressed = false;
     bool m_facePressed = false;
+    // The left button went down in the scroll field: the thumb follows the
+    // pointer in its pressed picture until the release.
+    bool m_scrollPressed = false;
     std::int32_t m_thumbPosition = 0;
 };
 

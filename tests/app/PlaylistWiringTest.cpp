@@ -1,7 +1,10 @@
 #include "app/PlayerHarness.h"
 
+#include "playlist/PlaylistScroll.h"
 #include "playlist/PlaylistWindow.h"
 #include "ui/SurfaceImage.h"
+
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -51,6 +54,35 @@ protected:
         }
         return total == 0 ? 0.0 : static_cast<double>(differing) / total;
     }
+
+    // Whether the window shows `picture` (magenta transparent) at `at`.
+    static bool Shows(const QImage& window, QPoint at, const gfx::Surface& picture) {
+        const QImage image = ToImage(picture);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb pixel = image.pixel(x, y) & 0xFFFFFF;
+                if (pixel != 0xFF00FF && (window.pixel(at.x() + x, at.y() + y) & 0xFFFFFF) != pixel)
+                    return false;
+            }
+        }
+        return true;
+    }
+
+    // Where the thumb belongs for the list's scroll position.
+    QPoint ThumbPlace() {
+        const SkinRect& field = player().skin.playListScrollField.rect;
+        return {field.left,
+                field.top +
+                    ScrollThumbPosition(player().playlist, player().playlistWindowBridge.Layout())};
+    }
+
+    void Press(QPoint at) { QTest::mousePress(&PlaylistWidget(), Qt::LeftButton, {}, at); }
+    void MoveHeld(QPoint to) {
+        QMouseEvent move(QEvent::MouseMove, to, PlaylistWidget().mapToGlobal(to), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&PlaylistWidget(), &move);
+    }
+    void Release(QPoint at) { QTest::mouseRelease(&PlaylistWidget(), Qt::LeftButton, {}, at); }
 
     PlayerHarness harness;
 };
@@ -107,6 +139,33 @@ TEST_F(PlaylistWiringTest, TheSelectButtonsMoveTheSelectionOneEntryPerClick) {
     harness.ClickPlaylistButton(kButtonUp);
     EXPECT_EQ(player().playlist.SelectedIndex, 1);
     EXPECT_GT(RowCoverage(1), 0.9);
+}
+
+TEST_F(PlaylistWiringTest, TheScrollThumbFollowsTheHeldPointerInItsPressedPicture) {
+    const std::string tone = harness.WriteTone("tone.wav", 440.0, 0.2);
+    Start(std::vector<std::string>(40, tone));
+    const SkinRect& field = player().skin.playListScrollField.rect;
+    ASSERT_TRUE(player().skin.playListScrollKnobPressed);
+    const int x = (field.left + field.right) / 2;
+
+    Press({x, field.top + 1});
+    EXPECT_EQ(player().playlist.TopIndex, 0);
+    EXPECT_TRUE(Shows(harness.PlaylistWindowImage(), {field.left, field.top},
+                      *player().skin.playListScrollKnobPressed));
+
+    MoveHeld({x, field.bottom});
+    const std::int32_t lastTop = player().playlist.LastIndex() - player().playlist.VisibleRows;
+    EXPECT_EQ(player().playlist.TopIndex, lastTop);
+    EXPECT_TRUE(Shows(harness.PlaylistWindowImage(), ThumbPlace(),
+                      *player().skin.playListScrollKnobPressed));
+
+    MoveHeld({x, (field.top + field.bottom) / 2});
+    EXPECT_GT(player().playlist.TopIndex, 0);
+    EXPECT_LT(player().playlist.TopIndex, lastTop);
+
+    Release({x, (field.top + field.bottom) / 2});
+    EXPECT_TRUE(
+        Shows(harness.PlaylistWindowImage(), ThumbPlace(), *player().skin.playListScrollKnob));
 }
 
 } // namespace
