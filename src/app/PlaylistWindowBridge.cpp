@@ -235,6 +235,10 @@ void PlaylistWindowBridge::ShowTimeText(const std::string& text) {
     DrawField(static_cast<int>(TextField::PlayListTime), text);
 }
 
+void PlaylistWindowBridge::ShowTotalTime(const std::string& text) {
+    DrawField(static_cast<int>(TextField::PlayListTotalPlayTime), text);
+}
+
 void PlaylistWindowBridge::SetTagReaderInterval(std::int32_t milliseconds) {
     if (milliseconds <= 0)
         m_player.tagReaderTimer.stop();

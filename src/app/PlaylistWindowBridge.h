@@ -39,6 +39,7 @@ public:
     void ShowCurrentTrack(std::int32_t number) override;
     void ClearTrackFields() override;
     void ShowTimeText(const std::string& text) override;
+    void ShowTotalTime(const std::string& text) override;
     void SetTagReaderInterval(std::int32_t milliseconds) override;
     void SetRepeatTimer(bool running) override;
     void ShowToolTip(const std::string& text) override;

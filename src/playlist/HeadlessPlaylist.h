@@ -45,6 +45,7 @@ public:
     void ShowCurrentTrack(std::int32_t) override {}
     void ClearTrackFields() override {}
     void ShowTimeText(const std::string&) override {}
+    void ShowTotalTime(const std::string&) override {}
     void SetTagReaderInterval(std::int32_t) override {}
     void SetRepeatTimer(bool) override {}
     void ShowToolTip(const std::string&) override {}

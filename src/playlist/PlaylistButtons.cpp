@@ -120,6 +120,8 @@ void PlaylistWindow::ClearList() {
     view.ResetSeekBar();
     view.ShowTimeText("00:00 / 00:00");
     view.ClearTrackFields();
+    m_state.TotalTimeText.clear();
+    view.ShowTotalTime("");
     view.PlaceScrollThumb(0);
     view.RedrawPlaylist();
 }

@@ -20,6 +20,7 @@ void EmptyTheList(PlaylistContext& context) {
     context.view.PlaceScrollThumb(0);
     context.state.HasEntries = 0;
     context.state.SelectedIndex = 0;
+    context.view.ShowTotalTime("");
     context.view.ClearSongInfoText();
 }
 

@@ -72,6 +72,7 @@ std::string TagReaderTick(PlaylistContext& context) {
     const auto total = SumOfLengths(state, state.TagCursor);
     auto totalText = FormatTime(MillisecondsToSeconds(total.ToDouble()));
     context.view.ShowTimeText(PlayingLengthText(context) + " / " + totalText);
+    context.view.ShowTotalTime(totalText);
     ++state.TagCursor;
     return totalText;
 }

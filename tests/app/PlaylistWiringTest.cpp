@@ -84,6 +84,12 @@ protected:
     }
     void Release(QPoint at) { QTest::mouseRelease(&PlaylistWidget(), Qt::LeftButton, {}, at); }
 
+    // Lets the tag reader read the whole list, a tick at a time.
+    void ReadTags() {
+        for (int ticks = 0; ticks < 100 && player().tagReaderTimer.isActive(); ++ticks)
+            player().playlistWindow.OnTagReaderTick();
+    }
+
     PlayerHarness harness;
 };
 
@@ -166,6 +172,19 @@ TEST_F(PlaylistWiringTest, TheScrollThumbFollowsTheHeldPointerInItsPressedPictur
     Release({x, (field.top + field.bottom) / 2});
     EXPECT_TRUE(
         Shows(harness.PlaylistWindowImage(), ThumbPlace(), *player().skin.playListScrollKnob));
+}
+
+TEST_F(PlaylistWiringTest, TheTotalPlayTimeFieldShowsTheLengthOfTheListRead) {
+    std::vector<std::string> files{harness.WriteTone("two.wav", 440.0, 2.0),
+                                   harness.WriteTone("three.wav", 440.0, 3.0)};
+    Start(files);
+    EXPECT_TRUE(harness.FieldIsBlank(TextField::PlayListTotalPlayTime));
+    ReadTags();
+    EXPECT_EQ(harness.FieldImage(TextField::PlayListTotalPlayTime),
+              harness.FieldImageShowing(TextField::PlayListTotalPlayTime, "00:05"));
+
+    harness.ClickPlaylistButton(kButtonClear);
+    EXPECT_TRUE(harness.FieldIsBlank(TextField::PlayListTotalPlayTime));
 }
 
 } // namespace
