@@ -111,13 +111,17 @@ void PlaylistWindow::OnButtonRelease(std::int32_t button, std::int32_t region) {
 void PlaylistWindow::ClearList() {
     auto& state = m_context.state;
     auto& view = m_context.view;
+    // Nothing can resume the tracks of a list that is gone: they are
+    // released, and the main window shows that nothing is loaded.
     m_context.playback.StopTrack();
+    m_context.playback.CloseTrack();
     state.Playlist.clear();
     state.HasEntries = 0;
     state.SelectedIndex = 0;
     state.TopIndex = 0;
     RecomputeVisibleRows(state, view.Layout());
     view.ResetSeekBar();
+    view.DrawSongInfo();
     view.ShowTimeText("00:00 / 00:00");
     view.ClearTrackFields();
     m_state.TotalTimeText.clear();

@@ -90,6 +90,14 @@ protected:
             player().playlistWindow.OnTagReaderTick();
     }
 
+    bool MonoLampLit() {
+        const QImage window = harness.MainWindowImage();
+        const QImage lit = ToImage(player().surfaces.pressedFace);
+        const SkinRect& lamp = player().skin.monoWindowRegions.regions[0].rect;
+        return window.copy(lamp.left, lamp.top, lamp.Width(), lamp.Height()) ==
+               lit.copy(lamp.left, lamp.top, lamp.Width(), lamp.Height());
+    }
+
     PlayerHarness harness;
 };
 
@@ -185,6 +193,60 @@ TEST_F(PlaylistWiringTest, TheTotalPlayTimeFieldShowsTheLengthOfTheListRead) {
 
     harness.ClickPlaylistButton(kButtonClear);
     EXPECT_TRUE(harness.FieldIsBlank(TextField::PlayListTotalPlayTime));
+}
+
+TEST_F(PlaylistWiringTest, AFileThatFailsToOpenLeavesTheTechnicalFieldsEmpty) {
+    const std::string broken = harness.Dir().Write("broken.mp3", std::string(4000, 'x'));
+    Start({broken});
+    ASSERT_FALSE(harness.Messages().empty());
+    EXPECT_NE(harness.Messages()[0].text.find("Error while opening file"), std::string::npos);
+    for (const TextField field :
+         {TextField::SongFormat, TextField::SongKbps, TextField::SongKhz, TextField::SongMode})
+        EXPECT_TRUE(harness.FieldIsBlank(field)) << static_cast<int>(field);
+    EXPECT_FALSE(MonoLampLit());
+}
+
+TEST_F(PlaylistWiringTest, DeletingThePlayingEntryShowsTheNextOneInTheMainWindow) {
+    const std::string first = harness.WriteTone("first.wav", 440.0, 2.0);
+    const std::string second = harness.WriteTone("second.mp3", 440.0, 1.0);
+    Start({first, second});
+    harness.ClickPlaylistButton(kButtonNext);
+    const QImage secondLine = ToImage(player().surfaces.songInfoText);
+    const QImage secondFormat = harness.FieldImage(TextField::SongFormat);
+    harness.ClickPlaylistButton(kButtonPrevious);
+    harness.ClickPlaylistButton(kButtonPlay);
+    harness.Listen(1.1);
+    ASSERT_EQ(harness.FieldImage(TextField::Time),
+              harness.FieldImageShowing(TextField::Time, "00:01 / 00:02"));
+    ASSERT_NE(ToImage(player().surfaces.songInfoText), secondLine);
+
+    harness.ClickPlaylistButton(kButtonDeleteTrack);
+    harness.Listen(0.05);
+    EXPECT_EQ(ToImage(player().surfaces.songInfoText), secondLine);
+    EXPECT_EQ(harness.FieldImage(TextField::SongFormat), secondFormat);
+    EXPECT_EQ(harness.FieldImage(TextField::Time),
+              harness.FieldImageShowing(TextField::Time, "00:00 / 00:00"));
+}
+
+TEST_F(PlaylistWiringTest, ClearingTheListShowsTheIdleMainWindow) {
+    Start();
+    const QImage idleLine = ToImage(player().surfaces.songInfoText);
+    const std::string tone = harness.WriteTone("tone.wav", 440.0, 2.0);
+    harness.player().playlistWindowBridge.OnFilesDropped({tone});
+    harness.ClickPlaylistButton(kButtonPlay);
+    harness.Listen(1.1);
+    ASSERT_NE(ToImage(player().surfaces.songInfoText), idleLine);
+    ASSERT_FALSE(harness.FieldIsBlank(TextField::SongFormat));
+
+    harness.ClickPlaylistButton(kButtonClear);
+    harness.Listen(0.05);
+    EXPECT_EQ(ToImage(player().surfaces.songInfoText), idleLine);
+    for (const TextField field :
+         {TextField::SongFormat, TextField::SongKbps, TextField::SongKhz, TextField::SongMode})
+        EXPECT_TRUE(harness.FieldIsBlank(field)) << static_cast<int>(field);
+    EXPECT_FALSE(MonoLampLit());
+    EXPECT_EQ(harness.FieldImage(TextField::Time),
+              harness.FieldImageShowing(TextField::Time, "00:00 / 00:00"));
 }
 
 } // namespace
