@@ -305,7 +305,10 @@ void PlaylistWindowBridge::ApplySkinFile(const std::string& path) {
 }
 
 void PlaylistWindowBridge::ApplySkinTarget(std::int32_t region) {
-    m_player.skinApplication.ChangeSkin(region, true);
+    // Each region of the button names the skin target it switches to.
+    const SkinButton& button = m_player.skin.playListButtons[kButtonChangeSkin];
+    m_player.skinApplication.ChangeSkin(button.regions[static_cast<std::size_t>(region)].target,
+                                        true);
 }
 
 PixelRect PlaylistWindowBridge::WorkArea() const {

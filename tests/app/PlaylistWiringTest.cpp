@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 namespace vantor::test {
 namespace {
@@ -247,6 +248,30 @@ TEST_F(PlaylistWiringTest, ClearingTheListShowsTheIdleMainWindow) {
     EXPECT_FALSE(MonoLampLit());
     EXPECT_EQ(harness.FieldImage(TextField::Time),
               harness.FieldImageShowing(TextField::Time, "00:00 / 00:00"));
+}
+
+TEST_F(PlaylistWiringTest, TheChangeSkinButtonSwitchesToItsRegionsTarget) {
+    // A playlist skin whose only change-skin region points at its second
+    // target; its first names a skin that does not exist.
+    const std::string list = harness.Dir().File("Skin/Default/PL.txt");
+    std::string text = ReadWholeFile(list);
+    const auto replace = [&text](const std::string& from, const std::string& to) {
+        const auto at = text.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        text.replace(at, from.size(), to);
+    };
+    replace("PlayListSetTargetDVK ../Showcase/Showcase.dvk",
+            "PlayListSetTargetDVK ../Missing/Missing.dvk\r\n"
+            "PlayListSetTargetDVK ../Showcase/Showcase.dvk");
+    replace("Switch to the Showcase skin 0", "Switch to the Showcase skin 1");
+    std::ofstream(list, std::ios::binary) << text;
+
+    Start();
+    const QSize defaultSize = player().mainWindow.Widget().size();
+    harness.ClickPlaylistButton(kButtonChangeSkin);
+    EXPECT_TRUE(harness.Messages().empty());
+    EXPECT_NE(player().settings.SkinFilePath.find("Showcase.dvk"), std::string::npos);
+    EXPECT_NE(player().mainWindow.Widget().size(), defaultSize);
 }
 
 } // namespace
