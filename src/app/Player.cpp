@@ -4,6 +4,7 @@
 #include "core/PlaybackTick.h"
 #include "core/SingleInstance.h"
 #include "media/ModuleTitle.h"
+#include "media/PlayLength.h"
 #include "playlist/AddFiles.h"
 
 #include <QCoreApplication>
@@ -30,12 +31,11 @@ void SetInterval(StepPacer& steps, bool stopped, int interval) {
 
 } // namespace
 
-Player::Player(std::string folder, std::vector<std::string> arguments,
-               engine::EngineOptions output)
+Player::Player(std::string folder, std::vector<std::string> arguments, engine::EngineOptions output)
     : appFolder(std::move(folder)), skinRoot(ChooseSkinRoot(appFolder)), args(std::move(arguments)),
-      sound(std::move(output)), effects(sound), pitch(sound), playlistMeasurer(TextFont{}), fonts(installedFonts),
-      pixwell(ProgramFolder()), pictures(pixwell, pictureReader), startupBridge(*this),
-      commands(*this), shell(*this), mainWindow(*this),
+      sound(std::move(output)), effects(sound), pitch(sound), playlistMeasurer(TextFont{}),
+      fonts(installedFonts), pixwell(ProgramFolder()), pictures(pixwell, pictureReader),
+      startupBridge(*this), commands(*this), shell(*this), mainWindow(*this),
       playlistWindowBridge(*this), soundSystem{sound, effects, pitch},
       vbr(settings), playbackContext{player,   playlist,   settings, sound, pitch,
                                      messages, mainWindow, random,   vbr},
@@ -50,14 +50,7 @@ Player::Player(std::string folder, std::vector<std::string> arguments,
                       SkinServices{messages, pictures, fonts}) {
     playlist.ResetToSpare();
     songTexts.moduleTitle = [this](const std::string& path) { return ModuleTitle(sound, path); };
-    songTexts.streamLengthMs = [this](const SongTrack& track) -> std::optional<Fixed4> {
-        PlaylistEntry entry;
-        entry.Path = track.Path;
-        entry.MemberName = track.MemberName;
-        entry.MemberStart = track.MemberStart;
-        entry.MemberEnd = track.MemberEnd;
-        return media.StreamLengthMs(entry);
-    };
+    songTexts.playLengthMs = [this](const SongTrack& track) { return PlayLengthMs(sound, track); };
 
     QObject::connect(&tickTimer, &QTimer::timeout, [this] { Tick(); });
     QObject::connect(&tagReaderTimer, &QTimer::timeout, [this] {

@@ -72,7 +72,7 @@ public:
         return entry.Title;
     }
     FileInfoText BuildFileInfoText(const PlaylistEntry&) override { return {}; }
-    std::optional<Fixed4> StreamLengthMs(const PlaylistEntry&) override { return std::nullopt; }
+    std::optional<Fixed4> PlayLengthMs(const PlaylistEntry&) override { return std::nullopt; }
 };
 
 class StreamMessages : public MessageBoxes {

@@ -47,7 +47,7 @@ std::string ShortLengthText(Fixed4 lengthMs) {
 
 std::string ReadLengthText(PlaylistEntry& entry, MediaProbe& media) {
     if (entry.LengthMs == Fixed4{}) {
-        const auto length = media.StreamLengthMs(entry);
+        const auto length = media.PlayLengthMs(entry);
         if (!length)
             return "0:00";
         entry.LengthMs = *length;

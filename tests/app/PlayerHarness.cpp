@@ -6,6 +6,7 @@
 #include "support/RiffWriter.h"
 #include "ui/QtTestApp.h"
 #include "ui/SurfaceImage.h"
+#include "visual/SongInfoDisplay.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -59,8 +60,9 @@ std::vector<std::int16_t> SinePcm(double frequency, double seconds, double ampli
     const auto frames = static_cast<std::size_t>(seconds * kHarnessRate);
     std::vector<std::int16_t> samples(frames * 2);
     for (std::size_t i = 0; i < frames; ++i) {
-        const double value = amplitude * 32767.0 *
-                             std::sin(2.0 * M_PI * frequency * static_cast<double>(i) / kHarnessRate);
+        const double value =
+            amplitude * 32767.0 *
+            std::sin(2.0 * M_PI * frequency * static_cast<double>(i) / kHarnessRate);
         samples[2 * i] = samples[2 * i + 1] = static_cast<std::int16_t>(std::lround(value));
     }
     return samples;
@@ -320,9 +322,8 @@ QWidget& PlayerHarness::WindowOf(TextField field) {
 }
 
 QImage PlayerHarness::FieldImage(TextField field) {
-    const QImage window =
-        IsPlaylistField(field) ? ToImage(m_player->surfaces.playListWindow)
-                               : ToImage(m_player->surfaces.mainWindow);
+    const QImage window = IsPlaylistField(field) ? ToImage(m_player->surfaces.playListWindow)
+                                                 : ToImage(m_player->surfaces.mainWindow);
     return Crop(window, m_player->skin.Style(field).rect);
 }
 
@@ -337,13 +338,25 @@ QImage PlayerHarness::FieldImageShowing(TextField field, const std::string& text
         painter.DrawPlayListText(field, shown);
     else
         painter.DrawInfoText(field, text);
-    const QImage window = IsPlaylistField(field) ? ToImage(scratch.playListWindow)
-                                                 : ToImage(scratch.mainWindow);
+    const QImage window =
+        IsPlaylistField(field) ? ToImage(scratch.playListWindow) : ToImage(scratch.mainWindow);
     return Crop(window, m_player->skin.Style(field).rect);
 }
 
 bool PlayerHarness::FieldIsBlank(TextField field) {
     return FieldImage(field) == FieldImageShowing(field, "");
+}
+
+QImage PlayerHarness::SongLinePicture() {
+    return ToImage(m_player->surfaces.songInfoText);
+}
+
+QImage PlayerHarness::SongLinePictureShowing(const std::string& line) {
+    SkinSurfaces scratch = m_player->surfaces;
+    TextFieldPainter fields(m_player->skin, scratch, m_player->painter);
+    SongInfoDisplay display(m_player->skin, scratch, m_player->settings, m_player->painter, fields);
+    display.DrawSongInfo(line, true);
+    return ToImage(scratch.songInfoText);
 }
 
 std::optional<std::string> PlayerHarness::StoredSetting(const std::string& key) const {

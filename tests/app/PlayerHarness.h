@@ -84,8 +84,8 @@ public:
     std::vector<float> Listen(double seconds);
     // Writes a tone file in the player's folder: "wav" is 16-bit PCM, any
     // other extension goes through FFmpeg's encoder for it.
-    std::string WriteTone(const std::string& name, double frequency = 440.0,
-                          double seconds = 2.0, double amplitude = 0.5);
+    std::string WriteTone(const std::string& name, double frequency = 440.0, double seconds = 2.0,
+                          double amplitude = 0.5);
 
     // --- what the user sees
     // What the windows show now.
@@ -97,6 +97,10 @@ public:
     QImage FieldImageShowing(TextField field, const std::string& text);
     // Whether the field shows only the face beneath it.
     bool FieldIsBlank(TextField field);
+    // The picture of the song line that scrolls through the song-information
+    // field, and the picture `line` would give there.
+    QImage SongLinePicture();
+    QImage SongLinePictureShowing(const std::string& line);
 
     // --- what is on disk
     // The value line of `key` in Vantor.DVC; nullopt when missing.

@@ -2,6 +2,8 @@
 
 #include "playlist/PlaylistScroll.h"
 #include "playlist/PlaylistWindow.h"
+#include "support/MidiWriter.h"
+#include "support/ModWriter.h"
 #include "ui/SurfaceImage.h"
 
 #include <QTest>
@@ -272,6 +274,39 @@ TEST_F(PlaylistWiringTest, TheChangeSkinButtonSwitchesToItsRegionsTarget) {
     EXPECT_TRUE(harness.Messages().empty());
     EXPECT_NE(player().settings.SkinFilePath.find("Showcase.dvk"), std::string::npos);
     EXPECT_NE(player().mainWindow.Widget().size(), defaultSize);
+}
+
+TEST_F(PlaylistWiringTest, ModulesAndMidiShowTheLengthTheEngineKnows) {
+    // Three orders of 2560 ms, and two seconds of one note.
+    const std::string module = harness.Dir().Write("tune.mod", WriteMod(ToneModSpec("Tune", 3)));
+    MidiSpec midi;
+    midi.notes.push_back({0, 1920});
+    const std::string song = harness.Dir().Write("song.mid", WriteMidi(midi));
+    Start({module, song});
+    player().settings.ShowTrackPlayTime = 1;
+    player().settings.SongInfoStyle = "%2";
+    ReadTags();
+    const auto rows = player().playlistWindow.Rows();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].time, "0:08");
+    EXPECT_EQ(rows[1].time, "0:02");
+
+    const SkinRect& seek = player().skin.Bar(BarKind::Seek).rect;
+    const QRect seekArea(seek.left, seek.top, seek.Width(), seek.Height());
+    const QImage seekAtStart = harness.MainWindowImage().copy(seekArea);
+    harness.ClickPlaylistButton(kButtonPlay);
+    harness.Listen(1.0);
+    EXPECT_EQ(harness.FieldImage(TextField::Time),
+              harness.FieldImageShowing(TextField::Time, "00:01 / 00:08"));
+    EXPECT_EQ(harness.SongLinePicture(), harness.SongLinePictureShowing("Tune (0:08)      "));
+    // A second into the first order, the bar has left its start.
+    EXPECT_NE(harness.MainWindowImage().copy(seekArea), seekAtStart);
+
+    harness.ClickPlaylistButton(kButtonNext);
+    harness.Listen(1.0);
+    EXPECT_EQ(harness.FieldImage(TextField::Time),
+              harness.FieldImageShowing(TextField::Time, "00:01 / 00:02"));
+    EXPECT_EQ(harness.SongLinePicture(), harness.SongLinePictureShowing("song (0:02)      "));
 }
 
 } // namespace
