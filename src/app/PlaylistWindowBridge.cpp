@@ -172,7 +172,7 @@ void PlaylistWindowBridge::OnFilesDropped(const std::vector<std::string>& paths)
 }
 
 void PlaylistWindowBridge::OnCloseRequested() {
-    m_widget.hide();
+    m_player.playlistWindow.Close();
 }
 
 PlaylistLayout PlaylistWindowBridge::Layout() const {

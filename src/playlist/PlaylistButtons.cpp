@@ -44,8 +44,7 @@ void PlaylistWindow::OnButtonRelease(std::int32_t button, std::int32_t region) {
     const auto selected = m_context.state.SelectedIndex;
     switch (button) {
     case kButtonClose:
-        m_context.settings.PlayListVisible = 0;
-        m_context.view.HideWindow();
+        Close();
         break;
     case kButtonAddTrack:
         AddFiles(m_context, kAddMode, AddSource::Dialog);
@@ -106,6 +105,11 @@ void PlaylistWindow::OnButtonRelease(std::int32_t button, std::int32_t region) {
     default:
         break;
     }
+}
+
+void PlaylistWindow::Close() {
+    m_context.settings.PlayListVisible = 0;
+    m_context.view.HideWindow();
 }
 
 void PlaylistWindow::ClearList() {

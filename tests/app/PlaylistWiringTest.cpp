@@ -309,5 +309,13 @@ TEST_F(PlaylistWiringTest, ModulesAndMidiShowTheLengthTheEngineKnows) {
     EXPECT_EQ(harness.SongLinePicture(), harness.SongLinePictureShowing("song (0:02)      "));
 }
 
+TEST_F(PlaylistWiringTest, APlaylistWindowClosedByTheDesktopOpensAgainWithOneClick) {
+    Start();
+    PlaylistWidget().close();
+    ASSERT_FALSE(PlaylistWidget().isVisible());
+    harness.ClickMainButton(MainButton::PlayList);
+    EXPECT_TRUE(PlaylistWidget().isVisible());
+}
+
 } // namespace
 } // namespace vantor::test
