@@ -197,6 +197,8 @@ void PlaylistWindowBridge::RedrawPlaylist() {
     }
     DrawPlayListRows(m_player.skin, m_player.surfaces, m_player.painter, rows, Layout().rowHeight);
     UpdateScrollThumb(state, *this);
+    // The total time is read only now and then; a new face must not lose it.
+    DrawField(static_cast<int>(TextField::PlayListTotalPlayTime), m_totalTime);
 }
 
 void PlaylistWindowBridge::PlaceScrollThumb(std::int32_t position) {
@@ -236,6 +238,7 @@ void PlaylistWindowBridge::ShowTimeText(const std::string& text) {
 }
 
 void PlaylistWindowBridge::ShowTotalTime(const std::string& text) {
+    m_totalTime = text;
     DrawField(static_cast<int>(TextField::PlayListTotalPlayTime), text);
 }
 

@@ -75,6 +75,8 @@ private:
     // pointer in its pressed picture until the release.
     bool m_scrollPressed = false;
     std::int32_t m_thumbPosition = 0;
+    // What the total-time field shows.
+    std::string m_totalTime;
 };
 
 } // namespace vantor

@@ -193,6 +193,11 @@ TEST_F(PlaylistWiringTest, TheTotalPlayTimeFieldShowsTheLengthOfTheListRead) {
     ReadTags();
     EXPECT_EQ(harness.FieldImage(TextField::PlayListTotalPlayTime),
               harness.FieldImageShowing(TextField::PlayListTotalPlayTime, "00:05"));
+    // A new skin draws the field again on its own face.
+    harness.ClickMainButton(MainButton::ChangeSkin);
+    ASSERT_NE(player().settings.SkinFilePath.find("Showcase"), std::string::npos);
+    EXPECT_EQ(harness.FieldImage(TextField::PlayListTotalPlayTime),
+              harness.FieldImageShowing(TextField::PlayListTotalPlayTime, "00:05"));
 
     harness.ClickPlaylistButton(kButtonClear);
     EXPECT_TRUE(harness.FieldIsBlank(TextField::PlayListTotalPlayTime));
