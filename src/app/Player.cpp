@@ -69,7 +69,7 @@ Player::~Player() = default;
 
 void Player::Start() {
     songTexts.inspect.mpegAccurate = settings.MpegAccurate == 1;
-    RunStartup(args, settings, startup, startupBridge);
+    RunStartup(args, settings, startup, startupBridge, messages);
     songTexts.inspect.mpegAccurate = settings.MpegAccurate == 1;
     tickTimer.start();
     Present();
@@ -78,11 +78,19 @@ void Player::Start() {
 bool Player::ReceiveHandOver(const std::string& argumentString) {
     if (exiting)
         return false;
-    vantor::ReceiveHandOver(argumentString, [this](const std::vector<std::string>& files,
-                                                   bool openMode) {
-        AddFiles(playlistContext, openMode ? kOpenMode : kAddMode, AddSource::CommandLine, files);
-    });
+    const TakenArgs taken = vantor::ReceiveHandOver(
+        argumentString, [this](const std::vector<std::string>& files, bool openMode) {
+            AddFiles(playlistContext, openMode ? kOpenMode : kAddMode, AddSource::CommandLine,
+                     files);
+        });
     Present();
+    // The later start waits for this answer; a message left open would hold
+    // it, so the message comes once the answer is on its way.
+    if (!taken.skipped.empty()) {
+        QTimer::singleShot(0, &tickTimer, [this, skipped = taken.skipped] {
+            ReportSkippedArgs(skipped, messages);
+        });
+    }
     return true;
 }
 

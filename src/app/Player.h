@@ -61,8 +61,7 @@ class Player {
 public:
     // `output` chooses where the sound goes: the sound device for the
     // desktop, the null or pull outputs for tests and tools.
-    Player(std::string appFolder, std::vector<std::string> args,
-           engine::EngineOptions output = {});
+    Player(std::string appFolder, std::vector<std::string> args, engine::EngineOptions output = {});
     ~Player();
     Player(const Player&) = delete;
     Player& operator=(const Player&) = delete;

@@ -35,7 +35,13 @@ void ShellBridge::SetWindowPos(PlayerWindow window, std::int32_t insertAfter, st
 }
 
 void ShellBridge::ShowWindow(PlayerWindow window, bool visible) {
-    Widget(window).setVisible(visible);
+    QWidget& widget = Widget(window);
+    // A window the desktop minimised before it went into the tray would come
+    // back as a task-bar button only.
+    if (visible && widget.isMinimized())
+        widget.showNormal();
+    else
+        widget.setVisible(visible);
 }
 
 bool ShellBridge::IsWindowVisible(PlayerWindow window) const {
@@ -64,14 +70,13 @@ void ShellBridge::SetTaskbarVisible(bool visible) {
         widget.show();
 }
 
+bool ShellBridge::HasNotificationArea() const {
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
 void ShellBridge::NotifyIcon(std::int32_t message, const TrayIconData& icon) {
     if (message == 2) {
         m_tray.reset();
-        return;
-    }
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
-        // Without a notification area the window is only minimised.
-        Widget(PlayerWindow::Main).showMinimized();
         return;
     }
     m_tray = std::make_unique<QSystemTrayIcon>(Widget(PlayerWindow::Main).windowIcon());

@@ -24,6 +24,7 @@ public:
     void SetForegroundWindow(PlayerWindow window) override;
     void SetMainWindowMinimised(bool minimised) override;
     void SetTaskbarVisible(bool visible) override;
+    bool HasNotificationArea() const override;
     void NotifyIcon(std::int32_t message, const TrayIconData& icon) override;
     void ShowMainPopupMenuAtPointer() override;
     ScreenPoint WindowPosition(PlayerWindow window) const override;

@@ -13,11 +13,12 @@
 #include "settings/WorkingSet.h"
 #include "shell/TrayBehaviour.h"
 
-#include <QCoreApplication>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QProcess>
 #include <QScreen>
+#include <QStyle>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace vantor {
@@ -36,6 +37,24 @@ DefaultWindowPositions CentredPositions(const QSize& main, const QSize& playlist
             (area.height() - main.height()) / 2 * kTwipsPerPixel,
             (area.width() - playlist.width()) / 2 * kTwipsPerPixel,
             (area.height() - playlist.height()) / 2 * kTwipsPerPixel};
+}
+
+// How far `window` must move to lie on the work area of the screen it is on,
+// or of the primary screen when it is on none; where it is larger than the
+// area its top-left corner stays inside.
+QPoint MoveOntoWorkArea(const QRect& window) {
+    const QScreen* screen = QGuiApplication::screenAt(window.center());
+    const QRect area = screen != nullptr ? screen->availableGeometry() : ScreenArea();
+    const int x = std::max(area.left(), std::min(window.left(), area.right() + 1 - window.width()));
+    const int y = std::max(area.top(), std::min(window.top(), area.bottom() + 1 - window.height()));
+    return QPoint(x, y) - window.topLeft();
+}
+
+// The task bar and the tray show the windows' icon; without one the tray
+// icon would be an empty place nobody finds to click.
+void GiveTheWindowsAnIcon() {
+    if (QApplication::windowIcon().isNull())
+        QApplication::setWindowIcon(QApplication::style()->standardIcon(QStyle::SP_MediaPlay));
 }
 
 } // namespace
@@ -67,6 +86,10 @@ void StartupBridge::ApplyEffectSwitches() {
     ApplyEffects(m_player.settings, m_player.effects);
 }
 
+void StartupBridge::ApplyPan() {
+    vantor::ApplyPan(m_player.settings, m_player.sound);
+}
+
 void StartupBridge::ApplySoundControls() {
     vantor::ApplySoundControls(m_player.settings, m_player.soundSystem, m_player.messages);
 }
@@ -91,20 +114,42 @@ void StartupBridge::CentreMainWindow() {
               area.top() + (area.height() - main.height()) / 2);
 }
 
-std::int32_t StartupBridge::LoadDefaultPlaylist() {
-    const std::string path = m_player.appFolder + std::string(kDefaultPlaylistFileName);
-    PlaylistState& playlist = m_player.playlist;
-    if (!FileExists(path))
-        return 0;
-    playlist.ResetToSpare();
-    LoadPlaylistFile(path, playlist);
-    if (playlist.HasEntries != 1) {
-        playlist.ResetToSpare();
-        playlist.HasEntries = 0;
-        return 0;
+void StartupBridge::DockPlaylistWindow() {
+    Settings& settings = m_player.settings;
+    // A skin's "PlayListInitXY" may have linked it already.
+    if (settings.PlayListLinkMode != 1) {
+        const SkinPoint first = m_player.skin.linkPoints[0];
+        const bool none = first.x == 0 && first.y == 0;
+        settings.PlayListLinkMode = 1;
+        settings.PlayListLinkX = first.x;
+        settings.PlayListLinkY = none ? m_player.mainWindow.Widget().height() : first.y;
+        m_player.playlistWindowBridge.DrawLinkButton(true);
     }
-    playlist.TrimSpare();
-    return playlist.EntryCount();
+    m_player.commands.PlacePlayListWindow();
+}
+
+void StartupBridge::KeepWindowsOnScreen() {
+    QWidget& main = m_player.mainWindow.Widget();
+    QWidget& list = m_player.playlistWindowBridge.Widget();
+    if (m_player.settings.PlayListLinkMode != 1) {
+        main.move(main.pos() + MoveOntoWorkArea(main.geometry()));
+        list.move(list.pos() + MoveOntoWorkArea(list.geometry()));
+        return;
+    }
+    // The linked playlist window follows the main window: they move as one.
+    m_player.commands.PlacePlayListWindow();
+    main.move(main.pos() + MoveOntoWorkArea(main.geometry().united(list.geometry())));
+    m_player.commands.PlacePlayListWindow();
+}
+
+std::int32_t StartupBridge::LoadDefaultPlaylist() {
+    PlaylistState& playlist = m_player.playlist;
+    const std::int32_t count = vantor::LoadDefaultPlaylist(
+        m_player.appFolder + std::string(kDefaultPlaylistFileName), playlist);
+    // An empty list keeps the spare element that adding files fills.
+    if (count == 0)
+        playlist.ResetToSpare();
+    return count;
 }
 
 void StartupBridge::ComputeVisibleRows() {
@@ -143,6 +188,7 @@ void StartupBridge::DrawPlaylist() {
 }
 
 void StartupBridge::ShowMainWindow(bool minimised) {
+    GiveTheWindowsAnIcon();
     m_player.Present();
     if (minimised)
         m_player.mainWindow.Widget().showMinimized();
@@ -154,8 +200,8 @@ bool StartupBridge::MainWindowMinimised() const {
     return m_player.mainWindow.MainWindowMinimised();
 }
 
-void StartupBridge::HideToTray() {
-    MinimiseToTray(m_player.settings, m_player.shell);
+bool StartupBridge::HideToTray() {
+    return MinimiseToTray(m_player.settings, m_player.shell);
 }
 
 void StartupBridge::RemoveTrayIcon() {

@@ -19,10 +19,13 @@ public:
     bool LoadSettings() override;
     void InitSoundSystem() override;
     void ApplyEffectSwitches() override;
+    void ApplyPan() override;
     void ApplySoundControls() override;
     void ApplySkin() override;
     std::int32_t SkinDockPosition() const override;
     void CentreMainWindow() override;
+    void DockPlaylistWindow() override;
+    void KeepWindowsOnScreen() override;
     std::int32_t LoadDefaultPlaylist() override;
     void ComputeVisibleRows() override;
     void SetCurrentIndex(std::int32_t index) override;
@@ -34,7 +37,7 @@ public:
     void DrawPlaylist() override;
     void ShowMainWindow(bool minimised) override;
     bool MainWindowMinimised() const override;
-    void HideToTray() override;
+    bool HideToTray() override;
     void RemoveTrayIcon() override;
     void ShowPlaylistWindow() override;
     void HidePlaylistWindow() override;

@@ -11,6 +11,8 @@
 #include <QApplication>
 
 #include <cstdlib>
+#include <filesystem>
+#include <iostream>
 #include <memory>
 
 namespace {
@@ -32,17 +34,33 @@ void SendPixelsOverTheXConnection() {
     setenv("QT_XCB_NO_MITSHM", "1", 0);
 }
 
+// The arguments as the player takes them: relative paths made absolute, so
+// that a running player started in another folder finds them.
+std::vector<std::string> GivenArguments(int argc, char** argv) {
+    std::vector<std::string> given(argv + 1, argv + argc);
+    std::error_code error;
+    const auto here = std::filesystem::current_path(error);
+    if (error)
+        return given;
+    for (auto& arg : given)
+        arg = vantor::AbsoluteArgument(arg, vantor::EnsureTrailingSlash(here.string()));
+    return given;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (const auto answer = vantor::InformationAnswer({argv + 1, argv + argc}, VANTOR_VERSION)) {
+        std::cout << *answer;
+        return 0;
+    }
     PreferXcbUnderWayland();
     SendPixelsOverTheXConnection();
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     vantor::SetLegacyCodePage(vantor::CodePageFromEnvironment());
 
-    const std::vector<std::string> given(argv + 1, argv + argc);
-    const std::string argumentString = vantor::JoinCommandLine(given);
+    const std::string argumentString = vantor::JoinCommandLine(GivenArguments(argc, argv));
     const auto args = vantor::ParseCommandLine(vantor::kDefaultMaxArgs, argumentString);
 
     std::unique_ptr<vantor::Player> player;

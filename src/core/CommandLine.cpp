@@ -5,6 +5,20 @@
 
 namespace vantor {
 
+namespace {
+
+constexpr std::string_view kUsageText =
+    "usage: vantor [/add] [FILE | FOLDER]...\n"
+    "\n"
+    "Plays the files and folders given, or the saved playlist when none is given.\n"
+    "A player already running takes them over: they replace its playlist, or\n"
+    "join it with /add.\n"
+    "\n"
+    "  -h, --help   show this text and end\n"
+    "  --version    show the version and end\n";
+
+} // namespace
+
 std::vector<std::string> ParseCommandLine(std::size_t maxArgs, std::string_view text) {
     std::vector<std::string> slots(1);
     bool inArgument = false;
@@ -51,6 +65,23 @@ std::string JoinCommandLine(const std::vector<std::string>& args) {
 
 bool IsAddSwitch(std::string_view arg) {
     return EqualsIgnoreCase(arg, "/add");
+}
+
+std::optional<std::string> InformationAnswer(const std::vector<std::string>& args,
+                                             std::string_view version) {
+    for (const auto& arg : args) {
+        if (arg == "--help" || arg == "-h")
+            return std::string(kUsageText);
+        if (arg == "--version")
+            return "vantor " + std::string(version) + "\n";
+    }
+    return std::nullopt;
+}
+
+std::string AbsoluteArgument(const std::string& arg, const std::string& workingFolder) {
+    if (arg.empty() || arg.front() == '/' || !PathExists(workingFolder + arg))
+        return arg;
+    return workingFolder + arg;
 }
 
 } // namespace vantor

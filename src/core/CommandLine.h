@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,5 +27,17 @@ std::string JoinCommandLine(const std::vector<std::string>& args);
 
 // True when `arg` is the "/add" switch (any letter case).
 bool IsAddSwitch(std::string_view arg);
+
+// What "--help" (or "-h") and "--version" among the program's arguments ask
+// for: the usage text or the version line, which the program prints before
+// it ends, without starting a player or reaching a running one. Nullopt
+// when the arguments ask neither; the first one asked wins.
+std::optional<std::string> InformationAnswer(const std::vector<std::string>& args,
+                                             std::string_view version);
+
+// A relative path to something that exists in `workingFolder` (with its
+// trailing '/'), made absolute: a running player that takes it over works in
+// a folder of its own. Anything else comes back unchanged.
+std::string AbsoluteArgument(const std::string& arg, const std::string& workingFolder);
 
 } // namespace vantor

@@ -2,10 +2,18 @@
 
 #include "base/TextEncoding.h"
 #include "core/CommandLine.h"
+#include "playlist/AddFiles.h"
 
 #include <algorithm>
 
 namespace vantor {
+
+namespace {
+
+constexpr const char* kSkippedArgsText =
+    "次のファイルは見つからないか再生できないので、追加しませんでした：";
+
+} // namespace
 
 StartDecision DecideSingleInstance(const std::vector<std::string>& args,
                                    const std::string& argumentString, InstanceChannel& channel,
@@ -27,19 +35,37 @@ StartDecision DecideSingleInstance(const std::vector<std::string>& args,
     return StartDecision::Continue;
 }
 
-void TakeCommandArgs(std::vector<std::string> args, const AddFilesFromArgs& addFiles) {
+TakenArgs TakeCommandArgs(std::vector<std::string> args, const AddFilesFromArgs& addFiles) {
     const bool append = !args.empty() && IsAddSwitch(args.front());
     if (append)
         std::erase_if(args, [](const std::string& arg) { return IsAddSwitch(arg); });
     // An empty slot is what splitting an empty text leaves; it names no file.
     std::erase_if(args, [](const std::string& arg) { return arg.empty(); });
+    TakenArgs taken;
+    std::erase_if(args, [&taken](const std::string& arg) {
+        if (NamesSomethingToAdd(arg))
+            return false;
+        taken.skipped.push_back(arg);
+        return true;
+    });
     if (args.empty())
-        return;
+        return taken;
     addFiles(args, !append);
+    taken.added = true;
+    return taken;
 }
 
-void ReceiveHandOver(const std::string& text, const AddFilesFromArgs& addFiles) {
-    TakeCommandArgs(ParseCommandLine(kDefaultMaxArgs, CutAtNul(text)), addFiles);
+TakenArgs ReceiveHandOver(const std::string& text, const AddFilesFromArgs& addFiles) {
+    return TakeCommandArgs(ParseCommandLine(kDefaultMaxArgs, CutAtNul(text)), addFiles);
+}
+
+void ReportSkippedArgs(const std::vector<std::string>& skipped, MessageBoxes& messages) {
+    if (skipped.empty())
+        return;
+    std::string text = kSkippedArgsText;
+    for (const auto& arg : skipped)
+        text += "\n" + arg;
+    messages.Show(text, "Vantor", MessageIcon::Exclamation);
 }
 
 } // namespace vantor

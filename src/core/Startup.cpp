@@ -17,31 +17,47 @@ void RestorePlaylist(std::int32_t rememberedIndex, StartupHost& host) {
     if (count <= 0)
         return;
     host.ComputeVisibleRows();
-    const bool outside = rememberedIndex < 0 || rememberedIndex >= count;
-    host.SetCurrentIndex(outside ? 0 : rememberedIndex);
+    host.SetCurrentIndex(RestoredIndex(rememberedIndex, count));
     host.ShowRestoredPlaylist();
+}
+
+// The files given go to the playlist; false when none was given or none
+// could be taken.
+bool TakeFilesGiven(const std::vector<std::string>& args, StartupHost& host,
+                    MessageBoxes& messages) {
+    if (NoFilesGiven(args))
+        return false;
+    const TakenArgs taken =
+        TakeCommandArgs(args, [&host](const std::vector<std::string>& files, bool openMode) {
+            host.AddFiles(files, openMode);
+        });
+    ReportSkippedArgs(taken.skipped, messages);
+    return taken.added;
 }
 
 } // namespace
 
+std::int32_t RestoredIndex(std::int32_t remembered, std::int32_t count) {
+    return remembered < 0 || remembered >= count ? 0 : remembered;
+}
+
 void RunStartup(const std::vector<std::string>& args, Settings& settings, StartupState& state,
-                StartupHost& host) {
+                StartupHost& host, MessageBoxes& messages) {
     const bool settingsExisted = host.LoadSettings();
     host.InitSoundSystem();
     host.ApplyEffectSwitches();
+    host.ApplyPan();
     host.ApplySoundControls();
     const std::int32_t rememberedIndex = settings.CurrentSongIndex;
     host.ApplySkin();
-    if (!settingsExisted)
+    if (!settingsExisted) {
         host.CentreMainWindow();
-
-    if (NoFilesGiven(args)) {
-        RestorePlaylist(rememberedIndex, host);
-    } else {
-        TakeCommandArgs(args, [&](const std::vector<std::string>& files, bool openMode) {
-            host.AddFiles(files, openMode);
-        });
+        host.DockPlaylistWindow();
     }
+    host.KeepWindowsOnScreen();
+
+    if (!TakeFilesGiven(args, host, messages))
+        RestorePlaylist(rememberedIndex, host);
 
     host.CreateToolTips();
     host.SetTopMost(PlayerWindow::Main, settings.AlwaysOnTop == 1);
@@ -52,10 +68,8 @@ void RunStartup(const std::vector<std::string>& args, Settings& settings, Startu
 
     const bool minimised = settings.MainWindowVisible != 1;
     host.ShowMainWindow(minimised);
-    if (minimised && settings.ShowInSystemTask == 1) {
-        host.HideToTray();
+    if (minimised && settings.ShowInSystemTask == 1 && host.HideToTray())
         return;
-    }
     state.StartupDone = 1;
     state.WindowStateTracking = 1;
     if (settings.PlayListVisible == 1)

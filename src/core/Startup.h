@@ -33,12 +33,20 @@ public:
     virtual bool LoadSettings() = 0;
     virtual void InitSoundSystem() = 0;
     virtual void ApplyEffectSwitches() = 0;
+    // The balance of the mixer output (centre while it is switched off).
+    virtual void ApplyPan() = 0;
     virtual void ApplySoundControls() = 0;
     // Applies the skin whose stored path is Settings.SkinFilePath.
     virtual void ApplySkin() = 0;
     // -1 when the skin sets no dock position.
     virtual std::int32_t SkinDockPosition() const = 0;
     virtual void CentreMainWindow() = 0;
+    // A first start's playlist window: docked below the main window, at the
+    // skin's first link point, so that it does not cover it.
+    virtual void DockPlaylistWindow() = 0;
+    // Moves windows restored where the desktop no longer shows them (the
+    // screen shrank, the scale grew) back onto its work area.
+    virtual void KeepWindowsOnScreen() = 0;
 
     // Loads "Vantor.m3u" when it exists and returns the number of entries
     // (the spare element dropped); 0 leaves an empty playlist.
@@ -57,8 +65,9 @@ public:
     // Shows the main window, normal or minimised.
     virtual void ShowMainWindow(bool minimised) = 0;
     virtual bool MainWindowMinimised() const = 0;
-    // Hides the main window, adds the tray icon, leaves the task bar.
-    virtual void HideToTray() = 0;
+    // Hides the main window, adds the tray icon, leaves the task bar; false,
+    // leaving the window minimised, where the desktop has no tray.
+    virtual bool HideToTray() = 0;
     virtual void RemoveTrayIcon() = 0;
     virtual void ShowPlaylistWindow() = 0;
     virtual void HidePlaylistWindow() = 0;
@@ -74,9 +83,15 @@ public:
 };
 
 // Start-up after the single-instance decision; `args` is the split command
-// line (argument 0 empty or "-r" when no files were given).
+// line (argument 0 empty or "-r" when no files were given). Arguments that
+// name nothing to add are named in a message; when none is left the saved
+// playlist comes back as in a start without files.
 void RunStartup(const std::vector<std::string>& args, Settings& settings, StartupState& state,
-                StartupHost& host);
+                StartupHost& host, MessageBoxes& messages);
+
+// The entry a restored playlist of `count` entries resumes at: the
+// remembered one, or the first when it lies outside the list.
+std::int32_t RestoredIndex(std::int32_t remembered, std::int32_t count);
 
 // Exit: mode 0 saves the settings (and may relaunch), mode 1 writes nothing.
 void ExitPlayer(int mode, Settings& settings, const StartupState& state, StartupHost& host,

@@ -40,6 +40,8 @@ public:
     // Restores the minimised main window, or minimises it.
     virtual void SetMainWindowMinimised(bool minimised) = 0;
     virtual void SetTaskbarVisible(bool visible) = 0;
+    // Whether the desktop has a notification area to hold the tray icon.
+    virtual bool HasNotificationArea() const = 0;
     // The shell's icon operation: 0 adds the icon, 2 removes it.
     virtual void NotifyIcon(std::int32_t message, const TrayIconData& icon) = 0;
     virtual void ShowMainPopupMenuAtPointer() = 0;

@@ -136,6 +136,12 @@ bool IsRootFolder(const std::string& folder) {
 
 } // namespace
 
+bool NamesSomethingToAdd(const std::string& path) {
+    if (DirectoryExists(path))
+        return true;
+    return FileExists(path) && MatchPlayableExtension(path) != kNoExtensionMatch;
+}
+
 void AddFiles(PlaylistContext& context, std::int32_t mode, AddSource source,
               const std::vector<std::string>& files) {
     const bool open = mode == kOpenMode;

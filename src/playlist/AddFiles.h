@@ -29,6 +29,11 @@ extern const std::string_view kSongFileFilter;
 void AddFiles(PlaylistContext& context, std::int32_t mode, AddSource source,
               const std::vector<std::string>& files = {});
 
+// Whether `path` is something adding from the command line or a drop can
+// take: an existing folder, or an existing file of a playable or playlist
+// type.
+bool NamesSomethingToAdd(const std::string& path);
+
 // `mode` kOpenMode replaces the list with the folder's files, kAddMode
 // appends them; `recurse` descends into sub-folders. A folder that does not
 // exist is refused with the "Error : SubFindFile" message.

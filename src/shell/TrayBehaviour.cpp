@@ -12,12 +12,17 @@ void RemoveTrayIcon(ShellWindows& windows) {
     windows.NotifyIcon(NIM_DELETE, icon);
 }
 
-void MinimiseToTray(Settings& settings, ShellWindows& windows) {
+bool MinimiseToTray(Settings& settings, ShellWindows& windows) {
+    if (!windows.HasNotificationArea()) {
+        windows.SetMainWindowMinimised(true);
+        return false;
+    }
     windows.ShowWindow(PlayerWindow::Main, false);
     settings.PlayListVisible = windows.IsWindowVisible(PlayerWindow::Playlist) ? 1 : 0;
     windows.ShowWindow(PlayerWindow::Playlist, false);
     AddTrayIcon(windows);
     windows.SetTaskbarVisible(false);
+    return true;
 }
 
 void MinimiseMainWindow(Settings& settings, ShellWindows& windows) {

@@ -27,8 +27,11 @@ void AddTrayIcon(ShellWindows& windows);
 void RemoveTrayIcon(ShellWindows& windows);
 
 // Hides both windows into the tray icon, remembering whether the playlist
-// window was shown. Callers only use it while ShowInSystemTask is 1.
-void MinimiseToTray(Settings& settings, ShellWindows& windows);
+// window was shown, and returns true. Callers only use it while
+// ShowInSystemTask is 1. A desktop without a notification area could not
+// give the windows back: there the main window is only minimised, keeping
+// its task-bar button, and the result is false.
+bool MinimiseToTray(Settings& settings, ShellWindows& windows);
 
 // The minimise button: into the tray when ShowInSystemTask is 1, else a
 // plain minimise that keeps the task-bar button.

@@ -257,7 +257,8 @@ void PlayerHarness::AnswerModalWindows() {
             return;
         }
         dialog->selectFile(QString::fromStdString(answer));
-        // QFileDialog hides its accept(); QDialog's runs it, checks and all.
+        // The file dialog's own accept, which takes the typed name, is
+        // reached through the dialog's public one.
         static_cast<QDialog*>(dialog)->accept();
     }
 }

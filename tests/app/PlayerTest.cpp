@@ -1,17 +1,14 @@
-#include "app/Player.h"
+#include "app/PlayerHarness.h"
 
 #include "gfx/Blit.h"
 #include "shell/TrayBehaviour.h"
-#include "support/RiffWriter.h"
-#include "support/TempDir.h"
-#include "ui/QtTestApp.h"
+#include "support/ToneMeasure.h"
 
 #include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 namespace vantor {
@@ -21,26 +18,14 @@ namespace {
 // and sound going nowhere.
 class PlayerTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-        test::QtTestApp();
-        std::filesystem::copy(VANTOR_SKIN_FOLDER, m_dir.Path() + "Skin",
-                              std::filesystem::copy_options::recursive);
+    Player* StartPlayer(std::vector<std::string> args = {""}) {
+        return &m_harness.Start(std::move(args));
     }
 
-    std::unique_ptr<Player> StartPlayer(std::vector<std::string> args = {""}) {
-        auto player = std::make_unique<Player>(m_dir.Path(), std::move(args));
-        player->Start();
-        return player;
-    }
+    std::string WriteTone(const std::string& name) { return m_harness.WriteTone(name); }
+    const test::TempDir& Dir() const { return m_harness.Dir(); }
 
-    std::string WriteTone(const std::string& name) {
-        test::WaveSpec spec;
-        spec.data.assign(44100 * 4 / 10, 0);
-        return m_dir.Write(name, test::RiffWave(spec));
-    }
-
-    test::TempDir m_dir;
+    test::PlayerHarness m_harness;
 };
 
 TEST_F(PlayerTest, FirstStartCentresTheMainWindowAndExitWritesTheSettings) {
@@ -51,16 +36,16 @@ TEST_F(PlayerTest, FirstStartCentresTheMainWindowAndExitWritesTheSettings) {
     EXPECT_NEAR(main.x(), area.left() + (area.width() - main.width()) / 2, 1);
     EXPECT_NEAR(main.y(), area.top() + (area.height() - main.height()) / 2, 1);
     EXPECT_GT(main.width(), 50);
-    EXPECT_FALSE(std::filesystem::exists(m_dir.File("Vantor.DVC")));
+    EXPECT_FALSE(std::filesystem::exists(Dir().File("Vantor.DVC")));
     player->Exit(0);
-    EXPECT_TRUE(std::filesystem::exists(m_dir.File("Vantor.DVC")));
-    EXPECT_TRUE(std::filesystem::exists(m_dir.File("Vantor.m3u")));
+    EXPECT_TRUE(std::filesystem::exists(Dir().File("Vantor.DVC")));
+    EXPECT_TRUE(std::filesystem::exists(Dir().File("Vantor.m3u")));
 }
 
 TEST_F(PlayerTest, ExitWithoutSavingWritesNothing) {
     auto player = StartPlayer();
     player->Exit(1);
-    EXPECT_FALSE(std::filesystem::exists(m_dir.File("Vantor.DVC")));
+    EXPECT_FALSE(std::filesystem::exists(Dir().File("Vantor.DVC")));
 }
 
 TEST_F(PlayerTest, FilesDroppedOnTheMainWindowOpenAsTheNewList) {
@@ -73,6 +58,30 @@ TEST_F(PlayerTest, FilesDroppedOnTheMainWindowOpenAsTheNewList) {
     player->mainWindow.OnFilesDropped({second});
     EXPECT_EQ(player->playlist.EntryCount(), 1);
     player->Exit(1);
+}
+
+// Auto-play is on in a new player: the dropped file sounds at once, and the
+// stop command from the pop-up menu silences it.
+TEST_F(PlayerTest, ADroppedToneSoundsUntilStopIsChosenFromTheMenu) {
+    auto player = StartPlayer();
+    player->mainWindow.OnFilesDropped({m_harness.WriteTone("a.wav", 660.0)});
+    const auto heard = m_harness.Listen(0.5);
+    EXPECT_NEAR(test::ZeroCrossingFrequency(heard, test::kHarnessRate), 660.0, 5.0);
+    EXPECT_GT(test::ChannelRms(heard, 1), 0.2);
+
+    m_harness.ChooseMenuItem("Mnu_Play", 3);
+    m_harness.Listen(0.1);
+    EXPECT_LT(test::ChannelRms(m_harness.Listen(0.3), 0), 1e-4);
+}
+
+TEST_F(PlayerTest, TheSkinChosenInTheSkinDialogDressesTheWindows) {
+    auto player = StartPlayer();
+    const QImage before = m_harness.MainWindowImage();
+    m_harness.AnswerFileDialog(Dir().File("Skin/Showcase/Showcase.dvk"));
+    m_harness.TapKey(Qt::Key_S);
+    EXPECT_EQ(player->skin.skinName, "Vantor Showcase");
+    EXPECT_NE(m_harness.MainWindowImage(), before);
+    EXPECT_TRUE(m_harness.Messages().empty());
 }
 
 TEST_F(PlayerTest, HandedOverFilesAreAppendedWithAdd) {

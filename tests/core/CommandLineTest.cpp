@@ -61,5 +61,27 @@ TEST(JoinCommandLine, SplitsBackIntoTheSameArguments) {
               (Args{"zz", "", "zy"}));
 }
 
+TEST(InformationAnswer, HelpAndVersionAreAnsweredWhereverTheyStand) {
+    const auto usage = InformationAnswer({"--help"}, "1.2.3");
+    ASSERT_TRUE(usage.has_value());
+    EXPECT_EQ(usage->rfind("usage: vantor", 0), 0u) << *usage;
+    EXPECT_EQ(InformationAnswer({"/music/a.mp3", "-h"}, "1.2.3"), usage);
+    EXPECT_EQ(InformationAnswer({"/add", "--version", "--help"}, "1.2.3"), "vantor 1.2.3\n");
+}
+
+TEST(InformationAnswer, FilesSwitchesAndTheRelaunchAskNothing) {
+    for (const Args& args : {Args{}, Args{"-r"}, Args{"/add", "help.mp3"}, Args{"--helpful"}})
+        EXPECT_EQ(InformationAnswer(args, "1.2.3"), std::nullopt) << args.size();
+}
+
+TEST(AbsoluteArgument, RelativePathsThatExistAreMadeAbsolute) {
+    test::TempDir dir;
+    dir.Write("Music/a.mp3", std::string_view("x"));
+    EXPECT_EQ(AbsoluteArgument("Music/a.mp3", dir.Path()), dir.Path() + "Music/a.mp3");
+    EXPECT_EQ(AbsoluteArgument("Music", dir.Path()), dir.Path() + "Music");
+    for (const std::string arg : {"Music/b.mp3", "/add", "-r", "/elsewhere/a.mp3", ""})
+        EXPECT_EQ(AbsoluteArgument(arg, dir.Path()), arg);
+}
+
 } // namespace
 } // namespace vantor

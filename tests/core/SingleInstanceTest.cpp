@@ -1,6 +1,7 @@
 #include "core/SingleInstance.h"
 
 #include "support/FakeMessageBoxes.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -77,34 +78,59 @@ TEST(SingleInstance, RelaunchTakesTheChannelOver) {
     EXPECT_TRUE(channel.sent.empty());
 }
 
-TEST(HandOver, AddSwitchAnywhereIsRemovedAndFilesAppended) {
+struct HandOver : ::testing::Test {
+    test::TempDir dir;
     std::vector<AddCall> calls;
-    const AddFilesFromArgs record = [&](const std::vector<std::string>& files, bool open) {
+    const AddFilesFromArgs record = [this](const std::vector<std::string>& files, bool open) {
         calls.push_back({files, open});
     };
-    ReceiveHandOver("/ADD \"zz1.mp3\" \"/add\" \"zz2.mp3\"", record);
+};
+
+TEST_F(HandOver, AddSwitchAnywhereIsRemovedAndFilesAppended) {
+    const auto one = dir.Write("zz1.mp3", std::string_view("x"));
+    const auto two = dir.Write("zz2.mp3", std::string_view("x"));
+    const TakenArgs taken =
+        ReceiveHandOver("/ADD \"" + one + "\" \"/add\" \"" + two + "\"", record);
     ASSERT_EQ(calls.size(), 1u);
-    EXPECT_EQ(calls[0].files, (std::vector<std::string>{"zz1.mp3", "zz2.mp3"}));
+    EXPECT_EQ(calls[0].files, (std::vector<std::string>{one, two}));
     EXPECT_FALSE(calls[0].openMode);
+    EXPECT_TRUE(taken.added);
+    EXPECT_TRUE(taken.skipped.empty());
 }
 
-TEST(HandOver, FilesWithoutAddSwitchOpen) {
-    std::vector<AddCall> calls;
-    ReceiveHandOver(std::string("\"zz1.mp3\"\0garbage", 17),
-                    [&](const std::vector<std::string>& files, bool open) {
-                        calls.push_back({files, open});
-                    });
+TEST_F(HandOver, FilesWithoutAddSwitchOpen) {
+    const auto one = dir.Write("zz1.mp3", std::string_view("x"));
+    ReceiveHandOver("\"" + one + "\"" + std::string("\0garbage", 8), record);
     ASSERT_EQ(calls.size(), 1u);
-    EXPECT_EQ(calls[0].files, std::vector<std::string>{"zz1.mp3"});
+    EXPECT_EQ(calls[0].files, std::vector<std::string>{one});
     EXPECT_TRUE(calls[0].openMode);
 }
 
-TEST(HandOver, OnlyAnAddSwitchAddsNothing) {
-    int calls = 0;
-    const AddFilesFromArgs count = [&](const std::vector<std::string>&, bool) { ++calls; };
-    ReceiveHandOver("/add", count);
-    ReceiveHandOver("", count);
-    EXPECT_EQ(calls, 0);
+TEST_F(HandOver, OnlyAnAddSwitchAddsNothing) {
+    EXPECT_FALSE(ReceiveHandOver("/add", record).added);
+    EXPECT_FALSE(ReceiveHandOver("", record).added);
+    EXPECT_TRUE(calls.empty());
+}
+
+// Folders count; files count by their type; what is not there does not.
+TEST_F(HandOver, NamesOfNothingToPlayAreLeftOutAndReportedOnce) {
+    const auto song = dir.Write("song.OGG", std::string_view("x"));
+    const auto folder = dir.MakeFolder("albums");
+    const auto notes = dir.Write("notes.txt", std::string_view("x"));
+    const std::string missing = dir.Path() + "sogn.mp3";
+    const TakenArgs taken = ReceiveHandOver(
+        "\"" + missing + "\" \"" + song + "\" \"" + notes + "\" \"" + folder + "\"", record);
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].files, (std::vector<std::string>{song, folder}));
+    EXPECT_EQ(taken.skipped, (std::vector<std::string>{missing, notes}));
+
+    test::FakeMessageBoxes messages;
+    ReportSkippedArgs(taken.skipped, messages);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].text.find(missing + "\n" + notes), std::string::npos);
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
+    ReportSkippedArgs({}, messages);
+    EXPECT_EQ(messages.shown.size(), 1u);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "core/Startup.h"
 
 #include "support/FakeMessageBoxes.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -15,10 +16,13 @@ public:
     bool LoadSettings() override { return Log("LoadSettings"), settingsExisted; }
     void InitSoundSystem() override { Log("InitSoundSystem"); }
     void ApplyEffectSwitches() override { Log("ApplyEffectSwitches"); }
+    void ApplyPan() override { Log("ApplyPan"); }
     void ApplySoundControls() override { Log("ApplySoundControls"); }
     void ApplySkin() override { Log("ApplySkin"); }
     std::int32_t SkinDockPosition() const override { return dockPosition; }
     void CentreMainWindow() override { Log("CentreMainWindow"); }
+    void DockPlaylistWindow() override { Log("DockPlaylistWindow"); }
+    void KeepWindowsOnScreen() override { Log("KeepWindowsOnScreen"); }
     std::int32_t LoadDefaultPlaylist() override { return Log("LoadDefaultPlaylist"), entries; }
     void ComputeVisibleRows() override { Log("ComputeVisibleRows"); }
     void SetCurrentIndex(std::int32_t index) override {
@@ -40,7 +44,7 @@ public:
         Log(asIcon ? "ShowMinimised" : "ShowNormal");
     }
     bool MainWindowMinimised() const override { return minimised; }
-    void HideToTray() override { Log("HideToTray"); }
+    bool HideToTray() override { return Log("HideToTray"), trayAvailable; }
     void RemoveTrayIcon() override { Log("RemoveTrayIcon"); }
     void ShowPlaylistWindow() override {
         playlistVisible = true;
@@ -64,6 +68,7 @@ public:
     std::int32_t dockPosition = -1;
     std::int32_t entries = 0;
     bool minimised = false;
+    bool trayAvailable = true;
     bool playlistVisible = false;
     std::vector<std::string> steps;
 
@@ -78,28 +83,21 @@ struct StartupTest : ::testing::Test {
     test::FakeMessageBoxes messages;
 
     void SetUp() override { settings.MainWindowVisible = 1; }
-    void Start(const std::vector<std::string>& args) { RunStartup(args, settings, state, host); }
+    void Start(const std::vector<std::string>& args) {
+        RunStartup(args, settings, state, host, messages);
+    }
 };
 
-TEST_F(StartupTest, RunsTheStepsInOrder) {
-    host.entries = 3;
-    settings.CurrentSongIndex = 2;
-    Start({""});
-    const std::vector<std::string> expected{
-        "LoadSettings",       "InitSoundSystem",   "ApplyEffectSwitches",
-        "ApplySoundControls", "ApplySkin",         "LoadDefaultPlaylist",
-        "ComputeVisibleRows", "SetCurrentIndex 2", "ShowRestoredPlaylist",
-        "CreateToolTips",     "TopMost main 0",    "TopMost list 0",
-        "DrawPlaylist",       "ShowNormal"};
-    EXPECT_EQ(host.steps, expected);
-    EXPECT_EQ(state.StartupDone, 1);
-    EXPECT_EQ(state.WindowStateTracking, 1);
-}
-
-TEST_F(StartupTest, FirstRunCentresTheMainWindow) {
+TEST_F(StartupTest, OnlyAFirstRunCentresTheMainWindowAndDocksThePlaylist) {
     host.settingsExisted = false;
     Start({""});
     EXPECT_TRUE(host.Logged("CentreMainWindow"));
+    EXPECT_TRUE(host.Logged("DockPlaylistWindow"));
+    host.steps.clear();
+    host.settingsExisted = true;
+    Start({""});
+    EXPECT_FALSE(host.Logged("CentreMainWindow"));
+    EXPECT_FALSE(host.Logged("DockPlaylistWindow"));
 }
 
 TEST_F(StartupTest, SavedIndexOutsideTheListRestartsAtZero) {
@@ -119,12 +117,36 @@ TEST_F(StartupTest, EmptyDefaultPlaylistOpensNothing) {
 }
 
 TEST_F(StartupTest, FilesGivenReplaceTheDefaultPlaylist) {
-    Start({"/music/a.mp3", "/music/b.mp3"});
+    test::TempDir dir;
+    const auto a = dir.Write("a.mp3", std::string_view("x"));
+    const auto b = dir.Write("b.mp3", std::string_view("x"));
+    Start({a, b});
     EXPECT_TRUE(host.Logged("Open 2"));
     EXPECT_FALSE(host.Logged("LoadDefaultPlaylist"));
     host.steps.clear();
-    Start({"/add", "/music/a.mp3"});
+    Start({"/add", a});
     EXPECT_TRUE(host.Logged("Append 1"));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(StartupTest, ArgumentsNamingNothingToPlayBringTheDefaultPlaylistBack) {
+    test::TempDir dir;
+    const auto notes = dir.Write("notes.txt", std::string_view("x"));
+    host.entries = 2;
+    Start({"--frobnicate", dir.Path() + "missing.mp3", notes});
+    EXPECT_FALSE(host.Logged("Open 3"));
+    EXPECT_TRUE(host.Logged("LoadDefaultPlaylist"));
+    EXPECT_TRUE(host.Logged("ShowRestoredPlaylist"));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    for (const auto& name : {std::string("--frobnicate"), dir.Path() + "missing.mp3", notes})
+        EXPECT_NE(messages.shown[0].text.find(name), std::string::npos) << name;
+    EXPECT_EQ(messages.shown[0].title, "Vantor");
+
+    // "/add" alone takes nothing either.
+    host.steps.clear();
+    Start({"/add"});
+    EXPECT_TRUE(host.Logged("ShowRestoredPlaylist"));
+    EXPECT_EQ(messages.shown.size(), 1u);
 }
 
 TEST_F(StartupTest, DockingSkinKeepsTheMainWindowOnTop) {

@@ -16,7 +16,7 @@ protected:
 
 TEST_F(TrayBehaviourTest, MinimisingHidesBothWindowsIntoTheTray) {
     windows.visible[PlayerWindow::Playlist] = true;
-    MinimiseToTray(settings, windows);
+    EXPECT_TRUE(MinimiseToTray(settings, windows));
     EXPECT_EQ(settings.PlayListVisible, 1);
     EXPECT_EQ(windows.calls, (Calls{"ShowWindow(Main, false)", "ShowWindow(Playlist, false)",
                                     "NotifyIcon(0)", "SetTaskbarVisible(false)"}));
@@ -35,6 +35,14 @@ TEST_F(TrayBehaviourTest, WithoutTheTraySettingMinimisingKeepsTheTaskBarButton) 
     settings.ShowInSystemTask = 1;
     MinimiseMainWindow(settings, windows);
     EXPECT_EQ(windows.icons.size(), 1u);
+}
+
+TEST_F(TrayBehaviourTest, WithoutANotificationAreaMinimisingIsPlain) {
+    windows.notificationArea = false;
+    windows.visible[PlayerWindow::Playlist] = true;
+    EXPECT_FALSE(MinimiseToTray(settings, windows));
+    EXPECT_EQ(windows.calls, Calls{"SetMainWindowMinimised(true)"});
+    EXPECT_TRUE(windows.IsWindowVisible(PlayerWindow::Playlist));
 }
 
 TEST_F(TrayBehaviourTest, ALeftClickRestoresAndRemovesTheIcon) {

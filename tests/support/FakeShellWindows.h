@@ -33,6 +33,7 @@ public:
     void SetTaskbarVisible(bool show) override {
         Record(std::string("SetTaskbarVisible(") + (show ? "true" : "false") + ")");
     }
+    bool HasNotificationArea() const override { return notificationArea; }
     void NotifyIcon(std::int32_t message, const TrayIconData& icon) override {
         icons.push_back({message, icon});
         Record("NotifyIcon(" + std::to_string(message) + ")");
@@ -47,6 +48,7 @@ public:
         std::int32_t message;
         TrayIconData icon;
     };
+    bool notificationArea = true;
     std::map<PlayerWindow, bool> visible;
     std::map<PlayerWindow, ScreenPoint> positions;
     std::vector<IconCall> icons;

@@ -2,6 +2,9 @@
 #include "Commands.h"
 
 #include "base/Paths.h"
+#include "core/PlaybackCore.h"
+#include "core/Startup.h"
+#include "playlist/PlaylistFile.h"
 #include "settings/ConfigFile.h"
 #include "settings/SettingsKeys.h"
 
@@ -26,9 +29,21 @@ int Dump(const std::string& file, std::ostream& out) {
     return 0;
 }
 
+// The entry the player saves after starting in `folder`: its default
+// playlist comes back at the remembered entry, and an empty one saves none.
+std::int32_t SongIndexThePlayerSaves(const Settings& settings, const std::string& folder) {
+    PlaylistState playlist;
+    PlayerState player;
+    const std::int32_t count =
+        LoadDefaultPlaylist(folder + std::string(kDefaultPlaylistFileName), playlist);
+    player.currentIndex() = RestoredIndex(settings.CurrentSongIndex, count);
+    return SongIndexToSave(player, playlist);
+}
+
 int Write(const std::string& file, std::ostream& err) {
-    const auto loaded = LoadLikeThePlayer(file);
+    auto loaded = LoadLikeThePlayer(file);
     const auto folder = FolderOf(file).empty() ? std::string("./") : FolderOf(file);
+    loaded.settings.CurrentSongIndex = SongIndexThePlayerSaves(loaded.settings, folder);
     if (!SaveSettingsFile(file, loaded.settings, folder)) {
         err << "vantor-tool: cannot write " << file << "\n";
         return 1;
