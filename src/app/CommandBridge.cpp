@@ -2,6 +2,7 @@
 
 #include "app/Player.h"
 #include "base/Paths.h"
+#include "core/TrackControl.h"
 #include "effects/EffectChain.h"
 #include "playlist/AddFiles.h"
 #include "playlist/TagReader.h"
@@ -62,11 +63,8 @@ void CommandBridge::ShowSkinFileDialog() {
                                                   m_player.settings.RecentSkinFileFolder, false);
     if (files.empty())
         return;
-    m_player.settings.SkinFilePath = files.front();
     m_player.settings.RecentSkinFileFolder = FolderOf(files.front());
-    m_player.skinApplication.ApplySkin(files.front());
-    SaveSettings();
-    TrimWorkingSet(m_player.settings);
+    m_player.skinApplication.ChangeSkin(files.front());
 }
 
 void CommandBridge::ShowAbout() {
@@ -154,18 +152,41 @@ void CommandBridge::PrepareVisuals() {
     m_player.texts.DrawTimeText("00:00 / 00:00");
     m_player.playlistMeasurer.SetFont(
         {m_player.skin.playListFontName, m_player.skin.playListFontSize, false, false});
-    if (m_player.player.SoundingSlot().Kind() == TrackKind::None)
+    if (m_player.player.SoundingSlot().Kind() == TrackKind::None) {
         m_player.visuals.SongInfo().DrawIdleText();
-    else
+    } else {
+        // The line is the same as before the switch, but it must be drawn
+        // again in the new skin's font and colour.
+        m_player.visuals.SongInfo().Forget();
         m_player.mainWindow.DrawSongInfo();
+    }
 }
 
 void CommandBridge::DrawPlayList() {
     m_player.playlistWindowBridge.RedrawPlaylist();
+    // The new face has no numbers on it yet.
+    if (m_player.playlist.HasEntries == 1)
+        DrawCurrentTrackNumbers(m_player.playbackContext, m_player.player.SoundingIndex());
+}
+
+void CommandBridge::SkinChanged() {
+    TrimWorkingSet(m_player.settings);
+    QWidget& main = m_player.mainWindow.Widget();
+    main.show();
+    main.raise();
+    main.activateWindow();
+    if (m_player.settings.PlayListVisible == 1) {
+        m_player.playlistWindowBridge.Widget().show();
+        m_player.playlistWindowBridge.Widget().raise();
+    }
+    SaveSettings();
 }
 
 void CommandBridge::FinishApplication() {
     m_player.mainWindow.Widget().setWindowTitle(QStringLiteral("Vantor"));
+    // The new skin starts on its normal face; the next tick puts on the one
+    // the focus asks for.
+    m_player.player.FaceInUse = Face::None;
     m_player.Present();
 }
 

@@ -53,6 +53,7 @@ public:
     void PrepareVisuals() override;
     void DrawPlayList() override;
     void FinishApplication() override;
+    void SkinChanged() override;
     void ExitPlayer() override;
 
 private:

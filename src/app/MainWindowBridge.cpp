@@ -279,16 +279,14 @@ void MainWindowBridge::DrawTechnicalTexts() {
 }
 
 const gfx::Surface& MainWindowBridge::FaceInUse() const {
-    const SkinSurfaces& surfaces = m_player.surfaces;
-    return m_player.player.FaceInUse == Face::Inactive && surfaces.hasInactiveFace
-               ? surfaces.inactiveFace
-               : surfaces.face;
+    return m_player.surfaces.FaceShown();
 }
 
-void MainWindowBridge::ApplyFace(Face) {
-    const gfx::Surface& face = FaceInUse();
+void MainWindowBridge::ApplyFace(Face face) {
+    m_player.surfaces.inactiveFaceShown = face == Face::Inactive;
+    const gfx::Surface& shown = FaceInUse();
     // Everything that lies on the face is drawn again on the new one.
-    gfx::Blit(m_player.surfaces.mainWindow, {0, 0}, face, face.Bounds());
+    gfx::Blit(m_player.surfaces.mainWindow, {0, 0}, shown, shown.Bounds());
     DrawTechnicalTexts();
     m_player.visuals.SongInfo().Redraw();
     for (const BarKind bar : {BarKind::Volume, BarKind::Seek, BarKind::Pan, BarKind::Pitch})

@@ -302,9 +302,7 @@ void PlaylistWindowBridge::ResetSeekBar() {
 }
 
 void PlaylistWindowBridge::ApplySkinFile(const std::string& path) {
-    m_player.settings.SkinFilePath = path;
-    m_player.skinApplication.ApplySkin(path);
-    m_player.commands.SaveSettings();
+    m_player.skinApplication.ChangeSkin(path);
 }
 
 void PlaylistWindowBridge::ApplySkinTarget(std::int32_t region) {

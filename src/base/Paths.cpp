@@ -105,6 +105,12 @@ std::string ResolveStoredPath(std::string_view stored, std::string_view baseFold
     return matched.empty() ? path : matched;
 }
 
+std::string NormalisedPath(const std::string& path) {
+    const std::string folded = fs::path(path).lexically_normal().string();
+    std::error_code error;
+    return folded != path && fs::equivalent(folded, path, error) ? folded : path;
+}
+
 std::string ToLongPathName(std::string_view path) {
     if (path.starts_with("\\\\"))
         return std::string(path);

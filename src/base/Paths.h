@@ -22,6 +22,11 @@ std::string NormaliseSeparators(std::string_view path);
 // path as it exists on disk, or the normalised path when nothing matches.
 std::string ResolveStoredPath(std::string_view stored, std::string_view baseFolder);
 
+// `path` with its "." and ".." components folded away, so that a path built
+// from relative steps does not grow with each step; as given when the folded
+// path would name another file (a ".." after a symbolic link) or none.
+std::string NormalisedPath(const std::string& path);
+
 // Each component spelled as the file system lists it; `path` unchanged when
 // it does not exist or starts with two backslashes.
 std::string ToLongPathName(std::string_view path);

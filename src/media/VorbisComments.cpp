@@ -1,6 +1,7 @@
 #include "media/VorbisComments.h"
 
 #include "base/ByteReader.h"
+#include "base/StringUtil.h"
 #include "base/TextEncoding.h"
 #include "media/FileBytes.h"
 
@@ -40,6 +41,8 @@ std::string Utf8ToText(std::span<const std::uint8_t> bytes) {
     return out;
 }
 
+// Field names are case-insensitive ASCII in the Vorbis format: encoders on
+// this platform write "title=", others "TITLE=".
 void TakeComment(std::string_view comment, VorbisInfo& info) {
     const std::array<std::pair<std::string_view, std::string VorbisInfo::*>, 8> keys{{
         {"TITLE=", &VorbisInfo::Title},
@@ -52,7 +55,7 @@ void TakeComment(std::string_view comment, VorbisInfo& info) {
         {"ENCODED_USING=", &VorbisInfo::EncodedUsing},
     }};
     for (const auto& [key, field] : keys) {
-        if (comment.starts_with(key)) {
+        if (StartsWithIgnoreCase(comment, key)) {
             info.*field = std::string(comment.substr(key.size()));
             return;
         }

@@ -9,7 +9,7 @@
 namespace vantor {
 
 void RestoreFromFace(SkinSurfaces& surfaces, const SkinRect& rect) {
-    gfx::Blit(surfaces.mainWindow, {rect.left, rect.top}, surfaces.face, ToGfx(rect));
+    gfx::Blit(surfaces.mainWindow, {rect.left, rect.top}, surfaces.FaceShown(), ToGfx(rect));
 }
 
 void DrawFillBar(SkinSurfaces& surfaces, const SkinBarStyle& bar, double distance) {

@@ -131,7 +131,7 @@ void MainPointer::Release(std::int32_t x, std::int32_t y) {
         m_pressed.reset();
         const SkinRegion& region = m_skin.Main(hit.button).regions[hit.region];
         if (!ToggleIsOn(hit.button))
-            CopyRegion(m_surfaces.face, region.rect);
+            CopyRegion(m_surfaces.FaceShown(), region.rect);
         // The command belongs to the button pressed, wherever the release is.
         m_peers.RunButtonCommand(hit.button, region.target);
     }

@@ -4,6 +4,8 @@
 #include "gfx/Blit.h"
 #include "skin/SkinLoader.h"
 
+#include <optional>
+
 namespace vantor {
 namespace {
 
@@ -18,6 +20,22 @@ gfx::Surface SizedCopy(const Picture& picture, int width, int height) {
 
 bool IsKnownType(const std::string& type) {
     return type == "NORMAL" || type == "ADVANCE" || type == "BAR";
+}
+
+bool IsSet(const SkinPoint& point) {
+    return point.x != 0 || point.y != 0;
+}
+
+// The link point of the skin the playlist window is docked at, if any.
+std::optional<std::size_t> DockedLinkPoint(const SkinDefinition& skin, const Settings& settings) {
+    if (settings.PlayListLinkMode != 1)
+        return std::nullopt;
+    for (std::size_t i = 0; i < skin.linkPoints.size(); ++i) {
+        const SkinPoint& point = skin.linkPoints[i];
+        if (IsSet(point) && point.x == settings.PlayListLinkX && point.y == settings.PlayListLinkY)
+            return i;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -80,6 +98,8 @@ void SkinApplication::PrepareSurfaces() {
     surfaces.face = *skin.mainFace;
     surfaces.pressedFace = SizedCopy(skin.mainPressed, width, height);
     surfaces.hasInactiveFace = static_cast<bool>(skin.mainInactive);
+    // The window shows the new normal face until the tick looks at the focus.
+    surfaces.inactiveFaceShown = false;
     surfaces.inactiveFace = SizedCopy(skin.mainInactive, width, height);
     surfaces.mainWindow = surfaces.face;
     surfaces.playListFace = *skin.playListFace;
@@ -135,9 +155,23 @@ void SkinApplication::DrawToggleButtons() {
                     skin.playListButtons[kPlayListLinkButton]);
 }
 
+// A playlist docked at a link point of the old skin docks at the same point
+// of the new one, which lies elsewhere when the main face changed its size.
+bool SkinApplication::KeepDocked(std::optional<std::size_t> dockedAt) {
+    if (!dockedAt)
+        return false;
+    const SkinPoint& point = m_context.skin.linkPoints[*dockedAt];
+    if (!IsSet(point))
+        return false;
+    m_context.settings.PlayListLinkX = point.x;
+    m_context.settings.PlayListLinkY = point.y;
+    return true;
+}
+
 bool SkinApplication::ApplySkin(const std::string& path) {
     SkinApplicationPeers& peers = m_context.peers;
     peers.StopTickTimer();
+    const auto dockedAt = DockedLinkPoint(m_context.skin, m_context.settings);
     ResetRecord();
     // A stored skin path may be relative to the program folder and spelled
     // the Windows way.
@@ -148,7 +182,7 @@ bool SkinApplication::ApplySkin(const std::string& path) {
     PreparePlayListList();
     peers.ShapeWindows(m_context.surfaces.face, m_context.surfaces.playListFace);
     peers.SetUpSkinToolTips();
-    if (m_context.skin.playListInitPlacement)
+    if (m_context.skin.playListInitPlacement || KeepDocked(dockedAt))
         peers.PlacePlayListWindow();
     peers.PrepareVisuals();
     peers.DrawPlayList();
@@ -173,8 +207,19 @@ bool SkinApplication::ChangeSkin(int index, bool fromPlayListWindow) {
         m_services.messages.Show(kTargetMissingMessage, kPlayerTitle, MessageIcon::Critical);
         return false;
     }
+    return SwitchTo(path);
+}
+
+bool SkinApplication::ChangeSkin(const std::string& path) {
+    return SwitchTo(NormalisedPath(path));
+}
+
+bool SkinApplication::SwitchTo(const std::string& path) {
     m_context.settings.SkinFilePath = path;
-    return ApplySkin(path);
+    if (!ApplySkin(path))
+        return false;
+    m_context.peers.SkinChanged();
+    return true;
 }
 
 } // namespace vantor

@@ -14,6 +14,7 @@
 #include "skin/SkinStatementApplier.h"
 #include "skin/SkinSurfaces.h"
 
+#include <optional>
 #include <string>
 
 namespace vantor {
@@ -44,6 +45,8 @@ public:
     // Switches to target `index` (0..2) of the main window's or the playlist
     // window's list; false (with a message) when the target does not exist.
     bool ChangeSkin(int index, bool fromPlayListWindow);
+    // Switches to the skin file the user chose (a dialog, a drop).
+    bool ChangeSkin(const std::string& path);
 
 private:
     void ResetRecord();
@@ -54,6 +57,8 @@ private:
     void DrawToggleButtons();
     void CopyPressed(gfx::Surface& window, const gfx::Surface& pressed, const SkinButton& button);
     std::string DefaultFile(const char* storedPath) const;
+    bool SwitchTo(const std::string& path);
+    bool KeepDocked(std::optional<std::size_t> dockedAt);
 
     SkinApplicationContext m_context;
     SkinServices m_services;

@@ -24,6 +24,10 @@ public:
     virtual void DrawPlayList() = 0;
     // The caption "Vantor" and the always-on-top state.
     virtual void FinishApplication() = 0;
+    // A skin the user switched to is in place: the working set is trimmed,
+    // the windows come to the front and the settings are saved, so the
+    // choice survives whatever ends the program.
+    virtual void SkinChanged() = 0;
     // The default skin is missing too: the program ends.
     virtual void ExitPlayer() = 0;
 };

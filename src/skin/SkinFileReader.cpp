@@ -42,7 +42,7 @@ std::string SkinFileReader::ResolvePath(const std::string& value,
     for (const std::string* base : {&m_currentDirectory, &skinFolder}) {
         const std::string candidate = ResolveStoredPath(value, *base);
         if (FileExists(candidate))
-            return candidate;
+            return NormalisedPath(candidate);
     }
     return {};
 }

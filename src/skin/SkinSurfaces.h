@@ -34,6 +34,8 @@ struct SkinSurfaces {
     gfx::Surface pressedFace;
     gfx::Surface inactiveFace;
     bool hasInactiveFace = false;
+    // Set while the main window wears its inactive face.
+    bool inactiveFaceShown = false;
     gfx::Surface playListFace;
     gfx::Surface playListPressedFace;
 
@@ -61,6 +63,13 @@ struct SkinSurfaces {
     TextFont playListFont;
     int playListItemHeight = 0;
     gfx::Surface playListSelection;
+
+    // The face the main window is drawn from now. Whatever is drawn over the
+    // face restores its background from this one, so that a field or bar
+    // redrawn while the window is inactive sits on the dimmed face.
+    const gfx::Surface& FaceShown() const {
+        return inactiveFaceShown && hasInactiveFace ? inactiveFace : face;
+    }
 };
 
 } // namespace vantor

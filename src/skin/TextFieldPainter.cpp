@@ -72,7 +72,7 @@ void TextFieldPainter::ComposeField(TextField field, const std::string& text) {
     gfx::Surface& work = m_surfaces.fields[static_cast<int>(field)];
     if (work.IsEmpty())
         return;
-    gfx::Blit(work, {0, 0}, m_surfaces.face, ToGfx(style.rect));
+    gfx::Blit(work, {0, 0}, m_surfaces.FaceShown(), ToGfx(style.rect));
     if (style.fontKind != kFontKindBitmap)
         DrawFontText(work, style, text);
     else if (field == TextField::Time)
@@ -152,7 +152,7 @@ void TextFieldPainter::ComposeSongInfo(gfx::Surface& work) {
                 work.SetPixel(x, y, gfx::kWhite);
         }
     }
-    gfx::Blit(m_surfaces.mainWindow, at, m_surfaces.face, rect);
+    gfx::Blit(m_surfaces.mainWindow, at, m_surfaces.FaceShown(), rect);
     gfx::TransparentBlit(m_surfaces.mainWindow, at, work, work.Bounds(), gfx::kWhite);
 }
 

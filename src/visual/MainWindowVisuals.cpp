@@ -35,10 +35,11 @@ void MainWindowVisuals::AnalyzerTick(AnalyzerSource& spectrum, OscilloscopeInput
     if (m_settings.AnalyzerDisable == 1 || !m_analyzer.IsPlaced())
         return;
     if (m_settings.AnalyzerPattern < kOscilloscopeStyle)
-        m_analyzer.DrawSpectrum(m_surfaces.mainWindow, m_surfaces.face, m_settings.AnalyzerPattern,
-                                spectrum.IsLive(), spectrum, m_settings);
+        m_analyzer.DrawSpectrum(m_surfaces.mainWindow, m_surfaces.FaceShown(),
+                                m_settings.AnalyzerPattern, spectrum.IsLive(), spectrum,
+                                m_settings);
     else
-        DrawOscilloscope(m_surfaces.mainWindow, m_surfaces.face, m_oscilloscopeWork,
+        DrawOscilloscope(m_surfaces.mainWindow, m_surfaces.FaceShown(), m_oscilloscopeWork,
                          m_analyzer.Area(), m_analyzer.Pen(), oscilloscope, m_settings);
 }
 

@@ -84,7 +84,7 @@ void SongInfoDisplay::ShowText(const std::string& text, bool force) {
     if (text == m_lastText && !force)
         return;
     const SkinRect& field = m_skin.Style(TextField::SongInfo).rect;
-    gfx::Blit(m_surfaces.mainWindow, {field.left, field.top}, m_surfaces.face, ToGfx(field));
+    gfx::Blit(m_surfaces.mainWindow, {field.left, field.top}, m_surfaces.FaceShown(), ToGfx(field));
     PrepareTextPicture(text);
     m_lastText = text;
     if (m_settings.SongInformationScrollDisable == 0) {
@@ -106,7 +106,7 @@ void SongInfoDisplay::Redraw() {
 void SongInfoDisplay::ShowOnce() {
     const SkinRect& field = m_skin.Style(TextField::SongInfo).rect;
     m_surfaces.songInfoWork = WorkSurfaceFor(field, m_surfaces.face);
-    gfx::Blit(m_surfaces.songInfoWork, {0, 0}, m_surfaces.face, ToGfx(field));
+    gfx::Blit(m_surfaces.songInfoWork, {0, 0}, m_surfaces.FaceShown(), ToGfx(field));
     gfx::TransparentBlit(m_surfaces.songInfoWork, {0, m_state.textTop}, m_surfaces.songInfoText,
                          m_surfaces.songInfoText.Bounds(), gfx::kMagenta);
     m_fields.ComposeSongInfo(m_surfaces.songInfoWork);
@@ -117,7 +117,7 @@ void SongInfoDisplay::PrepareWork() {
     gfx::Surface& work = m_surfaces.songInfoWork;
     if (work.IsEmpty())
         work = WorkSurfaceFor(field, m_surfaces.face);
-    gfx::Blit(work, {0, 0}, m_surfaces.face, ToGfx(field));
+    gfx::Blit(work, {0, 0}, m_surfaces.FaceShown(), ToGfx(field));
     const gfx::Surface& picture = m_surfaces.songInfoText;
     for (const int offset : {m_state.offsetA, m_state.offsetB})
         gfx::TransparentBlit(work, {offset, m_state.textTop}, picture, picture.Bounds(),
@@ -145,7 +145,7 @@ void SongInfoDisplay::RevealStep() {
     const SkinRect& field = m_skin.Style(TextField::SongInfo).rect;
     // Every step redraws all strips so far on a clean field, so the text
     // builds up without smearing while it slides in.
-    gfx::Blit(m_surfaces.mainWindow, {field.left, field.top}, m_surfaces.face, ToGfx(field));
+    gfx::Blit(m_surfaces.mainWindow, {field.left, field.top}, m_surfaces.FaceShown(), ToGfx(field));
     const int c = m_state.revealCounter;
     const int blocks = m_state.textWidth / kBlockWidth;
     for (int k = 0; k < blocks && k <= c; ++k) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace vantor {
 namespace {
 
@@ -18,6 +20,20 @@ TEST(Paths, StoredWindowsPathsFindFilesWhoseCaseDiffers) {
     // Nothing on disk: the normalised form comes back.
     EXPECT_EQ(ResolveStoredPath("Other\\x.dvk", dir.Path()), dir.Path() + "Other/x.dvk");
     EXPECT_EQ(ResolveStoredPath("", dir.Path()), "");
+}
+
+TEST(Paths, RelativeStepsFoldAwayOnlyWhereTheFileStaysTheSame) {
+    test::TempDir dir;
+    dir.Write("Skin/Default/Default.dvk", std::string_view("x"));
+    dir.Write("Skin/Showcase/Showcase.dvk", std::string_view("x"));
+    EXPECT_EQ(NormalisedPath(dir.Path() + "Skin/Default/../Showcase/./Showcase.dvk"),
+              dir.Path() + "Skin/Showcase/Showcase.dvk");
+    // Through a link, ".." leaves the folder the link points into.
+    std::filesystem::create_directory_symlink(dir.Path() + "Skin/Default", dir.Path() + "Link");
+    const std::string throughLink = dir.Path() + "Link/../Showcase/Showcase.dvk";
+    EXPECT_EQ(NormalisedPath(throughLink), throughLink);
+    EXPECT_EQ(NormalisedPath(dir.Path() + "Skin/../missing.dvk"),
+              dir.Path() + "Skin/../missing.dvk");
 }
 
 TEST(Paths, DriveLettersAndBackslashesAreNormalised) {

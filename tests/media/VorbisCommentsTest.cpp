@@ -41,11 +41,12 @@ TEST(VorbisCommentsTest, StreamValuesAndComments) {
     EXPECT_TRUE(IsVariableBitrate(v));
 }
 
-TEST(VorbisCommentsTest, KeysAreCaseSensitiveAndTheLaterCommentWins) {
+TEST(VorbisCommentsTest, KeysIgnoreCaseAndTheLaterCommentWins) {
     VorbisStreamSpec spec;
-    spec.comments = {"title=lower", "ARTIST=First", "ARTIST=Second"};
+    spec.comments = {"title=lower", "Album=Mixed", "ARTIST=First", "artist=Second"};
     const VorbisInfo v = ReadVorbisComments(OggVorbisStream(spec));
-    EXPECT_EQ(v.Title, "");
+    EXPECT_EQ(v.Title, "lower");
+    EXPECT_EQ(v.Album, "Mixed");
     EXPECT_EQ(v.Artist, "Second");
 }
 

@@ -27,6 +27,7 @@ public:
     void PrepareVisuals() override {}
     void DrawPlayList() override {}
     void FinishApplication() override {}
+    void SkinChanged() override {}
     void ExitPlayer() override { exited = true; }
     int shaped = 0;
     bool exited = false;

@@ -21,6 +21,7 @@ public:
     void PrepareVisuals() override { calls.emplace_back("visuals"); }
     void DrawPlayList() override { calls.emplace_back("playlist"); }
     void FinishApplication() override { calls.emplace_back("finish"); }
+    void SkinChanged() override { calls.emplace_back("changed"); }
     void ExitPlayer() override { calls.emplace_back("exit"); }
     std::vector<std::string> calls;
 };

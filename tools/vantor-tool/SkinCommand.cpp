@@ -78,6 +78,7 @@ public:
     void PrepareVisuals() override { prepareVisuals(); }
     void DrawPlayList() override {}
     void FinishApplication() override {}
+    void SkinChanged() override {}
     void ExitPlayer() override { exited = true; }
 };
 
@@ -205,8 +206,10 @@ int Render(const std::string& file, const std::string& mainPng, const std::strin
         return 1;
     }
     // A moment after start-up: the idle text is revealed and the analyzer's
-    // peaks rest on the bottom row.
-    while (!visuals.SongInfo().State().revealDone)
+    // peaks rest on the bottom row. The reveal takes about one step per 8
+    // pixels of the field; a skin without the field never reveals anything.
+    const int revealBound = surfaces.face.Width() + 64;
+    for (int step = 0; step < revealBound && !visuals.SongInfo().State().revealDone; ++step)
         visuals.SongInfo().SongInfoTick();
     visuals.SongInfo().SongInfoTick();
     if (!WriteWindow(surfaces.mainWindow, surfaces.face, mainPng) ||
