@@ -6,6 +6,7 @@
 #include "engine/stream/SongSource.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace vantor::engine {
 
@@ -140,6 +141,16 @@ std::int32_t SoundEngine::FMUSIC_GetNumOrders(SongHandle song) {
 std::int32_t SoundEngine::FMUSIC_GetTime(SongHandle song) {
     SongRecord* record = FindSong(song);
     return record != nullptr ? static_cast<std::int32_t>(record->voice->PositionMs()) : 0;
+}
+
+std::int32_t SoundEngine::FMUSIC_GetLengthMs(SongHandle song) {
+    SongRecord* record = FindSong(song);
+    if (record == nullptr) {
+        return 0;
+    }
+    const std::int64_t length =
+        record->voice->WithSource([&](AudioSource&) { return record->source->Song().LengthMs(); });
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(length, 0, INT32_MAX));
 }
 
 bool SoundEngine::FMUSIC_SetMasterVolume(SongHandle song, std::int32_t volume) {

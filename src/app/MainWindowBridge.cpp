@@ -267,8 +267,8 @@ void MainWindowBridge::ResetAnalyzerPeaks() {}
 void MainWindowBridge::DrawSongInfo() {
     const PlaylistEntry* entry = m_player.playbackContext.Entry(m_player.player.SoundingIndex());
     if (entry == nullptr) {
-        m_technical.SongIsStereo = -1;
-        DrawSongModeLamps(m_player.skin, m_player.surfaces, FaceInUse(), m_technical.SongIsStereo);
+        m_technical = {};
+        DrawTechnicalTexts();
         m_player.visuals.SongInfo().DrawIdleText();
         return;
     }
@@ -277,7 +277,10 @@ void MainWindowBridge::DrawSongInfo() {
     m_player.player.TitleText = text.Description.Title.empty()
                                     ? NameWithoutExtension(SongTrackOf(*entry))
                                     : text.Description.Title;
-    m_technical = text.Description.Technical;
+    // A file that failed to open has no format, rate or channels to show,
+    // whatever its name or its first bytes suggest.
+    const bool opened = m_player.player.SoundingSlot().Kind() != TrackKind::None;
+    m_technical = opened ? text.Description.Technical : SongTechnicalTexts{};
     DrawTechnicalTexts();
     m_player.visuals.SongInfo().DrawSongInfo(text.Text);
 }

@@ -4,6 +4,7 @@
 #include "core/PlaybackTick.h"
 #include "core/SingleInstance.h"
 #include "media/ModuleTitle.h"
+#include "media/PlayLength.h"
 #include "playlist/AddFiles.h"
 
 #include <QCoreApplication>
@@ -49,14 +50,7 @@ Player::Player(std::string folder, std::vector<std::string> arguments, engine::E
                       SkinServices{messages, pictures, fonts}) {
     playlist.ResetToSpare();
     songTexts.moduleTitle = [this](const std::string& path) { return ModuleTitle(sound, path); };
-    songTexts.streamLengthMs = [this](const SongTrack& track) -> std::optional<Fixed4> {
-        PlaylistEntry entry;
-        entry.Path = track.Path;
-        entry.MemberName = track.MemberName;
-        entry.MemberStart = track.MemberStart;
-        entry.MemberEnd = track.MemberEnd;
-        return media.StreamLengthMs(entry);
-    };
+    songTexts.playLengthMs = [this](const SongTrack& track) { return PlayLengthMs(sound, track); };
 
     QObject::connect(&tickTimer, &QTimer::timeout, [this] { Tick(); });
     QObject::connect(&tagReaderTimer, &QTimer::timeout, [this] {

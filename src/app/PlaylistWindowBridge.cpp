@@ -73,7 +73,11 @@ void PlaylistWindowBridge::OnPointerPress(WindowButton button, int x, int y) {
         m_listPressed = true;
         m_player.playlistWindow.OnListPress(y - list.top, ToPointerButton(button));
     } else if (Inside(m_player.skin.playListScrollField.rect, x, y)) {
-        m_player.playlistWindow.OnScrollField(y - m_player.skin.playListScrollField.rect.top);
+        if (button == WindowButton::Left) {
+            m_scrollPressed = true;
+            PlaceScrollThumb(m_thumbPosition);
+            m_player.playlistWindow.OnScrollField(y - m_player.skin.playListScrollField.rect.top);
+        }
     } else if (const auto hit = ButtonAt(x, y); hit && button == WindowButton::Left) {
         m_pressedButton = hit;
         CopyButton(hit->first, true);
@@ -92,6 +96,9 @@ void PlaylistWindowBridge::OnPointerMove(int x, int y, bool leftHeld) {
         return;
     if (m_listPressed) {
         m_player.playlistWindow.OnListDrag(y - m_player.skin.playListTextRect.top);
+    } else if (m_scrollPressed) {
+        // The thumb keeps following a pointer that strays beside the field.
+        m_player.playlistWindow.OnScrollField(y - m_player.skin.playListScrollField.rect.top);
     } else if (m_facePressed) {
         std::array<PixelPoint, 4> links{};
         for (std::size_t i = 0; i < links.size(); ++i)
@@ -107,6 +114,10 @@ void PlaylistWindowBridge::OnPointerRelease(WindowButton button, int x, int y) {
         m_player.playlistWindow.OnListRelease(ToPointerButton(button));
     }
     m_facePressed = false;
+    if (m_scrollPressed) {
+        m_scrollPressed = false;
+        PlaceScrollThumb(m_thumbPosition);
+    }
     if (m_pressedButton) {
         const auto pressed = *m_pressedButton;
         m_pressedButton.reset();
@@ -164,7 +175,7 @@ void PlaylistWindowBridge::OnFilesDropped(const std::vector<std::string>& paths)
 }
 
 void PlaylistWindowBridge::OnCloseRequested() {
-    m_widget.hide();
+    m_player.playlistWindow.Close();
 }
 
 PlaylistLayout PlaylistWindowBridge::Layout() const {
@@ -189,12 +200,16 @@ void PlaylistWindowBridge::RedrawPlaylist() {
     }
     DrawPlayListRows(m_player.skin, m_player.surfaces, m_player.painter, rows, Layout().rowHeight);
     UpdateScrollThumb(state, *this);
+    // The total time is read only now and then; a new face must not lose it.
+    DrawField(static_cast<int>(TextField::PlayListTotalPlayTime), m_totalTime);
 }
 
 void PlaylistWindowBridge::PlaceScrollThumb(std::int32_t position) {
     m_thumbPosition = position;
     const SkinRect& field = m_player.skin.playListScrollField.rect;
-    const auto& knob = m_player.skin.playListScrollKnob;
+    const auto& knob = m_scrollPressed && m_player.skin.playListScrollKnobPressed
+                           ? m_player.skin.playListScrollKnobPressed
+                           : m_player.skin.playListScrollKnob;
     if (!knob || field.right <= field.left)
         return;
     const gfx::Rect area{field.left, field.top, field.right, field.bottom};
@@ -223,6 +238,11 @@ void PlaylistWindowBridge::ClearTrackFields() {
 
 void PlaylistWindowBridge::ShowTimeText(const std::string& text) {
     DrawField(static_cast<int>(TextField::PlayListTime), text);
+}
+
+void PlaylistWindowBridge::ShowTotalTime(const std::string& text) {
+    m_totalTime = text;
+    DrawField(static_cast<int>(TextField::PlayListTotalPlayTime), text);
 }
 
 void PlaylistWindowBridge::SetTagReaderInterval(std::int32_t milliseconds) {
@@ -289,7 +309,10 @@ void PlaylistWindowBridge::ApplySkinFile(const std::string& path) {
 }
 
 void PlaylistWindowBridge::ApplySkinTarget(std::int32_t region) {
-    m_player.skinApplication.ChangeSkin(region, true);
+    // Each region of the button names the skin target it switches to.
+    const SkinButton& button = m_player.skin.playListButtons[kButtonChangeSkin];
+    m_player.skinApplication.ChangeSkin(button.regions[static_cast<std::size_t>(region)].target,
+                                        true);
 }
 
 PixelRect PlaylistWindowBridge::WorkArea() const {

@@ -40,6 +40,7 @@ public:
     void ShowCurrentTrack(std::int32_t number) override;
     void ClearTrackFields() override;
     void ShowTimeText(const std::string& text) override;
+    void ShowTotalTime(const std::string& text) override;
     void SetTagReaderInterval(std::int32_t milliseconds) override;
     void SetRepeatTimer(bool running) override;
     void ShowToolTip(const std::string& text) override;
@@ -71,7 +72,12 @@ private:
     std::optional<std::pair<std::int32_t, std::int32_t>> m_pressedButton;
     bool m_listPressed = false;
     bool m_facePressed = false;
+    // The left button went down in the scroll field: the thumb follows the
+    // pointer in its pressed picture until the release.
+    bool m_scrollPressed = false;
     std::int32_t m_thumbPosition = 0;
+    // What the total-time field shows.
+    std::string m_totalTime;
 };
 
 } // namespace vantor

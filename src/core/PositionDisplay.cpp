@@ -38,13 +38,19 @@ void ShowStreamPosition(PlaybackContext& ctx, const PlaybackSlot& slot) {
     ShowMinimisedTitle(ctx, lengthMs);
 }
 
-// A module's position is its order; its length is not known.
+// A song shows its time against its length where the library knows the
+// length; otherwise its position is its order and its length "00:00".
 void ShowSongPosition(PlaybackContext& ctx, const PlaybackSlot& slot) {
     SoundLibrary& sound = ctx.sound;
-    DrawSeekBar(ctx, PlayedFraction(sound.FMUSIC_GetOrder(slot.musicHandle),
-                                    sound.FMUSIC_GetNumOrders(slot.musicHandle)));
-    ctx.view.DrawTimeText(TimeText(ctx.player.timeText, sound.FMUSIC_GetTime(slot.musicHandle), 0));
-    ShowMinimisedTitle(ctx, 0);
+    const std::int32_t lengthMs = sound.FMUSIC_GetLengthMs(slot.musicHandle);
+    const std::int32_t timeMs = sound.FMUSIC_GetTime(slot.musicHandle);
+    if (lengthMs > 0)
+        DrawSeekBar(ctx, PlayedFraction(timeMs, lengthMs));
+    else
+        DrawSeekBar(ctx, PlayedFraction(sound.FMUSIC_GetOrder(slot.musicHandle),
+                                        sound.FMUSIC_GetNumOrders(slot.musicHandle)));
+    ctx.view.DrawTimeText(TimeText(ctx.player.timeText, timeMs, lengthMs));
+    ShowMinimisedTitle(ctx, lengthMs);
 }
 
 } // namespace

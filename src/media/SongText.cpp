@@ -75,7 +75,7 @@ std::optional<Fixed4> ResolveLengthMs(const SongTrack& track, const TrackDescrip
     const Fixed4 known = description.PlayTimeMs.value_or(track.LengthMs);
     if (known != Fixed4())
         return known;
-    return context.streamLengthMs ? context.streamLengthMs(track) : std::nullopt;
+    return context.playLengthMs ? context.playLengthMs(track) : std::nullopt;
 }
 
 std::string ResolveLengthText(const SongTrack& track, const TrackDescription& description,

@@ -47,10 +47,10 @@ struct SongTextContext {
     // The internal name of a tracker module (ModuleTitle through the sound
     // library); none means modules have no title of their own.
     std::function<std::string(const std::string& path)> moduleTitle;
-    // The play time of the track opened as a sound-library stream, for a
+    // The play time of the track as the sound library measures it, for a
     // track whose length is not known otherwise; none (or no value) gives
     // the length text "0:00".
-    std::function<std::optional<Fixed4>(const SongTrack& track)> streamLengthMs;
+    std::function<std::optional<Fixed4>(const SongTrack& track)> playLengthMs;
 };
 
 struct TrackDescription {

@@ -18,7 +18,8 @@ public:
     virtual std::vector<std::string> OpenFiles(const std::string& title, const std::string& filter,
                                                const std::string& initialFolder,
                                                bool multipleSelection) = 0;
-    // A save dialog; the chosen path, or empty when cancelled.
+    // A save dialog; the chosen path, or empty when cancelled. A name typed
+    // without an extension gets the one of the filter chosen.
     virtual std::string SaveFile(const std::string& title, const std::string& filter,
                                  const std::string& initialFolder) = 0;
     // The folder picker with `initialFolder` preselected; the chosen

@@ -45,6 +45,7 @@ public:
     void ShowCurrentTrack(std::int32_t) override {}
     void ClearTrackFields() override {}
     void ShowTimeText(const std::string&) override {}
+    void ShowTotalTime(const std::string&) override {}
     void SetTagReaderInterval(std::int32_t) override {}
     void SetRepeatTimer(bool) override {}
     void ShowToolTip(const std::string&) override {}
@@ -71,7 +72,7 @@ public:
         return entry.Title;
     }
     FileInfoText BuildFileInfoText(const PlaylistEntry&) override { return {}; }
-    std::optional<Fixed4> StreamLengthMs(const PlaylistEntry&) override { return std::nullopt; }
+    std::optional<Fixed4> PlayLengthMs(const PlaylistEntry&) override { return std::nullopt; }
 };
 
 class StreamMessages : public MessageBoxes {

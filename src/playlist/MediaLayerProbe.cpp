@@ -1,5 +1,6 @@
 #include "playlist/MediaLayerProbe.h"
 
+#include "media/PlayLength.h"
 #include "media/SongText.h"
 
 namespace vantor {
@@ -29,18 +30,8 @@ FileInfoText MediaLayerProbe::BuildFileInfoText(const PlaylistEntry& entry) {
     return vantor::BuildFileInfoText(SongTrackOf(entry), m_texts);
 }
 
-std::optional<Fixed4> MediaLayerProbe::StreamLengthMs(const PlaylistEntry& entry) {
-    // A member's range names its first and last byte; a whole file is
-    // offset 0 and length 0.
-    const std::int32_t span = entry.MemberEnd - entry.MemberStart;
-    const std::int32_t length = span + (span > 0 ? 1 : 0);
-    const auto stream =
-        m_sound.FSOUND_Stream_Open(entry.Path, FSOUND_NORMAL, entry.MemberStart, length);
-    if (stream == 0)
-        return std::nullopt;
-    const auto lengthMs = m_sound.FSOUND_Stream_GetLengthMs(stream);
-    m_sound.FSOUND_Stream_Close(stream);
-    return Fixed4::FromInteger(lengthMs);
+std::optional<Fixed4> MediaLayerProbe::PlayLengthMs(const PlaylistEntry& entry) {
+    return vantor::PlayLengthMs(m_sound, SongTrackOf(entry));
 }
 
 } // namespace vantor

@@ -1,5 +1,5 @@
 // The MediaProbe of the running player: titles and file information from
-// the media layer, stream lengths from the sound library.
+// the media layer, play lengths from the sound library.
 // Borrows everything it is given; UI thread only.
 #pragma once
 
@@ -16,7 +16,7 @@ public:
 
     std::string BuildSongText(const std::string& style, PlaylistEntry& entry) override;
     FileInfoText BuildFileInfoText(const PlaylistEntry& entry) override;
-    std::optional<Fixed4> StreamLengthMs(const PlaylistEntry& entry) override;
+    std::optional<Fixed4> PlayLengthMs(const PlaylistEntry& entry) override;
 
 private:
     SoundLibrary& m_sound;

@@ -22,8 +22,9 @@ public:
     // The multi-line information text of `entry`.
     virtual FileInfoText BuildFileInfoText(const PlaylistEntry& entry) = 0;
     // The play time of the entry opened as a stream (the member's byte range
-    // for a ZIP member); nothing when the stream cannot be opened.
-    virtual std::optional<Fixed4> StreamLengthMs(const PlaylistEntry& entry) = 0;
+    // for a ZIP member), or as a song whose length the sound library knows;
+    // nothing when neither gives one.
+    virtual std::optional<Fixed4> PlayLengthMs(const PlaylistEntry& entry) = 0;
 };
 
 } // namespace vantor

@@ -1,4 +1,5 @@
 #include "playlist/AddFiles.h"
+#include "playlist/PlayableExtensions.h"
 #include "playlist/PlaylistEdit.h"
 #include "playlist/PlaylistFile.h"
 #include "playlist/PlaylistScroll.h"
@@ -13,6 +14,17 @@ constexpr std::string_view kLoadFilter = "PlayListFile (*.DVL;*.M3U)|*.DVL;*.M3U
 constexpr std::string_view kSaveTitle = "PlayListを保存する";
 constexpr std::string_view kSaveFilter =
     "PlayListFile (*.M3U)|*.M3U|DorvanPlayListFile (*.DVL)|*.DVL|";
+constexpr std::string_view kNothingLoadedText = "このファイルからは曲を読み込めませんでした。";
+
+// Whether `path` is a playlist file with at least one entry that resolves.
+bool ReadsEntries(const std::string& path) {
+    if (!IsPlaylistExtension(MatchPlayableExtension(path)))
+        return false;
+    PlaylistState scratch;
+    scratch.ResetToSpare();
+    LoadPlaylistFile(path, scratch);
+    return scratch.HasEntries == 1;
+}
 
 } // namespace
 
@@ -20,7 +32,11 @@ void PlaylistWindow::OnButtonPress(std::int32_t button) {
     if (button != kButtonUp && button != kButtonDown)
         return;
     m_state.repeatStep = button == kButtonUp ? -1 : +1;
-    m_context.view.SetRepeatTimer(true);
+    // A click moves the selection by one entry at once; the timer repeats
+    // the move while the button stays held.
+    OnRepeatTick();
+    if (m_state.repeatStep != 0)
+        m_context.view.SetRepeatTimer(true);
 }
 
 void PlaylistWindow::OnButtonRelease(std::int32_t button, std::int32_t region) {
@@ -28,8 +44,7 @@ void PlaylistWindow::OnButtonRelease(std::int32_t button, std::int32_t region) {
     const auto selected = m_context.state.SelectedIndex;
     switch (button) {
     case kButtonClose:
-        m_context.settings.PlayListVisible = 0;
-        m_context.view.HideWindow();
+        Close();
         break;
     case kButtonAddTrack:
         AddFiles(m_context, kAddMode, AddSource::Dialog);
@@ -92,30 +107,46 @@ void PlaylistWindow::OnButtonRelease(std::int32_t button, std::int32_t region) {
     }
 }
 
+void PlaylistWindow::Close() {
+    m_context.settings.PlayListVisible = 0;
+    m_context.view.HideWindow();
+}
+
 void PlaylistWindow::ClearList() {
     auto& state = m_context.state;
     auto& view = m_context.view;
+    // Nothing can resume the tracks of a list that is gone: they are
+    // released, and the main window shows that nothing is loaded.
     m_context.playback.StopTrack();
+    m_context.playback.CloseTrack();
     state.Playlist.clear();
     state.HasEntries = 0;
     state.SelectedIndex = 0;
     state.TopIndex = 0;
     RecomputeVisibleRows(state, view.Layout());
     view.ResetSeekBar();
+    view.DrawSongInfo();
     view.ShowTimeText("00:00 / 00:00");
     view.ClearTrackFields();
+    m_state.TotalTimeText.clear();
+    view.ShowTotalTime("");
     view.PlaceScrollThumb(0);
     view.RedrawPlaylist();
 }
 
 // The chosen playlist replaces the list; its first entry is opened, never
-// started.
+// started. A file that gives no entry leaves the list alone and says so.
 void PlaylistWindow::LoadPlaylist() {
     auto& settings = m_context.settings;
     const auto chosen = m_context.dialogs.OpenFiles(
         std::string(kLoadTitle), std::string(kLoadFilter), settings.RecentSongFileFolder, false);
     if (chosen.empty())
         return;
+    if (!ReadsEntries(chosen.front())) {
+        m_context.messages.Show(chosen.front() + "\r\n" + std::string(kNothingLoadedText), "Vantor",
+                                MessageIcon::Exclamation);
+        return;
+    }
     const auto autoPlay = settings.AutoPlay;
     settings.AutoPlay = 0;
     AddFiles(m_context, kOpenMode, AddSource::CommandLine, {chosen.front()});

@@ -20,7 +20,9 @@ void EmptyTheList(PlaylistContext& context) {
     context.view.PlaceScrollThumb(0);
     context.state.HasEntries = 0;
     context.state.SelectedIndex = 0;
+    context.view.ShowTotalTime("");
     context.view.ClearSongInfoText();
+    context.view.DrawSongInfo();
 }
 
 // Entries after the deleted one move up by one, and so do the slots and
@@ -91,6 +93,7 @@ void DeleteSelected(PlaylistContext& context) {
         state.SelectedIndex = current;
         playback.OpenTrack(0);
         context.view.ClearSongInfoText();
+        context.view.DrawSongInfo();
     }
     ShowPosition(context);
 }

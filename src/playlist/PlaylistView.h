@@ -50,6 +50,8 @@ public:
     virtual void ShowCurrentTrack(std::int32_t number) = 0;
     virtual void ClearTrackFields() = 0;
     virtual void ShowTimeText(const std::string& text) = 0;
+    // The total play time of the entries read so far; empty clears it.
+    virtual void ShowTotalTime(const std::string& text) = 0;
     // 0 stops the timer.
     virtual void SetTagReaderInterval(std::int32_t milliseconds) = 0;
     virtual void SetRepeatTimer(bool running) = 0;

@@ -85,6 +85,9 @@ public:
     void OnDrop(const std::vector<std::string>& files);
     void OnMenuDelete();
     void OnMenuInformation();
+    // The close button, or the desktop closing the window: it hides, and
+    // the settings know it is hidden.
+    void Close();
 
     // Dragging the window by its face; positions are screen pixels.
     void OnFacePress(PixelPoint pointer);

@@ -47,7 +47,7 @@ std::string ShortLengthText(Fixed4 lengthMs) {
 
 std::string ReadLengthText(PlaylistEntry& entry, MediaProbe& media) {
     if (entry.LengthMs == Fixed4{}) {
-        const auto length = media.StreamLengthMs(entry);
+        const auto length = media.PlayLengthMs(entry);
         if (!length)
             return "0:00";
         entry.LengthMs = *length;
@@ -72,6 +72,7 @@ std::string TagReaderTick(PlaylistContext& context) {
     const auto total = SumOfLengths(state, state.TagCursor);
     auto totalText = FormatTime(MillisecondsToSeconds(total.ToDouble()));
     context.view.ShowTimeText(PlayingLengthText(context) + " / " + totalText);
+    context.view.ShowTotalTime(totalText);
     ++state.TagCursor;
     return totalText;
 }

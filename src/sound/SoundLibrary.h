@@ -165,6 +165,9 @@ public:
     virtual bool FMUSIC_SetOrder(SongHandle song, std::int32_t order) = 0;
     virtual std::int32_t FMUSIC_GetNumOrders(SongHandle song) = 0;
     virtual std::int32_t FMUSIC_GetTime(SongHandle song) = 0;
+    // The whole length of the song in milliseconds; 0 when the library
+    // cannot tell.
+    virtual std::int32_t FMUSIC_GetLengthMs(SongHandle song) = 0;
     virtual bool FMUSIC_SetMasterVolume(SongHandle song, std::int32_t volume) = 0;
     virtual bool FMUSIC_SetPanSeperation(SongHandle song, float separation) = 0;
     virtual bool FMUSIC_SetPaused(SongHandle song, bool paused) = 0;

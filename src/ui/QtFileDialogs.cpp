@@ -1,6 +1,7 @@
 #include "ui/QtFileDialogs.h"
 
 #include <QFileDialog>
+#include <QRegularExpression>
 
 namespace vantor {
 
@@ -42,11 +43,28 @@ std::vector<std::string> QtFileDialogs::OpenFiles(const std::string& title,
     return chosen;
 }
 
+QString FilterExtension(const QString& qtFilter) {
+    static const QRegularExpression firstPattern(QStringLiteral("\\(\\*\\.([^ *?.)]+)"));
+    const QRegularExpressionMatch match = firstPattern.match(qtFilter);
+    return match.hasMatch() ? match.captured(1).toLower() : QString();
+}
+
+// The dialog adds the chosen filter's extension to a name typed without
+// one before it asks about replacing a file, so the question is about the
+// file that will be written.
 std::string QtFileDialogs::SaveFile(const std::string& title, const std::string& filter,
                                     const std::string& initialFolder) {
-    return QFileDialog::getSaveFileName(m_parent, Q(title), Q(initialFolder),
-                                        ToQtFilters(filter).join(QStringLiteral(";;")))
-        .toStdString();
+    QFileDialog dialog(m_parent, Q(title), Q(initialFolder));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(ToQtFilters(filter));
+    const auto useExtensionOf = [&dialog](const QString& nameFilter) {
+        dialog.setDefaultSuffix(FilterExtension(nameFilter));
+    };
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, useExtensionOf);
+    useExtensionOf(dialog.selectedNameFilter());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().front().toStdString();
 }
 
 std::string QtFileDialogs::BrowseForFolder(const std::string& title,

@@ -14,6 +14,11 @@ namespace vantor {
 // "Music|*.mp3;*.ogg|All|*.*|" -> {"Music (*.mp3 *.ogg)", "All (*)"}.
 QStringList ToQtFilters(const std::string& filter);
 
+// The extension of a Qt name filter's first pattern, in the lower case
+// files are named in here: "Lists (*.M3U *.DVL)" gives "m3u"; "All (*)"
+// gives nothing.
+QString FilterExtension(const QString& qtFilter);
+
 class QtFileDialogs : public FileDialogs {
 public:
     explicit QtFileDialogs(QWidget* parent = nullptr) : m_parent(parent) {}

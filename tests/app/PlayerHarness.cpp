@@ -6,6 +6,7 @@
 #include "support/RiffWriter.h"
 #include "ui/QtTestApp.h"
 #include "ui/SurfaceImage.h"
+#include "visual/SongInfoDisplay.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -357,6 +358,18 @@ QImage PlayerHarness::FieldImageShowing(TextField field, const std::string& text
 
 bool PlayerHarness::FieldIsBlank(TextField field) {
     return FieldImage(field) == FieldImageShowing(field, "");
+}
+
+QImage PlayerHarness::SongLinePicture() {
+    return ToImage(m_player->surfaces.songInfoText);
+}
+
+QImage PlayerHarness::SongLinePictureShowing(const std::string& line) {
+    SkinSurfaces scratch = m_player->surfaces;
+    TextFieldPainter fields(m_player->skin, scratch, m_player->painter);
+    SongInfoDisplay display(m_player->skin, scratch, m_player->settings, m_player->painter, fields);
+    display.DrawSongInfo(line, true);
+    return ToImage(scratch.songInfoText);
 }
 
 std::optional<std::string> PlayerHarness::StoredSetting(const std::string& key) const {

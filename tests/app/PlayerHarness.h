@@ -98,6 +98,10 @@ public:
     QImage FieldImageShowing(TextField field, const std::string& text);
     // Whether the field shows only the face beneath it.
     bool FieldIsBlank(TextField field);
+    // The picture of the song line that scrolls through the song-information
+    // field, and the picture `line` would give there.
+    QImage SongLinePicture();
+    QImage SongLinePictureShowing(const std::string& line);
 
     // --- what is on disk
     // The value line of `key` in Vantor.DVC; nullopt when missing.

@@ -90,7 +90,7 @@ TEST_F(SongTextTest, MainWindowLineTakesTheLengthFoundByTheInspector) {
 TEST_F(SongTextTest, LengthReaderIsAskedWhenNothingElseKnowsTheLength) {
     const SongTrack track{.Path = m_dir.Write("x.ogg", OggVorbisStream({}))};
     EXPECT_EQ(Build("%2", track, SongTextMode::MainWindow).LengthText, "0:00");
-    m_context.streamLengthMs = [](const SongTrack& t) -> std::optional<Fixed4> {
+    m_context.playLengthMs = [](const SongTrack& t) -> std::optional<Fixed4> {
         if (t.Path.ends_with("x.ogg"))
             return Fixed4::FromInteger(284000);
         return std::nullopt;

@@ -146,11 +146,11 @@ TEST_F(PlaylistWindowTest, KeysOnAnEmptyListDoNothing) {
     EXPECT_EQ(view.redraws, 0);
 }
 
-TEST_F(PlaylistWindowTest, UpAndDownButtonsRepeatWhileHeld) {
+TEST_F(PlaylistWindowTest, UpAndDownButtonsMoveOnPressAndRepeatWhileHeld) {
     Entries(3);
     window.OnButtonPress(kButtonDown);
+    EXPECT_EQ(state.SelectedIndex, 1);
     EXPECT_TRUE(view.repeatTimer);
-    window.OnRepeatTick();
     window.OnRepeatTick();
     EXPECT_EQ(state.SelectedIndex, 2);
     window.OnRepeatTick();
@@ -158,11 +158,16 @@ TEST_F(PlaylistWindowTest, UpAndDownButtonsRepeatWhileHeld) {
     EXPECT_EQ(state.SelectedIndex, 2);
 
     window.OnButtonPress(kButtonUp);
-    window.OnRepeatTick();
     window.OnButtonRelease(kButtonUp);
     EXPECT_FALSE(view.repeatTimer);
     window.OnRepeatTick();
     EXPECT_EQ(state.SelectedIndex, 1);
+
+    // At the first entry a press has nowhere to go and starts nothing.
+    state.SelectedIndex = 0;
+    window.OnButtonPress(kButtonUp);
+    EXPECT_EQ(state.SelectedIndex, 0);
+    EXPECT_FALSE(view.repeatTimer);
 }
 
 TEST_F(PlaylistWindowTest, MoveButtonsMoveTheSelectedEntry) {
@@ -181,7 +186,6 @@ TEST_F(PlaylistWindowTest, MoveButtonsMoveTheSelectedEntry) {
 TEST_F(PlaylistWindowTest, ClearEmptiesEverything) {
     Entries(3);
     window.OnButtonRelease(kButtonClear);
-    EXPECT_EQ(playback.calls, std::vector<std::string>{"StopTrack"});
     EXPECT_TRUE(state.Playlist.empty());
     EXPECT_EQ(state.HasEntries, 0);
     EXPECT_EQ(view.timeText, "00:00 / 00:00");

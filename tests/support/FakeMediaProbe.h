@@ -19,7 +19,7 @@ public:
     FileInfoText BuildFileInfoText(const PlaylistEntry& entry) override {
         return {"heading", "artist", "info of " + entry.Path};
     }
-    std::optional<Fixed4> StreamLengthMs(const PlaylistEntry& entry) override {
+    std::optional<Fixed4> PlayLengthMs(const PlaylistEntry& entry) override {
         ++streamOpens;
         const auto found = streamLengths.find(entry.Path);
         if (found == streamLengths.end())

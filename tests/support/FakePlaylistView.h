@@ -22,6 +22,7 @@ public:
         Record("ClearTrackFields");
     }
     void ShowTimeText(const std::string& text) override { timeText = text; }
+    void ShowTotalTime(const std::string& text) override { totalTime = text; }
     void SetTagReaderInterval(std::int32_t milliseconds) override { tagInterval = milliseconds; }
     void SetRepeatTimer(bool running) override { repeatTimer = running; }
     void ShowToolTip(const std::string& text) override { toolTip = text; }
@@ -67,6 +68,7 @@ public:
     std::int32_t tagInterval = -1;
     bool repeatTimer = false;
     std::string timeText;
+    std::string totalTime;
     std::string toolTip;
     std::vector<std::string> calls;
 

@@ -241,6 +241,9 @@ public:
         return Int("FMUSIC_GetNumOrders", 0, s);
     }
     std::int32_t FMUSIC_GetTime(SongHandle s) override { return Int("FMUSIC_GetTime", 0, s); }
+    std::int32_t FMUSIC_GetLengthMs(SongHandle s) override {
+        return Int("FMUSIC_GetLengthMs", 0, s);
+    }
     bool FMUSIC_SetMasterVolume(SongHandle s, std::int32_t v) override {
         return Bool("FMUSIC_SetMasterVolume", s, v);
     }

@@ -22,6 +22,12 @@ TEST(QtFileDialogs, FiltersKeepTheirOrderAndPatterns) {
     EXPECT_TRUE(ToQtFilters("").isEmpty());
 }
 
+TEST(QtFileDialogs, AFiltersExtensionIsItsFirstPatterns) {
+    EXPECT_EQ(FilterExtension(QStringLiteral("PlayListFile (*.M3U)")), QStringLiteral("m3u"));
+    EXPECT_EQ(FilterExtension(QStringLiteral("Lists (*.DVL *.M3U)")), QStringLiteral("dvl"));
+    EXPECT_TRUE(FilterExtension(QStringLiteral("All files (*)")).isEmpty());
+}
+
 class QtTextPainterTest : public ::testing::Test {
 protected:
     void SetUp() override { test::QtTestApp(); }

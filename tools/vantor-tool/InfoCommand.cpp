@@ -7,6 +7,7 @@
 #include "engine/SoundEngine.h"
 #include "media/FileInfoText.h"
 #include "media/ModuleTitle.h"
+#include "media/PlayLength.h"
 #include "media/SongText.h"
 #include "media/ZipMembers.h"
 
@@ -103,23 +104,13 @@ bool ParseArgs(Args args, SongTrack& track) {
     return true;
 }
 
-// The sound library without a device gives module names and stream lengths.
+// The sound library without a device gives module names and play lengths.
 SongTextContext EngineContext(engine::SoundEngine& sound, bool ready) {
     SongTextContext context;
     if (!ready)
         return context;
     context.moduleTitle = [&sound](const std::string& path) { return ModuleTitle(sound, path); };
-    context.streamLengthMs = [&sound](const SongTrack& t) -> std::optional<Fixed4> {
-        const bool member = !t.MemberName.empty();
-        const StreamHandle stream =
-            sound.FSOUND_Stream_Open(t.Path, FSOUND_NORMAL, member ? t.MemberStart : 0,
-                                     member ? t.MemberEnd - t.MemberStart + 1 : 0);
-        if (stream == 0)
-            return std::nullopt;
-        const Fixed4 length = Fixed4::FromInteger(sound.FSOUND_Stream_GetLengthMs(stream));
-        sound.FSOUND_Stream_Close(stream);
-        return length;
-    };
+    context.playLengthMs = [&sound](const SongTrack& t) { return PlayLengthMs(sound, t); };
     return context;
 }
 
