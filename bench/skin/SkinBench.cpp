@@ -34,6 +34,7 @@ class QuietPeers : public SkinApplicationPeers {
     void PrepareVisuals() override {}
     void DrawPlayList() override {}
     void FinishApplication() override {}
+    void SkinChanged() override {}
     void ExitPlayer() override {}
 };
 

@@ -23,19 +23,25 @@ void DrawSeekBar(PlaybackContext& ctx, double fraction) {
         ctx.view.DrawSeekBar(fraction);
 }
 
+void ShowPosition(PlaybackContext& ctx, double fraction, std::int32_t timeMs,
+                  std::int32_t lengthMs) {
+    DrawSeekBar(ctx, fraction);
+    ctx.view.DrawTimeText(TimeText(ctx.player.timeText, timeMs, lengthMs));
+    ShowMinimisedTitle(ctx, lengthMs);
+}
+
 void ShowStreamPosition(PlaybackContext& ctx, const PlaybackSlot& slot) {
     SoundLibrary& sound = ctx.sound;
     const std::int32_t lengthMs = sound.FSOUND_Stream_GetLengthMs(slot.streamHandle);
     const std::int32_t timeMs = sound.FSOUND_Stream_GetTime(slot.streamHandle);
     const PlaylistEntry* entry = ctx.Entry(slot.entryIndex);
     // A CD track's byte position says nothing about how much was played.
-    if (entry != nullptr && entry->IsCdTrack == kFlagOn)
-        DrawSeekBar(ctx, PlayedFraction(timeMs, lengthMs));
-    else
-        DrawSeekBar(ctx, PlayedFraction(sound.FSOUND_Stream_GetPosition(slot.streamHandle),
-                                        sound.FSOUND_Stream_GetLength(slot.streamHandle)));
-    ctx.view.DrawTimeText(TimeText(ctx.player.timeText, timeMs, lengthMs));
-    ShowMinimisedTitle(ctx, lengthMs);
+    const bool byTime = entry != nullptr && entry->IsCdTrack == kFlagOn;
+    ShowPosition(ctx,
+                 byTime ? PlayedFraction(timeMs, lengthMs)
+                        : PlayedFraction(sound.FSOUND_Stream_GetPosition(slot.streamHandle),
+                                         sound.FSOUND_Stream_GetLength(slot.streamHandle)),
+                 timeMs, lengthMs);
 }
 
 // A song shows its time against its length where the library knows the
@@ -44,13 +50,11 @@ void ShowSongPosition(PlaybackContext& ctx, const PlaybackSlot& slot) {
     SoundLibrary& sound = ctx.sound;
     const std::int32_t lengthMs = sound.FMUSIC_GetLengthMs(slot.musicHandle);
     const std::int32_t timeMs = sound.FMUSIC_GetTime(slot.musicHandle);
-    if (lengthMs > 0)
-        DrawSeekBar(ctx, PlayedFraction(timeMs, lengthMs));
-    else
-        DrawSeekBar(ctx, PlayedFraction(sound.FMUSIC_GetOrder(slot.musicHandle),
-                                        sound.FMUSIC_GetNumOrders(slot.musicHandle)));
-    ctx.view.DrawTimeText(TimeText(ctx.player.timeText, timeMs, lengthMs));
-    ShowMinimisedTitle(ctx, lengthMs);
+    ShowPosition(ctx,
+                 lengthMs > 0 ? PlayedFraction(timeMs, lengthMs)
+                              : PlayedFraction(sound.FMUSIC_GetOrder(slot.musicHandle),
+                                               sound.FMUSIC_GetNumOrders(slot.musicHandle)),
+                 timeMs, lengthMs);
 }
 
 } // namespace
