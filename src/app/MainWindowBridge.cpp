@@ -119,8 +119,24 @@ void MainWindowBridge::OnMinimisedChanged(bool minimised) {
     if (m_player.startup.WindowStateTracking != 1)
         return;
     m_player.settings.MainWindowVisible = minimised ? 0 : 1;
-    if (minimised && m_player.settings.ShowInSystemTask == 1)
-        MinimiseToTray(m_player.settings, m_player.shell);
+    if (minimised && m_player.settings.ShowInSystemTask == 1 &&
+        MinimiseToTray(m_player.settings, m_player.shell)) {
+        m_player.startup.PlayListWasVisible = m_player.settings.PlayListVisible != 0 ? -1 : 0;
+        return;
+    }
+    TakePlaylistAlong(minimised);
+}
+
+// The playlist has no task-bar button of its own: it goes away with the
+// minimised main window and comes back with it, unless it was hidden before.
+void MainWindowBridge::TakePlaylistAlong(bool minimised) {
+    SkinWidget& list = m_player.playlistWindowBridge.Widget();
+    if (minimised) {
+        m_player.startup.PlayListWasVisible = list.isVisible() ? -1 : 0;
+        list.hide();
+    } else if (m_player.startup.PlayListWasVisible != 0) {
+        list.show();
+    }
 }
 
 void MainWindowBridge::OnCloseRequested() {
@@ -138,10 +154,7 @@ void MainWindowBridge::RunButtonCommand(MainButton button, std::int32_t target) 
         return;
     }
     if (button == MainButton::Minimize) {
-        if (m_player.settings.ShowInSystemTask == 1)
-            MinimiseToTray(m_player.settings, m_player.shell);
-        else
-            m_widget.showMinimized();
+        MinimiseMainWindow(m_player.settings, m_player.shell);
         return;
     }
     if (button == MainButton::ChangeSkin) {

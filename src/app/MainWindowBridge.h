@@ -92,6 +92,7 @@ public:
 
 private:
     ScreenPoint ScreenPosition(int x, int y) const;
+    void TakePlaylistAlong(bool minimised);
     // Copies every region of `button` from `source` onto the window surface.
     void CopyButton(MainButton button, const gfx::Surface& source);
     const gfx::Surface& FaceInUse() const;

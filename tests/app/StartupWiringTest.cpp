@@ -128,6 +128,32 @@ TEST(StartupWiring, WithoutANotificationAreaTheTrayIsAPlainMinimiseAndRestore) {
     EXPECT_TRUE(again.playlistWindowBridge.Widget().isVisible());
 }
 
+TEST(StartupWiring, ThePlaylistHidesWithTheMinimisedMainWindowAndComesBackWithIt) {
+    PlayerHarness harness;
+    Player& player = harness.Start();
+    QWidget& main = player.mainWindow.Widget();
+    QWidget& list = player.playlistWindowBridge.Widget();
+    harness.ChooseMenuItem("Mnu_PlayListWindow");
+    ASSERT_TRUE(list.isVisible());
+
+    harness.ClickMainButton(MainButton::Minimize);
+    QApplication::processEvents();
+    EXPECT_TRUE(main.isMinimized());
+    EXPECT_FALSE(list.isVisible());
+    main.showNormal();
+    QApplication::processEvents();
+    EXPECT_TRUE(list.isVisible());
+
+    // A playlist closed before stays closed.
+    harness.ChooseMenuItem("Mnu_PlayListWindow");
+    ASSERT_FALSE(list.isVisible());
+    main.showMinimized();
+    QApplication::processEvents();
+    main.showNormal();
+    QApplication::processEvents();
+    EXPECT_FALSE(list.isVisible());
+}
+
 // Where there is a tray, the desktop's minimise leaves the window minimised
 // when it goes in; a click on the icon must bring it back onto the screen.
 TEST(StartupWiring, AClickOnTheTrayIconBringsAMinimisedWindowBackOntoTheScreen) {
