@@ -81,6 +81,8 @@ void CommandBridge::RestartTagReader() {
 }
 
 void CommandBridge::RedrawVolumeBar() {
+    // A volume chosen outright ends a turn of the dial towards another one.
+    m_player.volumeTimer.stop();
     m_player.bars.RedrawAndApply(BarKind::Volume);
 }
 

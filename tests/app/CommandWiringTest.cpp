@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -162,6 +163,20 @@ TEST_F(VolumeAnimationTest, TheDialTurnsDownFrameByFrameInsteadOfJumping) {
     for (std::size_t i = 0; i < volumes.size(); ++i)
         EXPECT_EQ(volumes[i], std::lrint((29.0 - static_cast<double>(i)) / 30.0 * 255.0)) << i;
     EXPECT_LT(ChannelRms(ListenAfterChange(h), 0), 0.001);
+}
+
+TEST_F(VolumeAnimationTest, AVolumeChosenFromTheMenuStopsTheTurningDial) {
+    Player& player = h.player();
+    const double full = ChannelRms(ListenAfterChange(h), 0);
+    h.ClickMain(QuietestPointOfTheDial());
+    player.mainWindow.StepVolumeAnimation();
+    ASSERT_LT(player.settings.MasterVolume, 255);
+
+    h.ChooseMenuItem("Mnu_Volume", 0);
+    EXPECT_FALSE(player.volumeTimer.isActive());
+    QTest::qWait(10 * player.settings.VolumeAnimationWait);
+    EXPECT_EQ(player.settings.MasterVolume, 255);
+    EXPECT_NEAR(ChannelRms(ListenAfterChange(h), 0), full, 0.01);
 }
 
 // --- the menu's ticks tell what the settings hold
