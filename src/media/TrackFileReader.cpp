@@ -175,9 +175,9 @@ private:
             f.FrameCount = Fixed4::FromInteger(IntDiv(f.DataSize.ToDouble(), f.FrameLength + 4));
             UpdatePlayTime();
         }
-        ReadXing(header);
+        const FrameAt described = ReadXing(header);
         if (f.IsVbr == 0 && m_options.mpegAccurate)
-            WalkFrames(header);
+            WalkFrames(described);
     }
 
     void UpdatePlayTime() {
@@ -187,16 +187,27 @@ private:
             Fixed4::FromDouble(samplesPerFrame * f.FrameCount.ToDouble() * 1000.0 / f.SampleRate);
     }
 
-    void ReadXing(std::size_t header) {
+    // A frame whose header the format fields hold, and its number from 1.
+    struct FrameAt {
+        std::size_t position;
+        std::int64_t number;
+    };
+
+    FrameAt ReadXing(std::size_t header) {
         FormatInfo& f = m_song.Format;
         const bool mono = f.Channels == 1;
         const std::size_t offset = f.IsLsf == 0 ? (mono ? 17 : 32) : (mono ? 9 : 17);
         const std::size_t at = header + 4 + offset;
         if (at > m_range.size() || m_range.size() - at < 16)
-            return;
+            return {header, 1};
         const auto xing = m_range.subspan(at, 16);
-        if (!ByteReader(xing).Matches("Xing"))
-            return;
+        // Encoders write the same header as "Info" into a constant-rate
+        // file. That first frame may be coded at another rate than the
+        // rest (FFmpeg picks the lowest it fits in when told none), so its
+        // own rate would give a wrong length; the counts it holds do not.
+        const bool variable = ByteReader(xing).Matches("Xing");
+        if (!variable && !ByteReader(xing).Matches("Info"))
+            return {header, 1};
         const std::uint8_t flags = xing[7] & 0x0F;
         std::size_t cursor = 4;
         if ((flags & 1) != 0) {
@@ -208,19 +219,30 @@ private:
             cursor += 4;
             f.DataSize = Fixed4::FromInteger(ReadBigEndian32(xing, cursor));
         }
+        if (!variable) {
+            // The next frame carries the stream's own rate and layout.
+            const std::size_t next =
+                header + 4 + static_cast<std::size_t>(std::max(f.FrameLength, 0));
+            if (next >= m_range.size() || m_range.size() - next < 4 ||
+                !IsFrameHeader(HeaderAt(m_range, next)))
+                return {header, 1};
+            DecodeFrameHeader(HeaderAt(m_range, next), f);
+            return {next, 2};
+        }
         f.Bitrate =
             static_cast<std::int32_t>(IntDiv(f.DataSize.ToDouble() * 8, f.PlayTimeMs.ToDouble()));
         f.IsVbr = -1;
+        return {header, 1};
     }
 
     // Counts the frames by following each header's frame length. A header
     // whose length is not positive ends the walk: following it would never
     // move forward.
-    void WalkFrames(std::size_t header) {
+    void WalkFrames(FrameAt from) {
         FormatInfo& f = m_song.Format;
         const std::size_t end = m_range.size() - m_id3v1Size;
-        std::int64_t counter = 1;
-        std::size_t at = header + 4 + static_cast<std::size_t>(std::max(f.FrameLength, 0));
+        std::int64_t counter = from.number;
+        std::size_t at = from.position + 4 + static_cast<std::size_t>(std::max(f.FrameLength, 0));
         while (f.FrameLength > 0 && at < end && end - at >= 4) {
             DecodeFrameHeader(HeaderAt(m_range, at), f);
             ++counter;

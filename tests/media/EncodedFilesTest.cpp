@@ -53,6 +53,20 @@ TEST_F(EncodedFilesTest, Mp3ConstantBitRateWithId3v23) {
     EXPECT_NEAR(f.PlayTimeMs.ToDouble(), 2000, 120);
 }
 
+// Told no bit rate, FFmpeg's muxer writes the "Info" frame that opens a
+// constant-rate file at the lowest rate it fits in; the frames after it say
+// otherwise. The frame count and size that frame holds give the length.
+TEST_F(EncodedFilesTest, Mp3ConstantBitRateTakesItsLengthFromTheInfoFrame) {
+    const std::string path = Encode(
+        "info.mp3", {.encoder = "libmp3lame", .container = "mp3", .bitrate = 0, .seconds = 3.0});
+    for (const bool accurate : {false, true}) {
+        const FormatInfo f = InspectFile(path, 0, kWholeFile, {.mpegAccurate = accurate}).Format;
+        EXPECT_EQ(f.Bitrate, 128) << accurate;
+        EXPECT_EQ(f.IsVbr, 0) << accurate;
+        EXPECT_NEAR(f.PlayTimeMs.ToDouble(), 3000, 60) << accurate;
+    }
+}
+
 TEST_F(EncodedFilesTest, Mp3VariableBitRateHasAXingHeader) {
     const std::string path = Encode("vbr.mp3", {.encoder = "libmp3lame",
                                                 .container = "mp3",
