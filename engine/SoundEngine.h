@@ -89,6 +89,7 @@ public:
     std::int32_t FMUSIC_GetNumOrders(SongHandle song) override;
     std::int32_t FMUSIC_GetTime(SongHandle song) override;
     std::int32_t FMUSIC_GetLengthMs(SongHandle song) override;
+    bool FMUSIC_SetTime(SongHandle song, std::int32_t ms) override;
     bool FMUSIC_SetMasterVolume(SongHandle song, std::int32_t volume) override;
     bool FMUSIC_SetPanSeperation(SongHandle song, float separation) override;
     bool FMUSIC_SetPaused(SongHandle song, bool paused) override;

@@ -129,6 +129,19 @@ bool SoundEngine::FMUSIC_SetOrder(SongHandle song, std::int32_t order) {
     return true;
 }
 
+bool SoundEngine::FMUSIC_SetTime(SongHandle song, std::int32_t ms) {
+    SongRecord* record = FindSong(song);
+    if (record == nullptr) {
+        return false;
+    }
+    if (ms < 0) {
+        return Fail(kSoundErrorInvalidParam);
+    }
+    record->voice->WithSource([&](AudioSource&) { record->source->SeekByTime(); });
+    SeekVoice(*record->voice, ms);
+    return true;
+}
+
 std::int32_t SoundEngine::FMUSIC_GetNumOrders(SongHandle song) {
     SongRecord* record = FindSong(song);
     if (record == nullptr) {

@@ -125,7 +125,16 @@ void MidiSong::SetOrder(int order) {
         m_finished = true;
         return;
     }
-    const std::int64_t ms = std::int64_t{std::max(order, 0)} * 1000;
+    SetTimeMs(std::int64_t{std::max(order, 0)} * 1000);
+}
+
+void MidiSong::SetTimeMs(std::int64_t ms) {
+    // The start is always there to go to, even in a song without a note.
+    if (ms > 0 && ms >= LengthMs()) {
+        m_finished = true;
+        return;
+    }
+    ms = std::max<std::int64_t>(ms, 0);
     m_finished = !StartPlayerAt(m_timeline.MsToTicks(static_cast<double>(ms)));
     m_positionFrames = ms * m_sampleRate / 1000;
 }

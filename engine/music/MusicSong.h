@@ -32,6 +32,9 @@ public:
 
     // Play position and whole length in milliseconds.
     virtual std::int64_t TimeMs() const = 0;
+    // Moves to `ms` from the start; a time at or past the end finishes the
+    // song, a negative one means the start. Clears the finished flag otherwise.
+    virtual void SetTimeMs(std::int64_t ms) = 0;
     virtual std::int64_t LengthMs() const = 0;
     // True once the song has played to its end (songs never loop).
     virtual bool IsFinished() const = 0;

@@ -27,7 +27,10 @@ SongType TypeFromTag(const std::string& tag) {
 
 // A song plays once and stops dead at its end, so its length is exact.
 const std::map<std::string, std::string>& LoadControls() {
-    static const std::map<std::string, std::string> controls{{"play.at_end", "stop"}};
+    // A seek into the middle of a pattern also starts the notes that would
+    // be sounding there, instead of silence until the next ones.
+    static const std::map<std::string, std::string> controls{{"play.at_end", "stop"},
+                                                             {"seek.sync_samples", "1"}};
     return controls;
 }
 
@@ -82,6 +85,15 @@ void TrackerSong::SetOrder(int order) {
         return;
     }
     m_module->set_position_order_row(std::max(order, 0), 0);
+    m_finished = false;
+}
+
+void TrackerSong::SetTimeMs(std::int64_t ms) {
+    if (ms >= LengthMs()) {
+        m_finished = true;
+        return;
+    }
+    m_module->set_position_seconds(static_cast<double>(std::max<std::int64_t>(ms, 0)) / 1000.0);
     m_finished = false;
 }
 

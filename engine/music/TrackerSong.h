@@ -28,6 +28,7 @@ public:
     int NumOrders() const override;
     int Order() const override;
     void SetOrder(int order) override;
+    void SetTimeMs(std::int64_t ms) override;
     std::int64_t TimeMs() const override;
     std::int64_t LengthMs() const override;
     bool IsFinished() const override { return m_finished; }

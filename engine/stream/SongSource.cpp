@@ -6,9 +6,12 @@ std::size_t SongSource::Read(float* stereo, std::size_t frames) {
     return m_song->IsFinished() ? 0 : m_song->Render(stereo, frames);
 }
 
-std::int64_t SongSource::SeekMs(std::int64_t) {
-    m_song->SetOrder(m_requestedOrder);
-    m_requestedOrder = 0;
+std::int64_t SongSource::SeekMs(std::int64_t ms) {
+    if (m_requestedOrder)
+        m_song->SetOrder(*m_requestedOrder);
+    else
+        m_song->SetTimeMs(ms);
+    m_requestedOrder.reset();
     return m_song->TimeMs();
 }
 

@@ -1,11 +1,13 @@
 // A tracker or MIDI song as a voice's source. Seeking goes to the order the UI
-// thread requested (under the voice's producer lock), or to the start.
+// thread requested (under the voice's producer lock), or else to the time
+// the seek names.
 #pragma once
 
 #include "engine/music/MusicSong.h"
 #include "engine/stream/AudioSource.h"
 
 #include <memory>
+#include <optional>
 
 namespace vantor::engine {
 
@@ -14,8 +16,10 @@ public:
     explicit SongSource(std::unique_ptr<MusicSong> song) : m_song(std::move(song)) {}
 
     MusicSong& Song() { return *m_song; }
-    // The order the next seek goes to.
+    // The order the next seek goes to, instead of its time.
     void RequestOrder(int order) { m_requestedOrder = order; }
+    // The next seek goes to its time.
+    void SeekByTime() { m_requestedOrder.reset(); }
 
     int SampleRate() const override { return m_song->SampleRate(); }
     int NativeRate() const override { return m_song->SampleRate(); }
@@ -25,7 +29,7 @@ public:
 
 private:
     std::unique_ptr<MusicSong> m_song;
-    int m_requestedOrder = 0;
+    std::optional<int> m_requestedOrder;
 };
 
 } // namespace vantor::engine

@@ -20,6 +20,16 @@ std::int32_t Scaled(double fraction, std::int32_t total) {
     return static_cast<std::int32_t>(RoundHalfEven(fraction * total));
 }
 
+// The seek bar shows a song's time where its length is known, so a seek
+// goes to that time; otherwise bar and seek count orders.
+void SeekSong(SoundLibrary& sound, SongHandle song, double fraction) {
+    const std::int32_t lengthMs = sound.FMUSIC_GetLengthMs(song);
+    if (lengthMs > 0)
+        sound.FMUSIC_SetTime(song, Scaled(fraction, lengthMs));
+    else
+        sound.FMUSIC_SetOrder(song, Scaled(fraction, sound.FMUSIC_GetNumOrders(song)));
+}
+
 } // namespace
 
 void PlaybackBarControls::ApplyVolume(std::int32_t volume) {
@@ -46,8 +56,7 @@ void PlaybackBarControls::Seek(double fraction) {
         if (!slot->IsPlaying())
             continue;
         if (slot->musicHandle != 0)
-            sound.FMUSIC_SetOrder(slot->musicHandle,
-                                  Scaled(fraction, sound.FMUSIC_GetNumOrders(slot->musicHandle)));
+            SeekSong(sound, slot->musicHandle, fraction);
         else if (slot->streamHandle != 0)
             sound.FSOUND_Stream_SetPosition(
                 slot->streamHandle,

@@ -168,6 +168,8 @@ public:
     // The whole length of the song in milliseconds; 0 when the library
     // cannot tell.
     virtual std::int32_t FMUSIC_GetLengthMs(SongHandle song) = 0;
+    // Moves the song to `ms` from its start, where the length is known.
+    virtual bool FMUSIC_SetTime(SongHandle song, std::int32_t ms) = 0;
     virtual bool FMUSIC_SetMasterVolume(SongHandle song, std::int32_t volume) = 0;
     virtual bool FMUSIC_SetPanSeperation(SongHandle song, float separation) = 0;
     virtual bool FMUSIC_SetPaused(SongHandle song, bool paused) = 0;

@@ -314,6 +314,25 @@ TEST_F(PlaylistWiringTest, ModulesAndMidiShowTheLengthTheEngineKnows) {
     EXPECT_EQ(harness.SongLinePicture(), harness.SongLinePictureShowing("song (0:02)      "));
 }
 
+// Three orders that break off after their first row, then a whole one: the
+// middle of the bar is well inside the last order, not at the third.
+TEST_F(PlaylistWiringTest, AClickOnTheSeekBarTakesAModuleToTheTimeTheBarShows) {
+    ModSpec spec = ToneModSpec("Uneven", 4);
+    spec.orders = {0, 0, 0, 1};
+    const int patternBreak = 0xD;
+    spec.patterns[0].push_back({0, 1, 0, patternBreak, 0});
+    Start({harness.Dir().Write("uneven.mod", WriteMod(spec))});
+    harness.Listen(0.05);
+    const SongHandle song = player().player.SoundingSlot().musicHandle;
+    ASSERT_NE(song, 0);
+    const std::int32_t length = player().sound.FMUSIC_GetLengthMs(song);
+    ASSERT_NEAR(length, 3 * 40 + kToneModPatternMs, 20);
+
+    harness.ClickMain(Centre(player().skin.Bar(BarKind::Seek).rect));
+    harness.Listen(0.1);
+    EXPECT_NEAR(player().sound.FMUSIC_GetTime(song), length / 2, length / 8);
+}
+
 TEST_F(PlaylistWiringTest, APlaylistWindowClosedByTheDesktopOpensAgainWithOneClick) {
     Start();
     PlaylistWidget().close();

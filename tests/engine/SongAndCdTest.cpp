@@ -82,6 +82,42 @@ TEST(Songs, MidiSongPlaysThroughTheSoundFont) {
     EXPECT_NEAR(ZeroCrossingFrequency(tone, kRate), 440.0, 15.0);
 }
 
+// A tracker song's orders need not last alike: the first order of this one
+// breaks off after one row. A seek by time lands on the time asked, in the
+// order that plays then; the end finishes the song.
+TEST(Songs, SetTimeMovesASongToThatTime) {
+    TempDir dir;
+    vantor::test::ModSpec spec = vantor::test::ToneModSpec("uneven", 3);
+    const int patternBreak = 0xD;
+    spec.patterns[0].push_back({0, 1, 0, patternBreak, 0});
+    vantor::test::MidiSpec midi;
+    midi.program = vantor::test::kPureToneProgram;
+    midi.notes = {{0, 960, 57, 100, 0}, {960, 1920, 69, 100, 0}}; // A3 for 1 s, then A4
+    const std::string paths[] = {dir.Write("uneven.mod", vantor::test::WriteMod(spec)),
+                                 dir.Write("two.mid", vantor::test::WriteMidi(midi))};
+    const double highs[] = {ModToneHz(vantor::test::kModPeriodHigh), 440.0};
+    for (int i = 0; i < 2; ++i) {
+        PullEngine engine;
+        SongHandle song = engine->FMUSIC_LoadSong(paths[i]);
+        ASSERT_NE(song, 0) << engine->FSOUND_GetError();
+        const std::int32_t length = engine->FMUSIC_GetLengthMs(song);
+        ASSERT_GT(length, 1500) << paths[i];
+        ASSERT_TRUE(engine->FMUSIC_PlaySong(song));
+        engine.RenderSeconds(0.1);
+
+        ASSERT_TRUE(engine->FMUSIC_SetTime(song, 1200));
+        engine.Settle();
+        EXPECT_NEAR(engine->FMUSIC_GetTime(song), 1200 + 1000 * kBlock / kRate, 60) << paths[i];
+        const auto heard = engine.RenderSeconds(0.3);
+        EXPECT_NEAR(ZeroCrossingFrequency(heard, kRate), highs[i], highs[i] * 0.03) << paths[i];
+
+        EXPECT_FALSE(engine->FMUSIC_SetTime(song, -1));
+        ASSERT_TRUE(engine->FMUSIC_SetTime(song, length));
+        engine.RenderWhile([&] { return !engine->FMUSIC_IsFinished(song); }, 1.0);
+        EXPECT_TRUE(engine->FMUSIC_IsFinished(song)) << paths[i];
+    }
+}
+
 TEST(Songs, UnplayableFilesAreRefusedWithTheirCodes) {
     TempDir dir;
     PullEngine engine;

@@ -244,6 +244,9 @@ public:
     std::int32_t FMUSIC_GetLengthMs(SongHandle s) override {
         return Int("FMUSIC_GetLengthMs", 0, s);
     }
+    bool FMUSIC_SetTime(SongHandle s, std::int32_t ms) override {
+        return Bool("FMUSIC_SetTime", s, ms);
+    }
     bool FMUSIC_SetMasterVolume(SongHandle s, std::int32_t v) override {
         return Bool("FMUSIC_SetMasterVolume", s, v);
     }
