@@ -27,7 +27,9 @@ bool PathExists(const std::string& path) {
     return !path.empty() && fs::exists(path, error);
 }
 
-bool IsAbsolutePath(std::string_view path) { return !path.empty() && path.front() == '/'; }
+bool IsAbsolutePath(std::string_view path) {
+    return !path.empty() && path.front() == '/';
+}
 
 std::string NormaliseSeparators(std::string_view path) {
     std::string out(path);

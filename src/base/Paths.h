@@ -32,7 +32,9 @@ std::string NormalisedPath(const std::string& path);
 std::string ToLongPathName(std::string_view path);
 
 // The path every file is opened by; on Linux the path itself.
-inline std::string ShortPath(std::string_view path) { return std::string(path); }
+inline std::string ShortPath(std::string_view path) {
+    return std::string(path);
+}
 
 std::string EnsureTrailingSlash(std::string_view folder);
 // Folder part including its trailing '/', or empty when there is none.
