@@ -119,10 +119,9 @@ void StartupBridge::DockPlaylistWindow() {
     // A skin's "PlayListInitXY" may have linked it already.
     if (settings.PlayListLinkMode != 1) {
         const SkinPoint first = m_player.skin.linkPoints[0];
-        const bool none = first.x == 0 && first.y == 0;
         settings.PlayListLinkMode = 1;
         settings.PlayListLinkX = first.x;
-        settings.PlayListLinkY = none ? m_player.mainWindow.Widget().height() : first.y;
+        settings.PlayListLinkY = first.IsSet() ? first.y : m_player.mainWindow.Widget().height();
         m_player.playlistWindowBridge.DrawLinkButton(true);
     }
     m_player.commands.PlacePlayListWindow();

@@ -22,17 +22,13 @@ bool IsKnownType(const std::string& type) {
     return type == "NORMAL" || type == "ADVANCE" || type == "BAR";
 }
 
-bool IsSet(const SkinPoint& point) {
-    return point.x != 0 || point.y != 0;
-}
-
 // The link point of the skin the playlist window is docked at, if any.
 std::optional<std::size_t> DockedLinkPoint(const SkinDefinition& skin, const Settings& settings) {
     if (settings.PlayListLinkMode != 1)
         return std::nullopt;
     for (std::size_t i = 0; i < skin.linkPoints.size(); ++i) {
         const SkinPoint& point = skin.linkPoints[i];
-        if (IsSet(point) && point.x == settings.PlayListLinkX && point.y == settings.PlayListLinkY)
+        if (point.IsSet() && point.x == settings.PlayListLinkX && point.y == settings.PlayListLinkY)
             return i;
     }
     return std::nullopt;
@@ -161,7 +157,7 @@ bool SkinApplication::KeepDocked(std::optional<std::size_t> dockedAt) {
     if (!dockedAt)
         return false;
     const SkinPoint& point = m_context.skin.linkPoints[*dockedAt];
-    if (!IsSet(point))
+    if (!point.IsSet())
         return false;
     m_context.settings.PlayListLinkX = point.x;
     m_context.settings.PlayListLinkY = point.y;

@@ -65,6 +65,8 @@ struct SkinToolTip {
 struct SkinPoint {
     std::int32_t x = 0;
     std::int32_t y = 0;
+    // A skin leaves the points it does not name at 0, 0.
+    bool IsSet() const { return x != 0 || y != 0; }
 };
 
 inline constexpr std::int32_t kSkinWhite = 0xFFFFFF;

@@ -15,6 +15,17 @@
 namespace vantor::test {
 namespace {
 
+// A first start, with the playlist window opened from the menu.
+class BothWindowsTest : public ::testing::Test {
+protected:
+    BothWindowsTest() { harness.ChooseMenuItem("Mnu_PlayListWindow"); }
+
+    PlayerHarness harness;
+    Player& player = harness.Start();
+    QWidget& main = player.mainWindow.Widget();
+    QWidget& list = player.playlistWindowBridge.Widget();
+};
+
 TEST(StartupWiring, ASavedLeftBalancePlaysLeftFromTheFirstNoteAfterAStart) {
     PlayerHarness harness;
     harness.Start();
@@ -90,13 +101,8 @@ TEST(StartupWiring, AStartWithNothingPlayableBringsTheSavedListBackAndKeepsIt) {
 
 // Offscreen Qt has no notification area, like a desktop without one: going
 // into the tray becomes a plain minimise, from which the task bar restores.
-TEST(StartupWiring, WithoutANotificationAreaTheTrayIsAPlainMinimiseAndRestore) {
-    PlayerHarness harness;
-    Player& player = harness.Start();
+TEST_F(BothWindowsTest, WithoutANotificationAreaTheTrayIsAPlainMinimiseAndRestore) {
     player.settings.ShowInSystemTask = 1;
-    QWidget& main = player.mainWindow.Widget();
-    QWidget& list = player.playlistWindowBridge.Widget();
-    harness.ChooseMenuItem("Mnu_PlayListWindow");
     ASSERT_TRUE(list.isVisible());
 
     const std::vector<std::pair<std::string, std::function<void()>>> minimisers{
@@ -128,12 +134,7 @@ TEST(StartupWiring, WithoutANotificationAreaTheTrayIsAPlainMinimiseAndRestore) {
     EXPECT_TRUE(again.playlistWindowBridge.Widget().isVisible());
 }
 
-TEST(StartupWiring, ThePlaylistHidesWithTheMinimisedMainWindowAndComesBackWithIt) {
-    PlayerHarness harness;
-    Player& player = harness.Start();
-    QWidget& main = player.mainWindow.Widget();
-    QWidget& list = player.playlistWindowBridge.Widget();
-    harness.ChooseMenuItem("Mnu_PlayListWindow");
+TEST_F(BothWindowsTest, ThePlaylistHidesWithTheMinimisedMainWindowAndComesBackWithIt) {
     ASSERT_TRUE(list.isVisible());
 
     harness.ClickMainButton(MainButton::Minimize);
@@ -176,12 +177,7 @@ QRect WorkArea() {
 
 // On a first start the playlist sits docked below the main window, both on
 // the screen; from then on the positions the user left rule.
-TEST(StartupWiring, AFirstStartDocksThePlaylistBelowTheMainWindowAndLaterStartsKeepItsPlace) {
-    PlayerHarness harness;
-    Player& player = harness.Start();
-    QWidget& main = player.mainWindow.Widget();
-    QWidget& list = player.playlistWindowBridge.Widget();
-    harness.ChooseMenuItem("Mnu_PlayListWindow");
+TEST_F(BothWindowsTest, AFirstStartDocksThePlaylistBelowTheMainWindowAndLaterStartsKeepItsPlace) {
     const SkinPoint first = player.skin.linkPoints[0];
     ASSERT_GT(first.y, 0) << "the skin links the playlist below the main window";
     EXPECT_EQ(list.pos(), main.pos() + QPoint(first.x, first.y));
