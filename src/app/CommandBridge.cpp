@@ -2,8 +2,10 @@
 
 #include "app/Player.h"
 #include "base/Paths.h"
+#include "core/AboutText.h"
 #include "core/TrackControl.h"
 #include "effects/EffectChain.h"
+#include "engine/LibraryCredits.h"
 #include "playlist/AddFiles.h"
 #include "playlist/TagReader.h"
 #include "settings/WorkingSet.h"
@@ -11,9 +13,22 @@
 #include "skin/WindowShape.h"
 #include "ui/QtShapedWindow.h"
 
-#include <QMessageBox>
-
 namespace vantor {
+namespace {
+
+AboutContent CollectAboutContent(Player& player) {
+    const PixwellApi* pixwell = player.pixwell.Api();
+    const LibraryVersions versions{
+        player.sound.FSOUND_GetVersion(), player.effects.Echora_GetVersion(),
+        player.pitch.Tonalis_GetVersion(),
+        pixwell != nullptr ? std::optional<float>(pixwell->version()) : std::nullopt};
+    std::vector<LibraryCredit> libraries{{"Qt", qVersion(), "LGPL-3.0"}};
+    for (LibraryCredit& library : engine::EngineLibraryCredits())
+        libraries.push_back(std::move(library));
+    return {kProgramName, kProgramVersion, LibraryVersionLines(versions), StaffList(libraries)};
+}
+
+} // namespace
 
 void CommandBridge::Run(const CommandRequest& request) {
     CommandContext context{m_player.playbackContext, *this, m_player.shell};
@@ -63,9 +78,11 @@ void CommandBridge::ShowSkinFileDialog() {
 }
 
 void CommandBridge::ShowAbout() {
-    QMessageBox::about(&m_player.mainWindow.Widget(), QStringLiteral("Vantor"),
-                       QStringLiteral("Vantor Ver0.92n\nPixwell, sound engine %1")
-                           .arg(static_cast<double>(m_player.sound.FSOUND_GetVersion())));
+    if (m_about == nullptr)
+        m_about = new Form5(CollectAboutContent(m_player), &m_player.mainWindow.Widget());
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
 }
 
 void CommandBridge::ExitPlayer(std::int32_t mode) {

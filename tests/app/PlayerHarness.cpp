@@ -175,6 +175,17 @@ void PlayerHarness::ChooseMenuItem(const std::string& name, int index, QPoint at
     m_menuChoice.reset();
 }
 
+void PlayerHarness::ChoosePlaylistMenuItem(const std::string& caption, QPoint at) {
+    m_menuChoice = {caption, -1};
+    m_menuByCaption = true;
+    m_menuReadOnly = false;
+    m_menuTick.reset();
+    ClickPlaylist(at, Qt::RightButton);
+    EXPECT_TRUE(m_menuTick.has_value()) << "no menu item " << caption;
+    m_menuChoice.reset();
+    m_menuByCaption = false;
+}
+
 bool PlayerHarness::MenuTicked(const std::string& name, int index, QPoint at) {
     m_menuChoice = {name, index};
     m_menuReadOnly = true;
@@ -217,7 +228,9 @@ void PlayerHarness::AnswerModalWindows() {
             return;
         }
         std::vector<QString> path;
-        bool found = false;
+        bool found = m_menuByCaption;
+        if (m_menuByCaption)
+            path.push_back(QString::fromStdString(m_menuChoice->first));
         for (const MenuItem* popup : {&MainPopupMenu(), &AnalyzerPopupMenu(), &SongInfoPopupMenu()})
             found = found || PathTo(*popup, m_menuChoice->first, m_menuChoice->second, path);
         if (!found) {

@@ -63,6 +63,9 @@ public:
     // the fields with pop-ups of their own) and chooses the item `name`
     // (with `index` inside a group) from the pop-up menu that opens.
     void ChooseMenuItem(const std::string& name, int index = -1, QPoint at = {2, 2});
+    // Right-clicks the playlist window at `at` and chooses the item captioned
+    // `caption` from the pop-up menu that opens there.
+    void ChoosePlaylistMenuItem(const std::string& caption, QPoint at);
     // Whether the item shows a tick when the pop-up menu opens.
     bool MenuTicked(const std::string& name, int index = -1, QPoint at = {2, 2});
     // A key pressed and released in a window (the main one by default).
@@ -120,6 +123,8 @@ private:
     // The menu item to choose when the next pop-up opens, and what was seen.
     std::optional<std::pair<std::string, int>> m_menuChoice;
     bool m_menuReadOnly = false;
+    // The choice is a caption of the menu's first level, not a main menu item.
+    bool m_menuByCaption = false;
     std::optional<bool> m_menuTick;
     std::vector<SeenMessage> m_messages;
 };
