@@ -8,28 +8,25 @@
 #include <vorbis/codec.h>
 #include <zlib.h>
 
+#include <string>
+
 extern "C" {
-#include <libavcodec/version.h>
-#include <libavformat/version.h>
-#include <libswresample/version.h>
+#include <libavutil/ffversion.h>
 }
 
 namespace vantor::engine {
 namespace {
 
-#define VANTOR_STRINGIFY_TEXT(x) #x
-#define VANTOR_STRINGIFY(x) VANTOR_STRINGIFY_TEXT(x)
-#define VANTOR_FFMPEG_VERSION(prefix)                                                              \
-    VANTOR_STRINGIFY(prefix##_VERSION_MAJOR)                                                       \
-    "." VANTOR_STRINGIFY(prefix##_VERSION_MINOR) "." VANTOR_STRINGIFY(prefix##_VERSION_MICRO)
-
 // FFmpeg is loaded with the first stream that needs it, by the sonames of
 // the headers the program was built with.
 LibraryCredit FfmpegCredit() {
-    return {"FFmpeg",
-            "libavformat " VANTOR_FFMPEG_VERSION(LIBAVFORMAT) ", libavcodec " VANTOR_FFMPEG_VERSION(
-                LIBAVCODEC) ", libswresample " VANTOR_FFMPEG_VERSION(LIBSWRESAMPLE),
-            "LGPL-2.1-or-later"};
+    return {"FFmpeg", FFMPEG_VERSION, "LGPL-2.1-or-later"};
+}
+
+// "Xiph.Org libVorbis 1.3.7" says more than the version.
+std::string VorbisVersion() {
+    const std::string text = vorbis_version_string();
+    return text.substr(text.rfind(' ') + 1);
 }
 
 LibraryCredit SdlCredit() {
@@ -49,7 +46,7 @@ std::vector<LibraryCredit> EngineLibraryCredits() {
     // libmpg123 does not report its version; this is the one the program
     // was built with.
     credits.push_back({"libmpg123", VANTOR_MPG123_VERSION, "LGPL-2.1"});
-    credits.push_back({"libvorbis", vorbis_version_string(), "BSD-3-Clause"});
+    credits.push_back({"libvorbis", VorbisVersion(), "BSD-3-Clause"});
     for (LibraryCredit& music : MusicLibraryCredits())
         credits.push_back(std::move(music));
     credits.push_back(SdlCredit());

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace vantor {
 namespace {
 
@@ -33,7 +35,8 @@ Form5::Form5(const AboutContent& content, QWidget* parent)
     // The version lines are padded to line up in a fixed-pitch font.
     m_libraries->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_libraries->setAlignment(Qt::AlignHCenter);
-    m_staff->setMinimumWidth(m_libraries->sizeHint().width() + 60);
+    m_staff->setMinimumWidth(
+        std::max(m_staff->minimumWidth(), m_libraries->sizeHint().width() + 60));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_name);

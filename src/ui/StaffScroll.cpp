@@ -2,13 +2,19 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace vantor {
 
 StaffScroll::StaffScroll(const QStringList& lines, QWidget* parent)
     : QWidget(parent), m_lines(lines) {
     m_timer.setInterval(kStepIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &StaffScroll::Step);
-    setMinimumHeight(6 * LineHeight());
+    setMinimumHeight(8 * LineHeight());
+    int widest = 0;
+    for (const QString& line : m_lines)
+        widest = std::max(widest, fontMetrics().horizontalAdvance(line));
+    setMinimumWidth(widest + 2 * fontMetrics().averageCharWidth());
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);
 }
