@@ -8,6 +8,7 @@
 #include "app/MainWindowBridge.h"
 #include "app/PlaylistWindowBridge.h"
 #include "app/ShellBridge.h"
+#include "app/SkinBrowserBridge.h"
 #include "app/StartupBridge.h"
 #include "core/MediaVbrProbe.h"
 #include "core/PlaybackBarControls.h"
@@ -142,6 +143,7 @@ public:
     MainWindowVisuals visuals;
     MainPointer pointer;
     SkinApplication skinApplication;
+    SkinBrowserBridge skinBrowser;
 
     // --- timers
     QTimer tickTimer;
