@@ -27,6 +27,7 @@
 #include "playlist/PlaylistContext.h"
 #include "playlist/PlaylistWindow.h"
 #include "settings/Settings.h"
+#include "shell/XdgFileAssociations.h"
 #include "skin/FontNameResolver.h"
 #include "skin/MainPointer.h"
 #include "skin/PictureLoader.h"
@@ -120,6 +121,8 @@ public:
     ClockSeededRandom random;
     SongTextContext songTexts;
     SkinFileReader skinReader;
+    // The association page's file types, on the desktop's database.
+    XdgFileAssociations fileAssociations;
 
     // --- bridges and the subsystems' objects that hold references
     StartupBridge startupBridge;
