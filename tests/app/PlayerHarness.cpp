@@ -102,6 +102,8 @@ Player& PlayerHarness::Start(std::vector<std::string> args) {
     engine::EngineOptions options;
     options.output = engine::OutputKind::Pull;
     m_player = std::make_unique<Player>(m_dir.Path(), std::move(args), options);
+    // The program here is the test runner, which must not start again.
+    m_player->startupBridge.startAgain = [this] { ++m_relaunches; };
     m_player->Start();
     // A start only asks for the windows; the desktop shows them at once.
     QApplication::processEvents();

@@ -119,7 +119,8 @@ void SettingsDialogLogic::TakePageFields(const SettingsForm& form) {
     s.WheelScrollValue = NumberIn(form.wheelScrollValue);
     s.GetTagInterval = NumberIn(form.getTagInterval);
 
-    s.AnalyzerPattern = form.analyzerPattern;
+    if (form.analyzerPattern >= 1)
+        s.AnalyzerPattern = form.analyzerPattern;
     s.AnalyzerPriority = NumberIn(form.analyzerPriority);
     s.AnalyzerDisable = Tick(form.analyzerDisable);
     s.AnalyzerPatternFile = form.analyzerPatternFile;

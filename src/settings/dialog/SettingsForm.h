@@ -58,7 +58,8 @@ struct SettingsForm {
     std::string getTagInterval;
 
     // Analyzer.
-    std::int32_t analyzerPattern = 1;
+    // 1..13 spectrum styles, 14 the oscilloscope; 0 when none is chosen.
+    std::int32_t analyzerPattern = 0;
     std::string analyzerPriority;
     bool analyzerDisable = false;
     std::string analyzerPatternFile;

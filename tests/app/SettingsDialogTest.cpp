@@ -1,0 +1,169 @@
+#include "app/PlayerHarness.h"
+
+#include "ui/settings/SettingsDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace vantor::test {
+namespace {
+
+class SettingsDialogTest : public ::testing::Test {
+protected:
+    // The settings window, once it is shown.
+    SettingsDialog* Window() {
+        return h.ShownControl<SettingsDialog>(QStringLiteral("settingsDialog"));
+    }
+
+    template <typename Control>
+    Control& Find(const char* name) {
+        auto* control = h.ShownControl<Control>(QString::fromLatin1(name));
+        if (control == nullptr)
+            throw std::runtime_error(std::string("the settings window shows no ") + name);
+        return *control;
+    }
+    void Type(const char* box, const char* text) {
+        Find<QLineEdit>(box).setText(QString::fromUtf8(text));
+    }
+    void Press(const char* button) {
+        QTest::mouseClick(&Find<QPushButton>(button), Qt::LeftButton);
+    }
+    int ShownPage() { return Find<QStackedWidget>("pages").currentIndex(); }
+    // Selects the tree node showing `text` (the first one, in tree order).
+    void SelectNode(const char* text) {
+        auto& tree = Find<QTreeWidget>("categoryTree");
+        const auto items =
+            tree.findItems(QString::fromUtf8(text), Qt::MatchExactly | Qt::MatchRecursive);
+        ASSERT_FALSE(items.isEmpty()) << text;
+        tree.setCurrentItem(items.front());
+    }
+
+    PlayerHarness h;
+};
+
+TEST_F(SettingsDialogTest, ChangesOnSeveralPagesReachTheFileAndTheRunningPlayer) {
+    Player& player = h.Start({h.WriteTone("tone.wav")});
+    h.ChooseMenuItem("Mnu_Config");
+    ASSERT_NE(Window(), nullptr) << "the menu opened no settings window";
+    EXPECT_EQ(ShownPage(), 1) << "the settings open on the play options";
+
+    SelectNode("アナライザー");
+    EXPECT_EQ(ShownPage(), 8);
+    Find<QComboBox>("analyzerPattern").setCurrentIndex(13);
+    Type("oscilloscopeWidth", "3");
+    Find<QCheckBox>("ignoreSkinOscilloscope").setChecked(true);
+    SelectNode("本体");
+    Type("songInfoStyle", "%2");
+    Find<QCheckBox>("showTrackNumber").setChecked(false);
+    Type("playListStyle", "%2 [%3]");
+    Find<QCheckBox>("random").setChecked(true);
+    Press("okButton");
+
+    EXPECT_EQ(Window(), nullptr) << "OK closes the window";
+    EXPECT_TRUE(h.Messages().empty());
+    EXPECT_EQ(h.StoredSetting("<Analyzer Pattern>"), " 14 ");
+    EXPECT_EQ(h.StoredSetting("<Oscilliscope DrawWidth>"), " 3 ");
+    EXPECT_EQ(h.StoredSetting("<PlayList Style>"), "%2 [%3]");
+    EXPECT_EQ(h.StoredSetting("<ShowTrackNumber ON/OFF>"), " 0 ");
+    EXPECT_EQ(h.StoredSetting("<PlayRandomMode ON/OFF>"), " 1 ");
+
+    // The running player shows it all without a restart.
+    EXPECT_TRUE(h.MenuTicked("Mnu_Oscillo"));
+    EXPECT_TRUE(h.MenuTicked("Mnu_Random"));
+    EXPECT_EQ(player.visuals.Analyzer().Pen().Width(), 3);
+    EXPECT_EQ(h.SongLinePicture(), h.SongLinePictureShowing("tone (0:02)      "));
+    for (int ticks = 0; ticks < 100 && player.tagReaderTimer.isActive(); ++ticks)
+        player.playlistWindow.OnTagReaderTick();
+    EXPECT_EQ(player.playlist.Playlist[0].Title, "tone [No Album]");
+    EXPECT_EQ(h.Relaunches(), 0);
+}
+
+TEST_F(SettingsDialogTest, KeysAndMenusOpenTheirPagesFilledFromTheSettings) {
+    Player& player = h.Start();
+    h.TapKey(Qt::Key_C, Qt::ControlModifier);
+    ASSERT_NE(Window(), nullptr) << "Ctrl+C opened no settings window";
+    EXPECT_EQ(ShownPage(), 1);
+    EXPECT_EQ(Find<QTreeWidget>("categoryTree").currentItem()->text(0),
+              QStringLiteral("プレイオプション"));
+    EXPECT_EQ(Find<QLineEdit>("bufferLength").text(), QStringLiteral("1000"));
+    EXPECT_EQ(Find<QLineEdit>("playListStyle").text(), QStringLiteral("%1 - %2"));
+    EXPECT_EQ(Find<QComboBox>("rate").currentText(), QStringLiteral("44100Hz"));
+    EXPECT_EQ(Find<QComboBox>("output").currentText(), QStringLiteral("PipeWire / PulseAudio"));
+
+    SelectNode("表示設定");
+    EXPECT_EQ(ShownPage(), 1) << "the display node has no page of its own";
+    SelectNode("一般設定");
+    EXPECT_EQ(ShownPage(), 0);
+    Press("cancelButton");
+    EXPECT_EQ(Window(), nullptr);
+
+    h.TapKey(Qt::Key_B, Qt::ControlModifier);
+    ASSERT_NE(Window(), nullptr);
+    EXPECT_EQ(ShownPage(), 11);
+    h.ChooseMenuItem("Mnu_ChFont", -1, Centre(player.skin.Style(TextField::SongInfo).rect));
+    EXPECT_EQ(ShownPage(), 5);
+    EXPECT_TRUE(h.Messages().empty());
+}
+
+TEST_F(SettingsDialogTest, AZeroWidthIsRefusedAndTheWindowStaysOpenWithNothingSaved) {
+    h.Start();
+    h.ChooseMenuItem("Mnu_Config");
+    Type("oscilloscopeWidth", "0");
+    Type("playListStyle", "%5");
+    Press("okButton");
+    ASSERT_EQ(h.Messages().size(), 1u);
+    EXPECT_EQ(h.Messages()[0],
+              (SeenMessage{"設定エラー", "オシロスコープの描画幅は1未満に設定できません。"}));
+    EXPECT_NE(Window(), nullptr);
+    EXPECT_EQ(h.StoredSetting("<PlayList Style>"), std::nullopt) << "nothing was saved yet";
+
+    Type("oscilloscopeWidth", "2");
+    Type("bufferLength", "50");
+    Press("applyButton");
+    ASSERT_EQ(h.Messages().size(), 2u);
+    EXPECT_EQ(h.Messages()[1],
+              (SeenMessage{"設定エラー", "バッファーサイズは50ms以下は設定できません。"}));
+    EXPECT_NE(Window(), nullptr);
+
+    Type("bufferLength", "51");
+    Press("applyButton");
+    EXPECT_EQ(h.Messages().size(), 2u);
+    EXPECT_NE(Window(), nullptr) << "Apply without a restart keeps the window open";
+    EXPECT_EQ(h.StoredSetting("<BufferLength>"), " 51 ");
+    EXPECT_EQ(h.StoredSetting("<PlayList Style>"), "%5");
+}
+
+TEST_F(SettingsDialogTest, AnotherOutputRestartsThePlayerOnIt) {
+    h.Start();
+    h.ChooseMenuItem("Mnu_Config");
+    SelectNode("オーディオ出力");
+    EXPECT_EQ(ShownPage(), 4);
+    auto& output = Find<QComboBox>("output");
+    output.setCurrentIndex(2);
+    EXPECT_EQ(output.currentText(), QStringLiteral("JACK"));
+    EXPECT_GE(Find<QComboBox>("driver").count(), 1) << "the driver list follows the output";
+    Find<QComboBox>("mixer").setCurrentIndex(1);
+    Press("applyButton");
+
+    EXPECT_EQ(Window(), nullptr) << "Apply with an output change closes the window";
+    ASSERT_EQ(h.Messages().size(), 1u);
+    EXPECT_EQ(h.Messages()[0].text, "オーディオ出力の設定が変更されたので再起動します");
+    EXPECT_EQ(h.Relaunches(), 1);
+    EXPECT_EQ(h.StoredSetting("<OutPut Type>"), " 2 ");
+    EXPECT_EQ(h.StoredSetting("<Mixer Type>"), " 5 ");
+
+    // The program started again comes up on the new output.
+    Player& again = h.Restart();
+    EXPECT_EQ(again.settings.OutputType, 2);
+    EXPECT_EQ(again.sound.FSOUND_GetOutput(), FSOUND_OUTPUT_ASIO);
+}
+
+} // namespace
+} // namespace vantor::test
