@@ -1,11 +1,13 @@
 #include "app/PlayerHarness.h"
 
+#include "support/ToneMeasure.h"
 #include "ui/settings/SettingsDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSlider>
 #include <QStackedWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -163,6 +165,44 @@ TEST_F(SettingsDialogTest, AnotherOutputRestartsThePlayerOnIt) {
     Player& again = h.Restart();
     EXPECT_EQ(again.settings.OutputType, 2);
     EXPECT_EQ(again.sound.FSOUND_GetOutput(), FSOUND_OUTPUT_ASIO);
+}
+
+TEST_F(SettingsDialogTest, TheBalanceRowMovesTheSoundWhileTheSliderMoves) {
+    h.Start({h.WriteTone("tone.wav", 440.0, 4.0)});
+    h.ChooseMenuItem("Mnu_Config");
+    SelectNode("エフェクト");
+    Find<QCheckBox>("balanceEnable").setChecked(true);
+    Find<QSlider>("balancePosition").setValue(0);
+    h.Listen(0.2); // the mixer follows the pan within a block
+    const std::vector<float> heard = h.Listen(0.4);
+    EXPECT_GT(ChannelRms(heard, 0), 0.3);
+    EXPECT_LT(ChannelRms(heard, 1), 0.01);
+    EXPECT_EQ(h.player().settings.PanPosition, 0);
+
+    // Cancel leaves the balance as the slider set it, and it is saved with
+    // the next change of any setting.
+    Press("cancelButton");
+    EXPECT_EQ(h.player().settings.PanEnable, 1);
+}
+
+TEST_F(SettingsDialogTest, ChooseButtonsFillTheirBoxesFromTheDesktopsDialogs) {
+    h.Start();
+    const std::string pattern = h.Dir().Path() + "Skin/Default/Analyzer.bmp";
+    h.ChooseMenuItem("Mnu_Config");
+    SelectNode("アナライザー");
+    h.AnswerFileDialog(pattern);
+    Press("analyzerPatternFileButton");
+    EXPECT_EQ(Find<QLineEdit>("analyzerPatternFile").text().toStdString(), pattern);
+
+    SelectNode("設定");
+    EXPECT_EQ(ShownPage(), 12);
+    const std::string folder = h.Dir().Path() + "Skin";
+    h.AnswerFileDialog(folder);
+    Press("skinFolderButton");
+    EXPECT_EQ(Find<QLineEdit>("skinFolder").text().toStdString(), folder + "/");
+    Press("okButton");
+    EXPECT_EQ(h.StoredSetting("<SkinFileFolder>"), folder + "/");
+    EXPECT_EQ(h.StoredSetting("<Analyzer Pattern File>"), pattern);
 }
 
 } // namespace
