@@ -9,6 +9,7 @@
 #include "app/PlaylistWindowBridge.h"
 #include "app/SettingsBridge.h"
 #include "app/ShellBridge.h"
+#include "app/SkinBrowserBridge.h"
 #include "app/StartupBridge.h"
 #include "core/MediaVbrProbe.h"
 #include "core/PlaybackBarControls.h"
@@ -27,6 +28,7 @@
 #include "playlist/PlaylistContext.h"
 #include "playlist/PlaylistWindow.h"
 #include "settings/Settings.h"
+#include "shell/XdgFileAssociations.h"
 #include "skin/FontNameResolver.h"
 #include "skin/MainPointer.h"
 #include "skin/PictureLoader.h"
@@ -120,6 +122,8 @@ public:
     ClockSeededRandom random;
     SongTextContext songTexts;
     SkinFileReader skinReader;
+    // The association page's file types, on the desktop's database.
+    XdgFileAssociations fileAssociations;
 
     // --- bridges and the subsystems' objects that hold references
     StartupBridge startupBridge;
@@ -140,6 +144,7 @@ public:
     MainWindowVisuals visuals;
     MainPointer pointer;
     SkinApplication skinApplication;
+    SkinBrowserBridge skinBrowser;
 
     // --- timers
     QTimer tickTimer;
