@@ -5,6 +5,7 @@
 #include "playlist/TagReader.h"
 #include "settings/WorkingSet.h"
 #include "shell/TrayBehaviour.h"
+#include "ui/SkinBrowserPage.h"
 #include "ui/settings/SettingsDialog.h"
 
 namespace vantor {
@@ -29,7 +30,8 @@ void SettingsBridge::Show(int page) {
     if (!m_window) {
         m_window = std::make_unique<SettingsDialog>(SettingsDialogServices{
             m_player.settings, *this, m_player.commands, m_player.sound, m_player.messages,
-            m_player.dialogs, nullptr, m_player.appFolder});
+            m_player.dialogs, &m_player.fileAssociations, m_player.appFolder});
+        m_window->SetSkinBrowserPage(new SkinBrowserPage(m_player.skinBrowser));
     }
     m_window->Open(page);
 }

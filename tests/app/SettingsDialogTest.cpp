@@ -205,5 +205,36 @@ TEST_F(SettingsDialogTest, ChooseButtonsFillTheirBoxesFromTheDesktopsDialogs) {
     EXPECT_EQ(h.StoredSetting("<Analyzer Pattern File>"), pattern);
 }
 
+TEST_F(SettingsDialogTest, TickedFileGroupsBecomeTheDesktopsAssociations) {
+    Player& player = h.Start();
+    h.ChooseMenuItem("Mnu_Config");
+    SelectNode("関連付け");
+    EXPECT_EQ(ShownPage(), 9);
+    Find<QCheckBox>("associationGroup6").setChecked(true); // MP2 and MP3
+    Press("okButton");
+    EXPECT_TRUE(player.fileAssociations.IsAssociated(".MP3"));
+    EXPECT_TRUE(player.fileAssociations.IsAssociated(".MP2"));
+    EXPECT_FALSE(player.fileAssociations.IsAssociated(".OGG"));
+
+    // The page opens on what the desktop holds; clearing gives the types back.
+    h.ChooseMenuItem("Mnu_Config");
+    EXPECT_TRUE(Find<QCheckBox>("associationGroup6").isChecked());
+    EXPECT_FALSE(Find<QCheckBox>("associationGroup7").isChecked());
+    Press("associateNone");
+    EXPECT_FALSE(Find<QCheckBox>("associationGroup6").isChecked());
+    Press("okButton");
+    EXPECT_FALSE(player.fileAssociations.IsAssociated(".MP3"));
+}
+
+TEST_F(SettingsDialogTest, CtrlBShowsTheSkinBrowserOnItsPage) {
+    h.Start();
+    h.TapKey(Qt::Key_B, Qt::ControlModifier);
+    ASSERT_NE(Window(), nullptr);
+    EXPECT_EQ(ShownPage(), 11);
+    const QWidget* page = Find<QStackedWidget>("pages").currentWidget();
+    ASSERT_NE(page, nullptr);
+    EXPECT_NE(page->findChild<QTreeWidget*>(), nullptr) << "the skin tree is on the page";
+}
+
 } // namespace
 } // namespace vantor::test
