@@ -1,6 +1,8 @@
 #include "app/PlayerHarness.h"
 
 #include "support/ToneMeasure.h"
+#include "ui/settings/ColorButton.h"
+#include "ui/settings/FontButton.h"
 #include "ui/settings/SettingsDialog.h"
 
 #include <QCheckBox>
@@ -203,6 +205,28 @@ TEST_F(SettingsDialogTest, ChooseButtonsFillTheirBoxesFromTheDesktopsDialogs) {
     Press("okButton");
     EXPECT_EQ(h.StoredSetting("<SkinFileFolder>"), folder + "/");
     EXPECT_EQ(h.StoredSetting("<Analyzer Pattern File>"), pattern);
+}
+
+TEST_F(SettingsDialogTest, TheUsersSongFontAndColourShowAtOnceWhenTheSkinsAreIgnored) {
+    h.Start({h.WriteTone("tone.wav")});
+    const QImage before = h.SongLinePicture();
+    h.ChooseMenuItem("Mnu_Config");
+    SelectNode("本体");
+    Find<QCheckBox>("ignoreSkinFont").setChecked(true);
+    Find<FontButton>("songInfoFont").SetFont({"IPAGothic", 16, true, false});
+    Find<ColorButton>("songInfoFontColor").SetColorRef(0x0000FF); // red
+    Press("okButton");
+
+    const QImage after = h.SongLinePicture();
+    EXPECT_GT(after.width(), before.width()) << "the larger font makes a longer line";
+    bool red = false;
+    for (int y = 0; y < after.height() && !red; ++y) {
+        for (int x = 0; x < after.width() && !red; ++x)
+            red = (after.pixel(x, y) & 0xFFFFFF) == 0xFF0000;
+    }
+    EXPECT_TRUE(red) << "the line is drawn in the chosen colour";
+    EXPECT_EQ(h.StoredSetting("<SongInformation FontSize>"), " 16 ");
+    EXPECT_EQ(h.StoredSetting("<SongInformation FontColor>"), " 255 ");
 }
 
 TEST_F(SettingsDialogTest, TickedFileGroupsBecomeTheDesktopsAssociations) {
