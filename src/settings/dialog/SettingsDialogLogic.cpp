@@ -72,7 +72,10 @@ bool SettingsDialogLogic::Apply(const SettingsForm& form) {
         Refuse(kOscilloscopeWidthMessage);
         return false;
     }
-    const Settings before = m_settings;
+    // Fields a refused apply took stay changed, but only a completed apply
+    // makes them take effect, so it compares with the settings before both.
+    const Settings before = m_takenSince.value_or(m_settings);
+    m_takenSince = before;
     m_settings.OscilloscopeDrawWidth = width;
     TakePageFields(form);
     TakeAudioOutput(form);
@@ -82,6 +85,7 @@ bool SettingsDialogLogic::Apply(const SettingsForm& form) {
         Refuse(kBufferLengthMessage);
         return false;
     }
+    m_takenSince.reset();
     m_settings.BufferLength = buffer;
     m_host.SetStreamBufferSize(buffer);
 

@@ -9,6 +9,7 @@
 #include "settings/dialog/SettingsDialogHost.h"
 #include "settings/dialog/SettingsForm.h"
 
+#include <optional>
 #include <string_view>
 
 namespace vantor {
@@ -52,6 +53,9 @@ private:
     MessageBoxes& m_messages;
     FileAssociations* m_associations;
     bool m_restartMarked = false;
+    // The settings before the first of the applies that were refused after
+    // taking fields; empty when the last apply completed.
+    std::optional<Settings> m_takenSince;
 };
 
 } // namespace vantor

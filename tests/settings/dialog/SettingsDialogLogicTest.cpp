@@ -98,6 +98,8 @@ TEST_F(SettingsDialogLogicTest, BufferOfFiftyIsRefusedAndFiftyOneTaken) {
     EXPECT_EQ(messages.shown.size(), 1u);
     ASSERT_EQ(host.saved.size(), 1u);
     EXPECT_EQ(host.saved[0].BufferLength, 51);
+    // The style the refused apply took still takes effect now.
+    EXPECT_EQ(host.previous.PlayListStyle, "%1 - %2");
 }
 
 TEST_F(SettingsDialogLogicTest, StepsRunInOrderAndTheChangesSeeTheSettingsBefore) {
