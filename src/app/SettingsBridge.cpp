@@ -70,6 +70,9 @@ void SettingsBridge::ApplyChangedSettings(const Settings& before) {
         m_player.mainWindow.DrawSongInfo();
     }
     ApplyPlaylist(before);
+    // The skin browser lists the folder it was made for.
+    if (now.SkinFileFolder != before.SkinFileFolder && m_window)
+        m_window->SetSkinBrowserPage(new SkinBrowserPage(m_player.skinBrowser));
     m_player.Present();
 }
 

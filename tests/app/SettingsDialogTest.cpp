@@ -257,7 +257,19 @@ TEST_F(SettingsDialogTest, CtrlBShowsTheSkinBrowserOnItsPage) {
     EXPECT_EQ(ShownPage(), 11);
     const QWidget* page = Find<QStackedWidget>("pages").currentWidget();
     ASSERT_NE(page, nullptr);
-    EXPECT_NE(page->findChild<QTreeWidget*>(), nullptr) << "the skin tree is on the page";
+    const auto* tree = page->findChild<QTreeWidget*>();
+    ASSERT_NE(tree, nullptr) << "the skin tree is on the page";
+    EXPECT_EQ(tree->topLevelItem(0)->text(0).toStdString(), h.Dir().Path() + "Skin/");
+
+    // Another skin folder, applied, is what the browser lists.
+    SelectNode("設定");
+    const std::string folder = h.Dir().Path() + "Skin/Showcase/";
+    Type("skinFolder", folder.c_str());
+    Press("applyButton");
+    SelectNode("スキンブラウザー");
+    tree = Find<QStackedWidget>("pages").currentWidget()->findChild<QTreeWidget*>();
+    ASSERT_NE(tree, nullptr);
+    EXPECT_EQ(tree->topLevelItem(0)->text(0).toStdString(), folder);
 }
 
 } // namespace
