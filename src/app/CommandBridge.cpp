@@ -57,15 +57,15 @@ void CommandBridge::AddFolderFromPicker(std::int32_t mode) {
         AddFolder(m_player.playlistContext, folder, m_player.settings.SearchSubFolder == 1, mode);
 }
 
-// The CD window, the settings dialog and the skin browser are not part of
-// this build; their commands say so instead of doing nothing.
+// The CD window is not part of this build; its command says so instead of
+// doing nothing.
 void CommandBridge::ShowCdWindow() {
     m_player.messages.Show("オーディオCDのウィンドウはまだありません", "Vantor",
                            MessageIcon::Information);
 }
 
-void CommandBridge::ShowSettingsDialog(std::int32_t) {
-    m_player.messages.Show("設定は Vantor.DVC で変更できます", "Vantor", MessageIcon::Information);
+void CommandBridge::ShowSettingsDialog(std::int32_t page) {
+    m_player.settingsWindow.Show(page);
 }
 
 void CommandBridge::ShowSkinFileDialog() {

@@ -9,8 +9,10 @@
 #include "app/Player.h"
 #include "support/TempDir.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QTimer>
+#include <QWidget>
 
 #include <deque>
 #include <memory>
@@ -106,6 +108,25 @@ public:
     QImage SongLinePicture();
     QImage SongLinePictureShowing(const std::string& line);
 
+    // --- the player's other windows
+    // A control (or the window itself) of a shown window other than the two
+    // skinned ones, by its object name; null when no shown window has one.
+    template <typename Control>
+    Control* ShownControl(const QString& name) const {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (!window->isVisible())
+                continue;
+            if (auto* itself = qobject_cast<Control*>(window);
+                itself && window->objectName() == name)
+                return itself;
+            if (auto* control = window->findChild<Control*>(name))
+                return control;
+        }
+        return nullptr;
+    }
+    // How often the player asked to start the program again.
+    int Relaunches() const { return m_relaunches; }
+
     // --- what is on disk
     // The value line of `key` in Vantor.DVC; nullopt when missing.
     std::optional<std::string> StoredSetting(const std::string& key) const;
@@ -127,6 +148,7 @@ private:
     bool m_menuByCaption = false;
     std::optional<bool> m_menuTick;
     std::vector<SeenMessage> m_messages;
+    int m_relaunches = 0;
 };
 
 // The centre of a skin rectangle.
