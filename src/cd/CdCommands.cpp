@@ -51,7 +51,9 @@ void PlayCdTracks(PlaylistContext& context, const std::vector<CdTrackRow>& rows,
     context.state.Playlist.clear();
     context.state.HasEntries = 0;
     if (AppendTicked(context.state, rows, ticked) == 0) {
+        // The main window no longer names a track that left the list.
         context.view.ClearSongInfoText();
+        context.view.DrawSongInfo();
         context.view.RedrawPlaylist();
         return;
     }
