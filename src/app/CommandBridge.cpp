@@ -1,5 +1,6 @@
 #include "app/CommandBridge.h"
 
+#include "app/MachineDriveTypes.h"
 #include "app/Player.h"
 #include "base/Paths.h"
 #include "core/TrackControl.h"
@@ -9,6 +10,7 @@
 #include "settings/WorkingSet.h"
 #include "skin/SkinToolTips.h"
 #include "skin/WindowShape.h"
+#include "ui/FrmCD.h"
 #include "ui/QtShapedWindow.h"
 
 #include <QMessageBox>
@@ -42,13 +44,16 @@ void CommandBridge::AddFolderFromPicker(std::int32_t mode) {
         AddFolder(m_player.playlistContext, folder, m_player.settings.SearchSubFolder == 1, mode);
 }
 
-// The CD window, the settings dialog and the skin browser are not part of
-// this build; their commands say so instead of doing nothing.
 void CommandBridge::ShowCdWindow() {
-    m_player.messages.Show("オーディオCDのウィンドウはまだありません", "Vantor",
-                           MessageIcon::Information);
+    // The drives are looked for anew each time, so a drive plugged in since
+    // the last opening is listed.
+    const MachineDriveTypes drives;
+    FrmCD window(m_player.sound, drives, m_player.playlistContext, &m_player.mainWindow.Widget());
+    window.ShowModal();
 }
 
+// The settings dialog and the skin browser are not part of this build;
+// their commands say so instead of doing nothing.
 void CommandBridge::ShowSettingsDialog(std::int32_t) {
     m_player.messages.Show("設定は Vantor.DVC で変更できます", "Vantor", MessageIcon::Information);
 }
