@@ -1,10 +1,10 @@
 #include "app/CommandBridge.h"
 
-#include "app/MachineDriveTypes.h"
 #include "app/Player.h"
 #include "base/Paths.h"
 #include "core/TrackControl.h"
 #include "effects/EffectChain.h"
+#include "engine/cd/CdDriveLetters.h"
 #include "playlist/AddFiles.h"
 #include "playlist/TagReader.h"
 #include "settings/WorkingSet.h"
@@ -47,7 +47,7 @@ void CommandBridge::AddFolderFromPicker(std::int32_t mode) {
 void CommandBridge::ShowCdWindow() {
     // The drives are looked for anew each time, so a drive plugged in since
     // the last opening is listed.
-    const MachineDriveTypes drives;
+    const engine::CdDriveLetters drives;
     FrmCD window(m_player.sound, drives, m_player.playlistContext, &m_player.mainWindow.Widget());
     window.ShowModal();
 }
