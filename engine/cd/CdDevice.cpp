@@ -98,15 +98,21 @@ void CdDevice::ListAudioTracks() {
     const track_t count = cdio_get_num_tracks(m_cdio);
     if (first == CDIO_INVALID_TRACK || count == CDIO_INVALID_TRACK)
         return;
+    // An image's sheet may promise more than its audio file holds: tracks
+    // end at the disc's end, and those starting past it are left out.
+    const lsn_t leadOut = cdio_get_track_lsn(m_cdio, CDIO_CDROM_LEADOUT_TRACK);
     for (int number = first; number < first + count; ++number) {
         const auto track = static_cast<track_t>(number);
         if (cdio_get_track_format(m_cdio, track) != TRACK_FORMAT_AUDIO)
             continue;
         const lsn_t start = cdio_get_track_lsn(m_cdio, track);
-        const unsigned sectors = cdio_get_track_sec_count(m_cdio, track);
-        if (start == CDIO_INVALID_LSN || sectors == 0)
+        if (start == CDIO_INVALID_LSN || start < 0 || leadOut == CDIO_INVALID_LSN ||
+            start >= leadOut)
             continue;
-        m_tracks.push_back({number, start, static_cast<std::int32_t>(sectors)});
+        const auto sectors = std::min<std::int64_t>(cdio_get_track_sec_count(m_cdio, track),
+                                                    std::int64_t{leadOut} - start);
+        if (sectors > 0)
+            m_tracks.push_back({number, start, static_cast<std::int32_t>(sectors)});
     }
 }
 

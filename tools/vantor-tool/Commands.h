@@ -29,5 +29,6 @@ int RunZip(Args args, std::ostream& out, std::ostream& err);
 // Present when the tool is built with the user interface (it draws with Qt).
 int RunSkin(Args args, std::ostream& out, std::ostream& err);
 int RunPlay(Args args, std::ostream& out, std::ostream& err);
+int RunCd(Args args, std::ostream& out, std::ostream& err);
 
 } // namespace vantor::tool

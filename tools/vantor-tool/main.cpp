@@ -21,6 +21,7 @@ constexpr std::array kCommands{
     Command{"info", "info FILE [--member START END]", vantor::tool::RunInfo},
     Command{"zip", "zip FILE", vantor::tool::RunZip},
     Command{"playlist", "playlist FILE [--save OUT]", vantor::tool::RunPlaylist},
+    Command{"cd", "cd drives | cd tracks DRIVE|IMAGE", vantor::tool::RunCd},
 #ifdef VANTOR_TOOL_SKIN
     Command{"skin", "skin check FILE.dvk | skin render FILE.dvk MAIN.png PLAYLIST.png",
             vantor::tool::RunSkin},
