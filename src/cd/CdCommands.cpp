@@ -1,6 +1,7 @@
 #include "cd/CdCommands.h"
 
 #include "playlist/NonStopContinuation.h"
+#include "playlist/TagReader.h"
 
 #include <algorithm>
 
@@ -58,6 +59,8 @@ void PlayCdTracks(PlaylistContext& context, const std::vector<CdTrackRow>& rows,
         return;
     }
     RefreshList(context);
+    // The tag reader names the tracks in the list, as it does added files.
+    StartTagReader(context, 0);
     SetCurrentIndex(context.playback, 0);
     context.playback.OpenTrack(0);
     if (context.settings.AutoPlay != 0)
@@ -76,6 +79,7 @@ void AddCdTracks(PlaylistContext& context, const std::vector<CdTrackRow>& rows,
     if (AppendTicked(state, rows, ticked) == 0)
         return;
     RefreshList(context);
+    StartTagReader(context, lastBefore + 1);
     if (wasEmpty) {
         SetCurrentIndex(context.playback, 0);
         context.playback.OpenTrack(0);
