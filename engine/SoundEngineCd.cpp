@@ -66,6 +66,16 @@ bool SoundEngine::SelectCdTrack(StreamRecord& record, int index) {
         return Fail(kSoundErrorInvalidParam);
     }
     ReleaseVoice(record.voice, record.channel);
+    // The chosen track's CD-Text, as tag fields of the stream.
+    const CdTrack& track = record.cd->AudioTracks().at(static_cast<std::size_t>(index));
+    record.tags.erase("TITLE");
+    record.tags.erase("ARTIST");
+    if (!track.title.empty()) {
+        record.tags["TITLE"] = track.title;
+    }
+    if (!track.performer.empty()) {
+        record.tags["ARTIST"] = track.performer;
+    }
     auto source = std::make_unique<CdSource>(record.cd, index);
     record.lengthBytes = source->LengthBytes();
     record.voice = MakeVoice(std::move(source));

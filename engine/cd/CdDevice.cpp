@@ -93,6 +93,14 @@ std::string CdDevice::DeviceInfo() const {
     return std::string(driver != nullptr ? driver : "CD") + "\r\n" + DeviceName();
 }
 
+std::string CdDevice::CdText(int field, int track) const {
+    const cdtext_t* text = cdio_get_cdtext(m_cdio);
+    const char* value = text != nullptr ? cdtext_get_const(text, static_cast<cdtext_field_t>(field),
+                                                           static_cast<track_t>(track))
+                                        : nullptr;
+    return value != nullptr ? std::string(TrimBlanks(value)) : std::string();
+}
+
 void CdDevice::ListAudioTracks() {
     const track_t first = cdio_get_first_track_num(m_cdio);
     const track_t count = cdio_get_num_tracks(m_cdio);
@@ -112,7 +120,9 @@ void CdDevice::ListAudioTracks() {
         const auto sectors = std::min<std::int64_t>(cdio_get_track_sec_count(m_cdio, track),
                                                     std::int64_t{leadOut} - start);
         if (sectors > 0)
-            m_tracks.push_back({number, start, static_cast<std::int32_t>(sectors)});
+            m_tracks.push_back({number, start, static_cast<std::int32_t>(sectors),
+                                CdText(CDTEXT_FIELD_TITLE, number),
+                                CdText(CDTEXT_FIELD_PERFORMER, number)});
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/StringUtil.h"
 #include "base/TimeText.h"
+#include "media/CdTrackText.h"
 
 #include <optional>
 
@@ -11,7 +12,6 @@ namespace {
 
 // Stream names that ask the sound library about a drive.
 constexpr std::string_view kDeviceInfoSuffix = "*?";
-constexpr std::string_view kTracksSuffix = "*!";
 
 // The device name is the second line of the drive's information text.
 std::optional<std::string> DeviceName(SoundLibrary& sound, const std::string& drive) {
@@ -83,7 +83,7 @@ std::vector<CdTrackRow> ListCdTracks(SoundLibrary& sound, std::string_view drive
     if (drive.empty())
         return rows;
     const StreamHandle stream =
-        sound.FSOUND_Stream_Open(drive + std::string(kTracksSuffix), 0, 0, 0);
+        sound.FSOUND_Stream_Open(drive + std::string(kCdTracksSuffix), 0, 0, 0);
     if (stream == 0)
         return rows;
     const std::int32_t count = sound.FSOUND_Stream_GetNumSubStreams(stream);
@@ -91,7 +91,7 @@ std::vector<CdTrackRow> ListCdTracks(SoundLibrary& sound, std::string_view drive
         sound.FSOUND_Stream_SetSubStream(stream, k - 1);
         const std::int32_t lengthMs = sound.FSOUND_Stream_GetLengthMs(stream);
         const std::string time = FormatTime(MillisecondsToSeconds(lengthMs));
-        rows.push_back({"Track" + std::to_string(k), time,
+        rows.push_back({"Track" + std::to_string(k), time, StreamCdText(sound, stream).title,
                         TrackEntry(drive, k - 1, lengthMs, ListLengthText(lengthMs))});
     }
     sound.FSOUND_Stream_Close(stream);

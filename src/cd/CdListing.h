@@ -22,6 +22,8 @@ inline constexpr std::string_view kCdFailure = "どっかーん";
 struct CdTrackRow {
     std::string caption;
     std::string lengthText;
+    // The track's CD-Text title, empty when the disc has none.
+    std::string title;
     PlaylistEntry entry;
 };
 

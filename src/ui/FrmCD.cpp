@@ -83,7 +83,9 @@ void FrmCD::ShowDrives(const std::vector<std::string>& lines, std::size_t select
 void FrmCD::ShowTracks(const std::vector<CdTrackRow>& rows) {
     m_tracks->clear();
     for (const CdTrackRow& row : rows) {
-        auto* item = new QTreeWidgetItem(m_tracks, {Utf8(row.caption), Utf8(row.lengthText)});
+        const std::string caption =
+            row.title.empty() ? row.caption : row.caption + "  " + row.title;
+        auto* item = new QTreeWidgetItem(m_tracks, {Utf8(caption), Utf8(row.lengthText)});
         item->setCheckState(0, Qt::Unchecked);
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     }

@@ -70,6 +70,12 @@ protected:
         EXPECT_EQ(list[index].CdTrack, track);
     }
 
+    // Lets the tag reader name the whole list, a tick at a time.
+    void ReadTags() {
+        for (int ticks = 0; ticks < 100 && h.player().tagReaderTimer.isActive(); ++ticks)
+            h.player().playlistWindow.OnTagReaderTick();
+    }
+
     // The loudness once the output has let a change through.
     double SettledRms() {
         h.Listen(0.2);
@@ -166,6 +172,8 @@ TEST_F(CdWindowTest, AddedImageTracksFollowTheListAndComeBackFromTheSavedPlaylis
     EXPECT_EQ(h.player().playlist.Playlist[0].Path, song);
     ExpectCdEntry(1, image, 0);
     ExpectCdEntry(2, image, 2);
+    ReadTags();
+    EXPECT_EQ(h.player().playlist.Playlist[2].Title, "No Artist - disc, live");
 
     // The playlist is saved at exit and read at the next start.
     h.Restart();
@@ -177,6 +185,30 @@ TEST_F(CdWindowTest, AddedImageTracksFollowTheListAndComeBackFromTheSavedPlaylis
     h.ClickMainButton(MainButton::NextSong);
     h.ClickMainButton(MainButton::Play);
     EXPECT_NEAR(HeardTone(), 990.0, 8.0);
+}
+
+TEST_F(CdWindowTest, CdTextNamesTheRowsTheSongLineAndThePlaylist) {
+    const std::string image =
+        test::WriteCdImage(h.Dir(), "named", {{150, 440.0, "Opening", "The Band"}, {150, 660.0}});
+    h.Start();
+    UseCdWindow([&](QDialog& window) {
+        OpenImage(window, image);
+        ASSERT_EQ(Tracks(window).topLevelItemCount(), 2);
+        EXPECT_EQ(Tracks(window).topLevelItem(0)->text(0).toStdString(), "Track1  Opening");
+        EXPECT_EQ(Tracks(window).topLevelItem(1)->text(0).toStdString(), "Track2");
+        Press(window, "tickAll");
+        Press(window, "play");
+        Press(window, "close");
+    });
+    h.Listen(0.2);
+    EXPECT_EQ(h.SongLinePicture(), h.SongLinePictureShowing("The Band - Opening (0:02)      "));
+    // The tag reader names the entries the playlist shows.
+    ReadTags();
+    EXPECT_EQ(h.player().playlist.Playlist[0].Title, "The Band - Opening");
+    EXPECT_EQ(h.player().playlist.Playlist[1].Title, "No Artist - named");
+    h.ClickMainButton(MainButton::NextSong);
+    h.Listen(0.2);
+    EXPECT_EQ(h.SongLinePicture(), h.SongLinePictureShowing("No Artist - named (0:02)      "));
 }
 
 TEST_F(CdWindowTest, AnImageWhoseAudioIsMissingListsNoTracks) {

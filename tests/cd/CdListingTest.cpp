@@ -142,7 +142,7 @@ protected:
             entry.IsCdTrack = kFlagOn;
             entry.CdDrive = entry.Path = "E:";
             entry.CdTrack = i;
-            rows.push_back({"Track" + std::to_string(i + 1), "01:00", entry});
+            rows.push_back({"Track" + std::to_string(i + 1), "01:00", "", entry});
         }
     }
     void Files(int count) {

@@ -53,6 +53,14 @@ TEST(CdToolTest, TracksOfAnImageAreTheWindowsRows) {
     EXPECT_EQ(run.err, "");
 }
 
+TEST(CdToolTest, TracksWithCdTextShowTheirTitles) {
+    test::TempDir dir;
+    const auto cue = test::WriteCdImage(
+        dir, "named", {{75, 440.0, "Opening", "The Band"}, {75, 660.0}, {75, 880.0, "Coda"}});
+    EXPECT_EQ(RunCd({"tracks", cue}).out,
+              "Track1\t00:01\tOpening\nTrack2\t00:01\nTrack3\t00:01\tCoda\n");
+}
+
 TEST(CdToolTest, DrivesWithoutAnyListTheNoDeviceLine) {
     if (!engine::CdDevice::ListDrives().empty())
         GTEST_SKIP() << "this machine has a CD drive";

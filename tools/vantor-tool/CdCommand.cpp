@@ -1,6 +1,6 @@
 // vantor-tool cd drives | cd tracks DRIVE|IMAGE: the CD window's drive list,
 // and the track rows of one drive ("E:") or CD image, as the window shows
-// them: the caption and the time, one row a line.
+// them: the caption, the time and the CD-Text title if any, one row a line.
 #include "Commands.h"
 
 #include "cd/CdListing.h"
@@ -46,7 +46,8 @@ int RunCd(Args args, std::ostream& out, std::ostream& err) {
     }
     if (args.size() == 2 && args[0] == "tracks") {
         for (const CdTrackRow& row : ListCdTracks(sound, DriveLine(args[1])))
-            out << row.caption << "\t" << row.lengthText << "\n";
+            out << row.caption << "\t" << row.lengthText << (row.title.empty() ? "" : "\t")
+                << row.title << "\n";
         return 0;
     }
     err << kUsage;
