@@ -10,13 +10,17 @@ namespace vantor {
 void CdWindow::Open() {
     StopCdTrackBeforeListing(m_playlist);
     m_lines = ListCdDrives(m_sound, m_drives, m_playlist.messages);
-    SelectDrive(0);
+    ShowDrives(0);
 }
 
 void CdWindow::SelectDrive(std::size_t index) {
     m_selected = std::min(index, m_lines.empty() ? 0 : m_lines.size() - 1);
-    m_host.ShowDrives(m_lines, m_selected);
     ListTracks();
+}
+
+void CdWindow::ShowDrives(std::size_t selected) {
+    m_host.ShowDrives(m_lines, selected);
+    SelectDrive(selected);
 }
 
 std::string CdWindow::SelectedLine() const {
@@ -51,7 +55,7 @@ void CdWindow::OpenImage() {
     const auto index = static_cast<std::size_t>(known - m_lines.begin());
     if (known == m_lines.end())
         m_lines.push_back(image);
-    SelectDrive(index);
+    ShowDrives(index);
 }
 
 void CdWindow::Play() {

@@ -43,7 +43,7 @@ public:
     // Frees the drive of a sounding CD track, lists the drives and the
     // tracks of the first.
     void Open();
-    // The user chose line `index` of the drive list.
+    // The user chose line `index` of the drive list: its tracks are listed.
     void SelectDrive(std::size_t index);
 
     // First command row.
@@ -61,6 +61,8 @@ public:
 
 private:
     std::string SelectedLine() const;
+    // Shows the drive list anew with line `selected` chosen.
+    void ShowDrives(std::size_t selected);
     void ListTracks();
 
     SoundLibrary& m_sound;

@@ -211,6 +211,25 @@ TEST_F(CdWindowTest, CdTextNamesTheRowsTheSongLineAndThePlaylist) {
     EXPECT_EQ(h.SongLinePicture(), h.SongLinePictureShowing("No Artist - named (0:02)      "));
 }
 
+TEST_F(CdWindowTest, ChoosingALineOfTheDriveListListsThatDrivesTracks) {
+    const std::string three = test::WriteCdImage(h.Dir(), "three", kDisc);
+    const std::string one = test::WriteCdImage(h.Dir(), "one", {{75, 440.0}});
+    h.Start();
+    UseCdWindow([&](QDialog& window) {
+        OpenImage(window, three);
+        OpenImage(window, one);
+        EXPECT_EQ(DriveLines(window), (std::vector<std::string>{three, one}));
+        EXPECT_EQ(Tracks(window).topLevelItemCount(), 1);
+        window.findChild<QComboBox*>(QStringLiteral("drives"))->setCurrentIndex(0);
+        EXPECT_EQ(Tracks(window).topLevelItemCount(), 3);
+        // Opening an image again chooses its line rather than adding one.
+        OpenImage(window, one);
+        EXPECT_EQ(DriveLines(window).size(), 2u);
+        EXPECT_EQ(Tracks(window).topLevelItemCount(), 1);
+        Press(window, "close");
+    });
+}
+
 TEST_F(CdWindowTest, AnImageWhoseAudioIsMissingListsNoTracks) {
     const std::string image = h.Dir().Write("lost.cue", "FILE \"lost.bin\" BINARY\r\n"
                                                         "  TRACK 01 AUDIO\r\n"
