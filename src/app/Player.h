@@ -8,6 +8,7 @@
 #include "app/MainWindowBridge.h"
 #include "app/PlaylistWindowBridge.h"
 #include "app/ShellBridge.h"
+#include "app/SkinBrowserBridge.h"
 #include "app/StartupBridge.h"
 #include "core/MediaVbrProbe.h"
 #include "core/PlaybackBarControls.h"
@@ -26,6 +27,7 @@
 #include "playlist/PlaylistContext.h"
 #include "playlist/PlaylistWindow.h"
 #include "settings/Settings.h"
+#include "shell/XdgFileAssociations.h"
 #include "skin/FontNameResolver.h"
 #include "skin/MainPointer.h"
 #include "skin/PictureLoader.h"
@@ -119,6 +121,8 @@ public:
     ClockSeededRandom random;
     SongTextContext songTexts;
     SkinFileReader skinReader;
+    // The association page's file types, on the desktop's database.
+    XdgFileAssociations fileAssociations;
 
     // --- bridges and the subsystems' objects that hold references
     StartupBridge startupBridge;
@@ -139,6 +143,7 @@ public:
     MainWindowVisuals visuals;
     MainPointer pointer;
     SkinApplication skinApplication;
+    SkinBrowserBridge skinBrowser;
 
     // --- timers
     QTimer tickTimer;
