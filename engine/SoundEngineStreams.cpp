@@ -16,7 +16,7 @@ std::unique_ptr<Voice> SoundEngine::MakeVoice(std::unique_ptr<AudioSource> sourc
     auto rate = static_cast<std::size_t>(m_mixer->Rate());
     std::size_t ringFrames = std::max(rate * static_cast<std::size_t>(m_bufferMs) * 2 / 1000,
                                       kMinRingBlocks * m_mixer->BlockFrames());
-    auto voice = std::make_unique<Voice>(std::move(source), ringFrames);
+    auto voice = std::make_unique<Voice>(std::move(source), ringFrames, m_mixer->BlockFrames());
     if (m_worker) {
         m_worker->Add(voice.get());
     }
