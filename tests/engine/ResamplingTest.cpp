@@ -11,6 +11,7 @@
 
 #include <bit>
 #include <cmath>
+#include <cstdio>
 #include <numbers>
 
 namespace vantor::engine::test {
@@ -22,16 +23,23 @@ using vantor::test::TempDir;
 
 constexpr double kAmplitude = 0.5;
 
-// A float WAV holding a sine of `hz` at `rate` on both channels.
-std::string WriteSine(const TempDir& dir, int rate, double hz, double seconds = 2.5) {
-    const std::string name =
-        "sine-" + std::to_string(rate) + "-" + std::to_string(static_cast<int>(hz)) + ".wav";
+// A float WAV holding a sine of `hz` at `rate` on every channel: stereo,
+// which the mixer converts, or surround, which FFmpeg mixes down and brings
+// to the mixer's rate.
+enum class Carrier { Stereo, Surround };
+std::string WriteSine(const TempDir& dir, int rate, double hz, double seconds = 4.0,
+                      Carrier carrier = Carrier::Stereo) {
+    const bool stereo = carrier == Carrier::Stereo;
+    const std::string name = "sine-" + std::to_string(rate) + "-" +
+                             std::to_string(static_cast<int>(hz)) + (stereo ? ".wav" : "-6.wav");
     vantor::test::ToneSpec spec{.encoder = "pcm_f32le",
                                 .container = "wav",
                                 .sampleRate = rate,
+                                .channels = stereo ? 2 : 6,
                                 .seconds = seconds,
                                 .frequency = hz,
-                                .amplitude = kAmplitude};
+                                // Mixed down, six channels add up.
+                                .amplitude = stereo ? kAmplitude : kAmplitude / 4.0};
     std::string error;
     EXPECT_TRUE(vantor::test::EncodeTone(dir.File(name), spec, &error)) << error;
     return dir.File(name);
@@ -61,14 +69,20 @@ TEST(Resampling, ConvertingBetweenRatesLeavesNoAudibleSpur) {
         {22050, 44100, 10000.0},
         {48000, 44100, 1000.0},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.fileRate) + " -> " + std::to_string(c.outputRate) + " at " +
-                     std::to_string(c.toneHz));
-        const Spectrum spectrum(Render(WriteSine(dir, c.fileRate, c.toneHz), c.outputRate),
-                                c.outputRate);
-        const Spectrum::Spur spur = spectrum.WorstSpur(c.toneHz);
-        EXPECT_LT(spur.db, -90.0) << "at " << spur.hz << " Hz";
-        EXPECT_NEAR(spectrum.LevelDb(c.toneHz), 20.0 * std::log10(kAmplitude), 3.5);
+    for (const Carrier carrier : {Carrier::Stereo, Carrier::Surround}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(carrier == Carrier::Stereo ? "stereo " : "surround ") +
+                         std::to_string(c.fileRate) + " -> " + std::to_string(c.outputRate) +
+                         " at " + std::to_string(c.toneHz));
+            const Spectrum spectrum(
+                Render(WriteSine(dir, c.fileRate, c.toneHz, 4.0, carrier), c.outputRate),
+                c.outputRate);
+            const Spectrum::Spur spur = spectrum.WorstSpur(c.toneHz);
+            EXPECT_LT(spur.db, -90.0) << "at " << spur.hz << " Hz";
+            if (carrier == Carrier::Stereo) {
+                EXPECT_NEAR(spectrum.LevelDb(c.toneHz), 20.0 * std::log10(kAmplitude), 3.5);
+            }
+        }
     }
 }
 

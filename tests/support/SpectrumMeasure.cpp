@@ -13,7 +13,7 @@ constexpr std::size_t kMaxFrames = 65536;
 // each side. Spurs are looked for clear of it with some margin.
 constexpr double kWindow[] = {0.35875, 0.48829, 0.14128, 0.01168};
 constexpr std::size_t kLobeBins = 5;
-constexpr std::size_t kToneGuardBins = 12;
+constexpr std::size_t kToneGuardBins = 32;
 
 void Fft(std::vector<std::complex<double>>& data) {
     const std::size_t n = data.size();
