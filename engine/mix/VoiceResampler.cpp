@@ -9,9 +9,9 @@ namespace vantor::engine {
 
 namespace {
 // Its alias and image products stay more than 110 dB under the signal and its
-// passband reaches 90 % of the lower Nyquist frequency. The best grade costs
-// five times as much CPU for a wider passband; the fastest one rolls off
-// from 80 %, audibly short of a 19 kHz tone at 44.1 kHz.
+// passband reaches 90 % of the lower Nyquist frequency (flat to 18 kHz at
+// 44.1 kHz). The best grade costs five times as much CPU; the fastest one
+// rolls off from 80 %, audibly short of a 19 kHz tone at 44.1 kHz.
 constexpr int kConverter = SRC_SINC_MEDIUM_QUALITY;
 // Frames of what was heard that prime the filter when it takes over: more
 // than its half length at the widest step a block can glide to.

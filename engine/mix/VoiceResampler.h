@@ -1,11 +1,12 @@
-// Brings one voice's frames to the mixer's rate with a band-limited
-// (windowed-sinc) filter whose ratio may change with every block: a new ratio
-// glides in across the block, so a dragged pitch bar neither clicks nor zips.
-// At a step of exactly one the frames pass untouched until the step first
-// moves; the filter then runs on until the next restart (a seek), since
-// handing back mid-stream would jump by a fraction of a frame. Owned by its
-// Voice; the constructor allocates everything, and the mixing thread alone
-// calls Restart and Render, which neither allocate nor lock.
+// Plays one voice's frames at the step its channel's frequency asks for
+// (a stream at another rate than the mixer's arrives converted already), with
+// a band-limited (windowed-sinc) filter whose ratio may change with every
+// block: a new ratio glides in across the block, so a dragged pitch bar
+// neither clicks nor zips. At a step of exactly one the frames pass untouched
+// until the step first moves; the filter then runs on until the next restart
+// (a seek), since handing back mid-stream would jump by a fraction of a frame.
+// Owned by its Voice; the constructor allocates everything, and the mixing
+// thread alone calls Restart and Render, which neither allocate nor lock.
 #pragma once
 
 #include "engine/mix/FrameRing.h"
