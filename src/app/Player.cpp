@@ -35,7 +35,8 @@ Player::Player(std::string folder, std::vector<std::string> arguments, engine::E
     : appFolder(std::move(folder)), skinRoot(ChooseSkinRoot(appFolder)), args(std::move(arguments)),
       sound(std::move(output)), effects(sound), pitch(sound), playlistMeasurer(TextFont{}),
       fonts(installedFonts), pixwell(ProgramFolder()), pictures(pixwell, pictureReader),
-      startupBridge(*this), commands(*this), shell(*this), mainWindow(*this),
+      fileAssociations(XdgFolders::FromEnvironment(), ProgramPath()), startupBridge(*this),
+      commands(*this), shell(*this), mainWindow(*this),
       playlistWindowBridge(*this), soundSystem{sound, effects, pitch},
       vbr(settings), playbackContext{player,   playlist,   settings, sound, pitch,
                                      messages, mainWindow, random,   vbr},
@@ -47,7 +48,8 @@ Player::Player(std::string folder, std::vector<std::string> arguments, engine::E
       visuals(skin, surfaces, settings, painter, texts),
       pointer(skin, surfaces, settings, bars, mainWindow),
       skinApplication({skin, surfaces, settings, skinReader, bars, painter, commands, skinRoot},
-                      SkinServices{messages, pictures, fonts}) {
+                      SkinServices{messages, pictures, fonts}),
+      skinBrowser(*this) {
     playlist.ResetToSpare();
     songTexts.moduleTitle = [this](const std::string& path) { return ModuleTitle(sound, path); };
     songTexts.playLengthMs = [this](const SongTrack& track) { return PlayLengthMs(sound, track); };

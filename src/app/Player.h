@@ -7,7 +7,9 @@
 #include "app/CommandBridge.h"
 #include "app/MainWindowBridge.h"
 #include "app/PlaylistWindowBridge.h"
+#include "app/SettingsBridge.h"
 #include "app/ShellBridge.h"
+#include "app/SkinBrowserBridge.h"
 #include "app/StartupBridge.h"
 #include "core/MediaVbrProbe.h"
 #include "core/PlaybackBarControls.h"
@@ -26,6 +28,7 @@
 #include "playlist/PlaylistContext.h"
 #include "playlist/PlaylistWindow.h"
 #include "settings/Settings.h"
+#include "shell/XdgFileAssociations.h"
 #include "skin/FontNameResolver.h"
 #include "skin/MainPointer.h"
 #include "skin/PictureLoader.h"
@@ -119,6 +122,8 @@ public:
     ClockSeededRandom random;
     SongTextContext songTexts;
     SkinFileReader skinReader;
+    // The association page's file types, on the desktop's database.
+    XdgFileAssociations fileAssociations;
 
     // --- bridges and the subsystems' objects that hold references
     StartupBridge startupBridge;
@@ -139,6 +144,7 @@ public:
     MainWindowVisuals visuals;
     MainPointer pointer;
     SkinApplication skinApplication;
+    SkinBrowserBridge skinBrowser;
 
     // --- timers
     QTimer tickTimer;
@@ -149,6 +155,9 @@ public:
     QTimer tagReaderTimer;
     QTimer repeatTimer;
     QTimer volumeTimer;
+
+    // Last, so that the settings window goes before what it works on.
+    SettingsBridge settingsWindow{*this};
 };
 
 } // namespace vantor

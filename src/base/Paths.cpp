@@ -162,6 +162,11 @@ std::string ProgramFolder() {
     return EnsureTrailingSlash(self.parent_path().string());
 }
 
+std::string ProgramPath() {
+    std::error_code error;
+    return fs::read_symlink("/proc/self/exe", error).string();
+}
+
 std::string ChooseAppFolder(const std::string& programFolder) {
     if (::access(programFolder.c_str(), W_OK) == 0)
         return EnsureTrailingSlash(programFolder);

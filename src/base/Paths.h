@@ -47,6 +47,8 @@ std::string ExtensionOf(std::string_view path);
 
 // The folder holding the running program, with a trailing '/'.
 std::string ProgramFolder();
+// The running program file itself.
+std::string ProgramPath();
 
 // Where the player keeps "Vantor.DVC" and "Vantor.m3u": the program's folder
 // when it is writable (a portable or build-tree run), otherwise

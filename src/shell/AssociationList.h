@@ -37,8 +37,8 @@ inline constexpr std::array<AssociationItem, 17> kAssociationItems{{
     {".DVL", kPlayListClass},
 }};
 
-// Associates every ticked item and unassociates the others, then tells the
-// desktop once.
+// Unassociates every unticked item and associates the ticked ones, then
+// tells the desktop once.
 void ApplyAssociations(FileAssociations& associations,
                        const std::array<bool, kAssociationItems.size()>& ticked);
 

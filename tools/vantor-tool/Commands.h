@@ -26,6 +26,7 @@ int RunRegion(Args args, std::ostream& out, std::ostream& err);
 int RunInfo(Args args, std::ostream& out, std::ostream& err);
 int RunPlaylist(Args args, std::ostream& out, std::ostream& err);
 int RunZip(Args args, std::ostream& out, std::ostream& err);
+int RunAssociations(Args args, std::ostream& out, std::ostream& err);
 // Present when the tool is built with the user interface (it draws with Qt).
 int RunSkin(Args args, std::ostream& out, std::ostream& err);
 int RunPlay(Args args, std::ostream& out, std::ostream& err);

@@ -20,6 +20,8 @@ constexpr std::array kCommands{
     Command{"region", "region FILE", vantor::tool::RunRegion},
     Command{"info", "info FILE [--member START END]", vantor::tool::RunInfo},
     Command{"zip", "zip FILE", vantor::tool::RunZip},
+    Command{"associations", "associations [list | set EXT... | unset EXT...] [--program PATH]",
+            vantor::tool::RunAssociations},
     Command{"playlist", "playlist FILE [--save OUT]", vantor::tool::RunPlaylist},
 #ifdef VANTOR_TOOL_SKIN
     Command{"skin", "skin check FILE.dvk | skin render FILE.dvk MAIN.png PLAYLIST.png",
