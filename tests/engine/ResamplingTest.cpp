@@ -11,7 +11,6 @@
 
 #include <bit>
 #include <cmath>
-#include <cstdio>
 #include <numbers>
 
 namespace vantor::engine::test {
