@@ -6,11 +6,13 @@
 #include "core/TrackControl.h"
 #include "effects/EffectChain.h"
 #include "engine/LibraryCredits.h"
+#include "engine/cd/CdDriveLetters.h"
 #include "playlist/AddFiles.h"
 #include "playlist/TagReader.h"
 #include "settings/WorkingSet.h"
 #include "skin/SkinToolTips.h"
 #include "skin/WindowShape.h"
+#include "ui/FrmCD.h"
 #include "ui/QtShapedWindow.h"
 
 namespace vantor {
@@ -57,11 +59,12 @@ void CommandBridge::AddFolderFromPicker(std::int32_t mode) {
         AddFolder(m_player.playlistContext, folder, m_player.settings.SearchSubFolder == 1, mode);
 }
 
-// The CD window is not part of this build; its command says so instead of
-// doing nothing.
 void CommandBridge::ShowCdWindow() {
-    m_player.messages.Show("オーディオCDのウィンドウはまだありません", "Vantor",
-                           MessageIcon::Information);
+    // The drives are looked for anew each time, so a drive plugged in since
+    // the last opening is listed.
+    const engine::CdDriveLetters drives;
+    FrmCD window(m_player.sound, drives, m_player.playlistContext, &m_player.mainWindow.Widget());
+    window.ShowModal();
 }
 
 void CommandBridge::ShowSettingsDialog(std::int32_t page) {

@@ -100,6 +100,7 @@ PlayerHarness::~PlayerHarness() {
     if (m_player)
         m_player->Exit(1);
     EXPECT_TRUE(m_fileAnswers.empty()) << "a file dialog the test answered never opened";
+    EXPECT_TRUE(m_windowUses.empty()) << "a window the test meant to use never opened";
 }
 
 Player& PlayerHarness::Start(std::vector<std::string> args) {
@@ -225,6 +226,10 @@ void PlayerHarness::AnswerFileDialog(const std::string& path) {
     m_fileAnswers.push_back(path);
 }
 
+void PlayerHarness::WhenWindowOpens(std::function<void(QDialog&)> use) {
+    m_windowUses.push_back(std::move(use));
+}
+
 void PlayerHarness::AnswerModalWindows() {
     if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
         if (m_menuChoice && m_menuTick && !m_menuReadOnly)
@@ -291,7 +296,30 @@ void PlayerHarness::AnswerModalWindows() {
         // The file dialog's own accept, which takes the typed name, is
         // reached through the dialog's public one.
         static_cast<QDialog*>(dialog)->accept();
+        return;
     }
+    auto* window = qobject_cast<QDialog*>(modal);
+    if (window == nullptr || window == m_windowInUse)
+        return;
+    if (m_windowUses.empty()) {
+        ADD_FAILURE() << "a window opened that the test did not expect: "
+                      << window->windowTitle().toStdString();
+        window->reject();
+        return;
+    }
+    m_windowInUse = window;
+    // Used outside this timer's call, so that the dialogs and boxes the
+    // window opens in turn are answered.
+    QTimer::singleShot(0, window, [this, window, use = std::move(m_windowUses.front())] {
+        use(*window);
+        if (window->isVisible()) {
+            ADD_FAILURE() << "the test left the window open: "
+                          << window->windowTitle().toStdString();
+            window->reject();
+        }
+        m_windowInUse = nullptr;
+    });
+    m_windowUses.pop_front();
 }
 
 std::vector<float> PlayerHarness::Listen(double seconds) {

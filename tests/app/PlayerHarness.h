@@ -10,11 +10,13 @@
 #include "support/TempDir.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -79,6 +81,11 @@ public:
     // --- answers to what the player asks
     // The next file dialog chooses `path`; an empty path cancels it.
     void AnswerFileDialog(const std::string& path);
+    // The next window the player shows modally, other than a message box or
+    // a file dialog, is handed to `use`, which works it as the user would
+    // and closes it. A window left open, or one no test expected, is closed
+    // and the test fails.
+    void WhenWindowOpens(std::function<void(QDialog&)> use);
     // Message boxes shown so far (each was closed with OK), oldest first.
     const std::vector<SeenMessage>& Messages() const { return m_messages; }
     void ForgetMessages() { m_messages.clear(); }
@@ -141,6 +148,8 @@ private:
     std::unique_ptr<Player> m_player;
     QTimer m_watch;
     std::deque<std::string> m_fileAnswers;
+    std::deque<std::function<void(QDialog&)>> m_windowUses;
+    QDialog* m_windowInUse = nullptr;
     // The menu item to choose when the next pop-up opens, and what was seen.
     std::optional<std::pair<std::string, int>> m_menuChoice;
     bool m_menuReadOnly = false;
