@@ -4,6 +4,7 @@ vantor_add_test(EngineTests
         DspUnitTest.cpp
         OutputTest.cpp
         PcmStreamTest.cpp
+        ResamplingTest.cpp
         SongAndCdTest.cpp
         StreamDecoderTest.cpp
         StreamPlaybackTest.cpp
