@@ -48,7 +48,8 @@ Player::Player(std::string folder, std::vector<std::string> arguments, engine::E
       visuals(skin, surfaces, settings, painter, texts),
       pointer(skin, surfaces, settings, bars, mainWindow),
       skinApplication({skin, surfaces, settings, skinReader, bars, painter, commands, skinRoot},
-                      SkinServices{messages, pictures, fonts}) {
+                      SkinServices{messages, pictures, fonts}),
+      mpris(*this) {
     playlist.ResetToSpare();
     songTexts.moduleTitle = [this](const std::string& path) { return ModuleTitle(sound, path); };
     songTexts.playLengthMs = [this](const SongTrack& track) { return PlayLengthMs(sound, track); };
@@ -78,6 +79,7 @@ void Player::Start() {
     songTexts.inspect.mpegAccurate = settings.MpegAccurate == 1;
     tickTimer.start();
     Present();
+    mpris.Connect();
 }
 
 bool Player::ReceiveHandOver(const std::string& argumentString) {

@@ -6,6 +6,7 @@
 
 #include "app/CommandBridge.h"
 #include "app/MainWindowBridge.h"
+#include "app/MprisBridge.h"
 #include "app/PlaylistWindowBridge.h"
 #include "app/ShellBridge.h"
 #include "app/StartupBridge.h"
@@ -142,6 +143,8 @@ public:
     MainWindowVisuals visuals;
     MainPointer pointer;
     SkinApplication skinApplication;
+    // The desktop's media keys and playback controls (MPRIS 2).
+    MprisBridge mpris;
 
     // --- timers
     QTimer tickTimer;

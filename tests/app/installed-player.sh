@@ -39,7 +39,7 @@ set -eu
 echo $! >"$2/player.pid"
 # The main window of the Default skin is 440 by 172 pixels; a skin that did
 # not load would show a message box instead.
-for _ in $(seq 100); do
+for _ in $(seq 300); do
   if xwininfo -root -tree | grep -q '"Vantor": ("vantor" "vantor")  440x172'; then
     kill "$(cat "$2/player.pid")"
     exit 0
