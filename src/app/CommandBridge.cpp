@@ -2,8 +2,10 @@
 
 #include "app/Player.h"
 #include "base/Paths.h"
+#include "core/AboutText.h"
 #include "core/TrackControl.h"
 #include "effects/EffectChain.h"
+#include "engine/LibraryCredits.h"
 #include "playlist/AddFiles.h"
 #include "playlist/TagReader.h"
 #include "settings/WorkingSet.h"
@@ -11,9 +13,22 @@
 #include "skin/WindowShape.h"
 #include "ui/QtShapedWindow.h"
 
-#include <QMessageBox>
-
 namespace vantor {
+namespace {
+
+AboutContent CollectAboutContent(Player& player) {
+    const PixwellApi* pixwell = player.pixwell.Api();
+    const LibraryVersions versions{
+        player.sound.FSOUND_GetVersion(), player.effects.Echora_GetVersion(),
+        player.pitch.Tonalis_GetVersion(),
+        pixwell != nullptr ? std::optional<float>(pixwell->version()) : std::nullopt};
+    std::vector<LibraryCredit> libraries{{"Qt", qVersion(), "LGPL-3.0"}};
+    for (LibraryCredit& library : engine::EngineLibraryCredits())
+        libraries.push_back(std::move(library));
+    return {kProgramName, kProgramVersion, LibraryVersionLines(versions), StaffList(libraries)};
+}
+
+} // namespace
 
 void CommandBridge::RunCommand(const CommandRequest& request) {
     CommandContext context{m_player.playbackContext, *this, m_player.shell};
@@ -42,15 +57,15 @@ void CommandBridge::AddFolderFromPicker(std::int32_t mode) {
         AddFolder(m_player.playlistContext, folder, m_player.settings.SearchSubFolder == 1, mode);
 }
 
-// The CD window, the settings dialog and the skin browser are not part of
-// this build; their commands say so instead of doing nothing.
+// The CD window is not part of this build; its command says so instead of
+// doing nothing.
 void CommandBridge::ShowCdWindow() {
     m_player.messages.Show("オーディオCDのウィンドウはまだありません", "Vantor",
                            MessageIcon::Information);
 }
 
-void CommandBridge::ShowSettingsDialog(std::int32_t) {
-    m_player.messages.Show("設定は Vantor.DVC で変更できます", "Vantor", MessageIcon::Information);
+void CommandBridge::ShowSettingsDialog(std::int32_t page) {
+    m_player.settingsWindow.Show(page);
 }
 
 void CommandBridge::ShowSkinFileDialog() {
@@ -63,9 +78,11 @@ void CommandBridge::ShowSkinFileDialog() {
 }
 
 void CommandBridge::ShowAbout() {
-    QMessageBox::about(&m_player.mainWindow.Widget(), QStringLiteral("Vantor"),
-                       QStringLiteral("Vantor Ver0.92n\nPixwell, sound engine %1")
-                           .arg(static_cast<double>(m_player.sound.FSOUND_GetVersion())));
+    if (m_about == nullptr)
+        m_about = new Form5(CollectAboutContent(m_player), &m_player.mainWindow.Widget());
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
 }
 
 void CommandBridge::ExitPlayer(std::int32_t mode) {

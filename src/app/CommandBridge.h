@@ -6,6 +6,9 @@
 #include "core/CommandHost.h"
 #include "core/MainCommands.h"
 #include "skin/SkinApplicationPeers.h"
+#include "ui/Form5.h"
+
+#include <QPointer>
 
 #include <string>
 
@@ -57,6 +60,8 @@ public:
 
 private:
     Player& m_player;
+    // Made at the first showing, owned by the main window.
+    QPointer<Form5> m_about;
 };
 
 } // namespace vantor

@@ -8,7 +8,9 @@
 #include "app/MainWindowBridge.h"
 #include "app/MprisBridge.h"
 #include "app/PlaylistWindowBridge.h"
+#include "app/SettingsBridge.h"
 #include "app/ShellBridge.h"
+#include "app/SkinBrowserBridge.h"
 #include "app/StartupBridge.h"
 #include "core/MediaVbrProbe.h"
 #include "core/PlaybackBarControls.h"
@@ -143,6 +145,7 @@ public:
     MainWindowVisuals visuals;
     MainPointer pointer;
     SkinApplication skinApplication;
+    SkinBrowserBridge skinBrowser;
     // The desktop's media keys and playback controls (MPRIS 2).
     MprisBridge mpris;
 
@@ -155,6 +158,9 @@ public:
     QTimer tagReaderTimer;
     QTimer repeatTimer;
     QTimer volumeTimer;
+
+    // Last, so that the settings window goes before what it works on.
+    SettingsBridge settingsWindow{*this};
 };
 
 } // namespace vantor

@@ -11,7 +11,6 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QMessageBox>
 #include <QScreen>
 #include <QToolTip>
 
@@ -278,10 +277,9 @@ void PlaylistWindowBridge::ShowMainMenuPopup() {
 }
 
 void PlaylistWindowBridge::ShowFileInfo(const FileInfoText& info) {
-    QMessageBox box(QMessageBox::Information, QString::fromStdString(info.Heading),
-                    QString::fromStdString(info.Artist + "\r\n" + info.Text), QMessageBox::Ok,
-                    &m_widget);
-    box.exec();
+    if (m_fileInfo == nullptr)
+        m_fileInfo = new Form4(&m_widget);
+    m_fileInfo->ShowInfo(info);
 }
 
 void PlaylistWindowBridge::HideWindow() {

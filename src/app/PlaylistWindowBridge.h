@@ -5,7 +5,10 @@
 #pragma once
 
 #include "playlist/PlaylistView.h"
+#include "ui/Form4.h"
 #include "ui/SkinWidget.h"
+
+#include <QPointer>
 
 #include <optional>
 
@@ -69,6 +72,8 @@ private:
 
     Player& m_player;
     SkinWidget m_widget;
+    // Made at the first showing, owned by the window.
+    QPointer<Form4> m_fileInfo;
     std::optional<std::pair<std::int32_t, std::int32_t>> m_pressedButton;
     bool m_listPressed = false;
     bool m_facePressed = false;

@@ -64,6 +64,17 @@ std::string FormatTwoDigits(std::int64_t value) {
     return value < 0 ? std::string("-") + buffer : std::string(buffer);
 }
 
+std::string FormatHundredths(double value) {
+    // The decimal text of the value decides the halves, not its binary
+    // neighbour below (0.925 is stored as 0.92499...).
+    char exact[64];
+    std::snprintf(exact, sizeof exact, "%.15g", value * 100.0);
+    const double hundredths = std::round(std::strtod(exact, nullptr));
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.2f", hundredths / 100.0);
+    return buffer;
+}
+
 std::string FormatSingle(float value) {
     if (std::isnan(value))
         return "NaN";

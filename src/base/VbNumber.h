@@ -30,6 +30,10 @@ std::string FormatTwoDigits(std::int64_t value);
 // significant digits and a period: 1.0f -> "1", 1.5f -> "1.5", 0.1f -> "0.1".
 std::string FormatSingle(float value);
 
+// Two decimals ("0.00" format), halves away from zero: 1 -> "1.00",
+// 0.925 -> "0.93", -1.5 -> "-1.50".
+std::string FormatHundredths(double value);
+
 // Signed 64-bit fixed point with four decimals (value × 10000), exact for
 // sums of milliseconds and fractions of them.
 class Fixed4 {

@@ -48,6 +48,20 @@ QImage ToImage(const gfx::Surface& surface) {
     return image;
 }
 
+QImage ToShapedImage(const gfx::Surface& window, const gfx::Surface& face) {
+    QImage image = ToImage(window).convertToFormat(QImage::Format_ARGB32);
+    const int height = std::min(face.Height(), image.height());
+    const int width = std::min(face.Width(), image.width());
+    for (int y = 0; y < height; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            if (face.GetPixel(x, y) == gfx::kMagenta)
+                row[x] = 0;
+        }
+    }
+    return image;
+}
+
 QRect CopyChangedPixels(const gfx::Surface& surface, QImage& image) {
     return CopyChangedPixels(surface, image, {0, surface.Height()});
 }

@@ -13,6 +13,9 @@ namespace vantor {
 
 // An opaque RGB32 image holding the surface's pixels.
 QImage ToImage(const gfx::Surface& surface);
+// An ARGB32 image of a skinned window's pixels, transparent where its face
+// is magenta, i.e. outside the window's shape.
+QImage ToShapedImage(const gfx::Surface& window, const gfx::Surface& face);
 // Brings `image` up to date with `surface` in one pass and returns the
 // bounding rectangle of the pixels that changed (empty when none). An image
 // of another size or format is made anew and counts as changed everywhere.

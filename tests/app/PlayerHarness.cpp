@@ -84,6 +84,10 @@ QPoint Centre(const SkinRect& rect) {
 
 PlayerHarness::PlayerHarness() {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
+    // File associations go to the desktop database of the player's folder,
+    // never to the user's.
+    setenv("XDG_CONFIG_HOME", (m_dir.Path() + "config").c_str(), 1);
+    setenv("XDG_DATA_HOME", (m_dir.Path() + "data").c_str(), 1);
     QtTestApp();
     std::filesystem::copy(VANTOR_SKIN_FOLDER, m_dir.Path() + "Skin",
                           std::filesystem::copy_options::recursive);
@@ -102,6 +106,8 @@ Player& PlayerHarness::Start(std::vector<std::string> args) {
     engine::EngineOptions options;
     options.output = engine::OutputKind::Pull;
     m_player = std::make_unique<Player>(m_dir.Path(), std::move(args), options);
+    // The program here is the test runner, which must not start again.
+    m_player->startupBridge.startAgain = [this] { ++m_relaunches; };
     m_player->Start();
     // A start only asks for the windows; the desktop shows them at once.
     QApplication::processEvents();
@@ -175,6 +181,17 @@ void PlayerHarness::ChooseMenuItem(const std::string& name, int index, QPoint at
     m_menuChoice.reset();
 }
 
+void PlayerHarness::ChoosePlaylistMenuItem(const std::string& caption, QPoint at) {
+    m_menuChoice = {caption, -1};
+    m_menuByCaption = true;
+    m_menuReadOnly = false;
+    m_menuTick.reset();
+    ClickPlaylist(at, Qt::RightButton);
+    EXPECT_TRUE(m_menuTick.has_value()) << "no menu item " << caption;
+    m_menuChoice.reset();
+    m_menuByCaption = false;
+}
+
 bool PlayerHarness::MenuTicked(const std::string& name, int index, QPoint at) {
     m_menuChoice = {name, index};
     m_menuReadOnly = true;
@@ -217,7 +234,9 @@ void PlayerHarness::AnswerModalWindows() {
             return;
         }
         std::vector<QString> path;
-        bool found = false;
+        bool found = m_menuByCaption;
+        if (m_menuByCaption)
+            path.push_back(QString::fromStdString(m_menuChoice->first));
         for (const MenuItem* popup : {&MainPopupMenu(), &AnalyzerPopupMenu(), &SongInfoPopupMenu()})
             found = found || PathTo(*popup, m_menuChoice->first, m_menuChoice->second, path);
         if (!found) {

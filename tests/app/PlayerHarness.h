@@ -9,8 +9,10 @@
 #include "app/Player.h"
 #include "support/TempDir.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QTimer>
+#include <QWidget>
 
 #include <deque>
 #include <memory>
@@ -63,6 +65,9 @@ public:
     // the fields with pop-ups of their own) and chooses the item `name`
     // (with `index` inside a group) from the pop-up menu that opens.
     void ChooseMenuItem(const std::string& name, int index = -1, QPoint at = {2, 2});
+    // Right-clicks the playlist window at `at` and chooses the item captioned
+    // `caption` from the pop-up menu that opens there.
+    void ChoosePlaylistMenuItem(const std::string& caption, QPoint at);
     // Whether the item shows a tick when the pop-up menu opens.
     bool MenuTicked(const std::string& name, int index = -1, QPoint at = {2, 2});
     // A key pressed and released in a window (the main one by default).
@@ -103,6 +108,25 @@ public:
     QImage SongLinePicture();
     QImage SongLinePictureShowing(const std::string& line);
 
+    // --- the player's other windows
+    // A control (or the window itself) of a shown window other than the two
+    // skinned ones, by its object name; null when no shown window has one.
+    template <typename Control>
+    Control* ShownControl(const QString& name) const {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (!window->isVisible())
+                continue;
+            if (auto* itself = qobject_cast<Control*>(window);
+                itself && window->objectName() == name)
+                return itself;
+            if (auto* control = window->findChild<Control*>(name))
+                return control;
+        }
+        return nullptr;
+    }
+    // How often the player asked to start the program again.
+    int Relaunches() const { return m_relaunches; }
+
     // --- what is on disk
     // The value line of `key` in Vantor.DVC; nullopt when missing.
     std::optional<std::string> StoredSetting(const std::string& key) const;
@@ -120,8 +144,11 @@ private:
     // The menu item to choose when the next pop-up opens, and what was seen.
     std::optional<std::pair<std::string, int>> m_menuChoice;
     bool m_menuReadOnly = false;
+    // The choice is a caption of the menu's first level, not a main menu item.
+    bool m_menuByCaption = false;
     std::optional<bool> m_menuTick;
     std::vector<SeenMessage> m_messages;
+    int m_relaunches = 0;
 };
 
 // The centre of a skin rectangle.

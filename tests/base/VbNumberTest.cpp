@@ -41,6 +41,17 @@ TEST(FormatTwoDigits, PadsToTwoDigits) {
     EXPECT_EQ(FormatTwoDigits(-5), "-05");
 }
 
+TEST(FormatHundredths, WritesTwoDecimalsRoundingHalvesAway) {
+    EXPECT_EQ(FormatHundredths(1.0), "1.00");
+    EXPECT_EQ(FormatHundredths(0.0), "0.00");
+    EXPECT_EQ(FormatHundredths(3.7), "3.70");
+    EXPECT_EQ(FormatHundredths(0.925), "0.93");
+    EXPECT_EQ(FormatHundredths(2.004), "2.00");
+    EXPECT_EQ(FormatHundredths(-1.5), "-1.50");
+    EXPECT_EQ(FormatHundredths(static_cast<double>(0.92f)), "0.92");
+    EXPECT_EQ(FormatHundredths(12.345), "12.35");
+}
+
 TEST(FormatSingle, WritesTheShortestText) {
     EXPECT_EQ(FormatSingle(1.0f), "1");
     EXPECT_EQ(FormatSingle(1.5f), "1.5");

@@ -4,6 +4,7 @@
 // binary links neither FFmpeg nor FluidSynth itself, so whatever maps them is
 // the engine. ctest runs each test in a process of its own; run together,
 // they hold in the order written.
+#include "engine/LibraryCredits.h"
 #include "engine/SoundEngine.h"
 #include "support/MidiWriter.h"
 #include "support/MpegFrameWriter.h"
@@ -14,6 +15,7 @@
 
 #include <fstream>
 #include <string>
+#include <vector>
 
 namespace vantor::engine {
 namespace {
@@ -51,6 +53,24 @@ std::string SilentWave(const test::TempDir& dir, std::uint16_t channels) {
     wave.channels = channels;
     wave.data.assign(44100u * 2 * channels, 0);
     return dir.Write("silence-" + std::to_string(channels) + ".wav", test::RiffWave(wave));
+}
+
+// The About window lists them without making the player carry them.
+TEST_F(LazyLibraries, CreditsNameEveryLibraryWithoutLoadingAny) {
+    const auto credits = EngineLibraryCredits();
+    std::vector<std::string> names;
+    for (const auto& credit : credits) {
+        names.push_back(credit.name.substr(0, credit.name.find(' ')));
+        EXPECT_FALSE(credit.licence.empty()) << credit.name;
+        const bool numbered = credit.version.find_first_of("0123456789") != std::string::npos;
+        EXPECT_TRUE(numbered || names.back() == "SoundFont")
+            << credit.name << " '" << credit.version << "'";
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"FFmpeg", "libmpg123", "libvorbis", "libopenmpt",
+                                               "FluidSynth", "SoundFont", "SDL2", "KissFFT",
+                                               "SoundTouch", "libcdio", "zlib"}));
+    EXPECT_FALSE(Mapped("libavformat.so"));
+    EXPECT_FALSE(Mapped("libfluidsynth.so"));
 }
 
 TEST_F(LazyLibraries, MpegAudioAndPcmPlayWithoutFfmpeg) {

@@ -14,13 +14,12 @@
 #include "ui/QtInstalledFonts.h"
 #include "ui/QtTextPainter.h"
 #include "ui/SurfaceImage.h"
-#include "visual/MainWindowVisuals.h"
+#include "visual/OffscreenSkin.h"
 
 #include <QGuiApplication>
 #include <QImage>
 
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <ostream>
 
@@ -63,23 +62,6 @@ public:
 
 private:
     ToolPictures m_pictures;
-};
-
-// The desktop side of applying a skin, for a run without windows.
-class OffscreenPeers : public SkinApplicationPeers {
-public:
-    std::function<void()> prepareVisuals;
-    bool exited = false;
-    void StopTickTimer() override {}
-    void StartTickTimer() override {}
-    void ShapeWindows(const gfx::Surface&, const gfx::Surface&) override {}
-    void SetUpSkinToolTips() override {}
-    void PlacePlayListWindow() override {}
-    void PrepareVisuals() override { prepareVisuals(); }
-    void DrawPlayList() override {}
-    void FinishApplication() override {}
-    void SkinChanged() override {}
-    void ExitPlayer() override { exited = true; }
 };
 
 std::unique_ptr<QGuiApplication> MakeApplication() {
@@ -142,15 +124,7 @@ void PrintSummary(const SkinDefinition& skin, std::ostream& out) {
 }
 
 bool WriteWindow(const gfx::Surface& window, const gfx::Surface& face, const std::string& path) {
-    QImage image = ToImage(window).convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < face.Height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < face.Width(); ++x) {
-            if (face.GetPixel(x, y) == gfx::kMagenta)
-                row[x] = 0;
-        }
-    }
-    return image.save(QString::fromStdString(path), "PNG");
+    return ToShapedImage(window, face).save(QString::fromStdString(path), "PNG");
 }
 
 int Check(const std::string& file, std::ostream& out) {
@@ -178,40 +152,13 @@ int Render(const std::string& file, const std::string& mainPng, const std::strin
     const FontNameResolver fonts{QtInstalledFonts()};
     const SkinServices services{messages, pictures, fonts};
     QtTextPainter painter;
-    SkinDefinition skin;
-    SkinSurfaces surfaces;
-    const std::string appFolder = ChooseSkinAppFolder();
-    Settings settings = DefaultSettings(appFolder, {});
-    SkinFileReader reader;
-    TextFieldPainter texts(skin, surfaces, painter);
-    class Silent : public BarSoundControls {
-        void ApplyVolume(std::int32_t) override {}
-        void ApplyPan(std::int32_t) override {}
-        void ApplySoundControls() override {}
-        void SeekToFraction(double) override {}
-        void SetSeek(std::int32_t) override {}
-    } sound;
-    SkinBars bars(skin, surfaces, settings, sound, texts);
-    MainWindowVisuals visuals(skin, surfaces, settings, painter, texts);
-    OffscreenPeers peers;
-    peers.prepareVisuals = [&] {
-        visuals.PrepareAnalyzer(pictures);
-        texts.DrawTimeText("00:00 / 00:00");
-        visuals.SongInfo().DrawIdleText();
-    };
-    SkinApplication application_(
-        {skin, surfaces, settings, reader, bars, painter, peers, appFolder}, services);
-    if (!application_.ApplySkin(AbsolutePath(file))) {
+    const auto rendered =
+        RenderSkinOffscreen(AbsolutePath(file), ChooseSkinAppFolder(), services, painter);
+    if (!rendered) {
         err << "vantor-tool: the skin and the default skin have no faces\n";
         return 1;
     }
-    // A moment after start-up: the idle text is revealed and the analyzer's
-    // peaks rest on the bottom row. The reveal takes about one step per 8
-    // pixels of the field; a skin without the field never reveals anything.
-    const int revealBound = surfaces.face.Width() + 64;
-    for (int step = 0; step < revealBound && !visuals.SongInfo().State().revealDone; ++step)
-        visuals.SongInfo().SongInfoTick();
-    visuals.SongInfo().SongInfoTick();
+    const SkinSurfaces& surfaces = *rendered;
     if (!WriteWindow(surfaces.mainWindow, surfaces.face, mainPng) ||
         !WriteWindow(surfaces.playListWindow, surfaces.playListFace, playListPng)) {
         err << "vantor-tool: cannot write the pictures\n";
