@@ -6,6 +6,7 @@
 #include "core/TrackControl.h"
 #include "effects/EffectChain.h"
 #include "engine/LibraryCredits.h"
+#include "media/TaggedFormat.h"
 #include "playlist/AddFiles.h"
 #include "playlist/TagReader.h"
 #include "settings/WorkingSet.h"
@@ -25,6 +26,7 @@ AboutContent CollectAboutContent(Player& player) {
     std::vector<LibraryCredit> libraries{{"Qt", qVersion(), "LGPL-3.0"}};
     for (LibraryCredit& library : engine::EngineLibraryCredits())
         libraries.push_back(std::move(library));
+    libraries.push_back(TagLibCredit());
     return {kProgramName, kProgramVersion, LibraryVersionLines(versions), StaffList(libraries)};
 }
 

@@ -6,6 +6,7 @@
 #include "playlist/PlaylistWindow.h"
 #include "support/AudioEncoder.h"
 #include "support/ToneMeasure.h"
+#include "ui/Form4.h"
 
 #include <gtest/gtest.h>
 
@@ -57,6 +58,16 @@ protected:
     bool TimeShows(const std::string& text) {
         return harness.FieldImage(TextField::Time) ==
                harness.FieldImageShowing(TextField::Time, text);
+    }
+
+    // Lets the tag reader read the whole list, a tick at a time.
+    void ReadTags() {
+        for (int ticks = 0; ticks < 100 && player().tagReaderTimer.isActive(); ++ticks)
+            player().playlistWindow.OnTagReaderTick();
+    }
+
+    bool FieldShows(TextField field, const std::string& text) {
+        return harness.FieldImage(field) == harness.FieldImageShowing(field, text);
     }
 
     // The stream's position as the engine reports it.
@@ -176,6 +187,89 @@ TEST_F(FormatsTest, DropsTheOpenDialogAndPlaylistsAddThem) {
     EXPECT_TRUE(harness.Messages().empty());
 }
 
+TEST_F(FormatsTest, TagsFillTheListRowsTheSongLineAndTheTechnicalFields) {
+    const auto tagged = [this](const Format& format, const std::string& title) {
+        ToneSpec spec;
+        spec.encoder = format.encoder;
+        spec.container = format.container;
+        spec.sampleRate = format.sampleRate;
+        spec.seconds = 2.0;
+        spec.metadata = {{"title", title},
+                         {"artist", "Ann"},
+                         {"album", "Tones"},
+                         {"comment", "quiet"},
+                         {"track", "3"}};
+        return Encode(format.file, spec);
+    };
+    const std::vector<std::string> files{tagged(Format{"a.flac", "flac", "flac"}, "Lossless"),
+                                         tagged(Format{"b.opus", "libopus", "ogg", 48000}, "Small"),
+                                         tagged(Format{"c.m4a", "aac", "ipod"}, "Apple"),
+                                         tagged(Format{"d.m4a", "alac", "ipod"}, "Apple lossless"),
+                                         tagged(Format{"e.wv", "wavpack", "wv"}, "Packed")};
+    harness.Start(files);
+    player().settings.PlayListStyle = "%1 - %2 [%3/%4/%7]";
+    player().settings.SongInfoStyle = "%2 by %1";
+    player().settings.ShowTrackPlayTime = 1;
+    harness.ClickMainButton(MainButton::PlayList);
+    ReadTags();
+    const std::vector<std::string> titles{"Lossless", "Small", "Apple", "Apple lossless", "Packed"};
+    const auto rows = player().playlistWindow.Rows();
+    ASSERT_EQ(rows.size(), titles.size());
+    for (std::size_t i = 0; i < titles.size(); ++i) {
+        EXPECT_EQ(rows[i].title, "Ann - " + titles[i] + " [Tones/quiet/3]");
+        EXPECT_EQ(rows[i].time, "0:02") << titles[i];
+    }
+
+    harness.ClickMainButton(MainButton::Play);
+    harness.Listen(0.2);
+    EXPECT_EQ(harness.SongLinePicture(),
+              harness.SongLinePictureShowing("Lossless by Ann (0:02)      "));
+    EXPECT_TRUE(FieldShows(TextField::SongFormat, "FLAC 16bit"));
+    EXPECT_TRUE(FieldShows(TextField::SongKhz, "44KHz"));
+    EXPECT_TRUE(FieldShows(TextField::SongMode, "Stereo"));
+    EXPECT_FALSE(harness.FieldIsBlank(TextField::SongKbps));
+    const std::vector<std::string> formats{"Opus", "AAC", "ALAC 16bit", "WavPack 16bit"};
+    const std::vector<std::string> rates{"48KHz", "44KHz", "44KHz", "44KHz"};
+    for (std::size_t i = 0; i < formats.size(); ++i) {
+        harness.ClickMainButton(MainButton::NextSong);
+        harness.Listen(0.2);
+        EXPECT_TRUE(FieldShows(TextField::SongFormat, formats[i])) << formats[i];
+        EXPECT_TRUE(FieldShows(TextField::SongKhz, rates[i])) << formats[i];
+        EXPECT_EQ(harness.SongLinePicture(),
+                  harness.SongLinePictureShowing(titles[i + 1] + " by Ann (0:02)      "));
+    }
+    EXPECT_TRUE(harness.Messages().empty());
+}
+
+TEST_F(FormatsTest, FileInformationShowsTheFormatsOwnFacts) {
+    ToneSpec spec;
+    spec.encoder = "flac";
+    spec.container = "flac";
+    spec.sampleRate = 96000;
+    spec.bitsPerSample = 24;
+    spec.channels = 1;
+    spec.seconds = 3.0;
+    spec.metadata = {{"title", "Deep"},
+                     {"artist", "Ann"},
+                     {"date", "2024"},
+                     {"REPLAYGAIN_TRACK_GAIN", "-6.00 dB"}};
+    const std::string path = Encode("deep.flac", spec);
+    harness.Start({path});
+    harness.ClickMainButton(MainButton::PlayList);
+    const SkinRect& list = player().skin.playListTextRect;
+    harness.ChoosePlaylistMenuItem(
+        "ファイル情報",
+        {(list.left + list.right) / 2, list.top + player().surfaces.playListItemHeight / 2});
+    const auto windows = player().playlistWindowBridge.Widget().findChildren<Form4*>();
+    ASSERT_EQ(windows.size(), 1);
+    const std::string text = windows.front()->Information().toStdString();
+    for (const std::string line :
+         {"FileFormat : FLAC 24bit\n", "SampleRate : 96000Hz\n", "Channel : 1ch\n",
+          "PlayTime : 0:03\n", "Year : 2024\n", "ReplayGain(Track) : -6.00 dB"})
+        EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
+    EXPECT_TRUE(harness.Messages().empty());
+}
+
 // Cut short, or with the index of an M4A broken: the player says it cannot
 // open the file or plays what is there, and goes on running.
 TEST_F(FormatsTest, DamagedFilesAreRefusedOrCutShortWithoutHarm) {
@@ -196,11 +290,28 @@ TEST_F(FormatsTest, DamagedFilesAreRefusedOrCutShortWithoutHarm) {
         file.seekp(0);
         file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     }
+    // A PICTURE block that claims 16 MiB, with a MIME type as long, in a file
+    // of a few kilobytes.
+    const std::string picture = Encode(Format{"picture.flac", "flac", "flac"}, 2.0);
+    {
+        std::fstream file(picture, std::ios::in | std::ios::out | std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(file)), {});
+        const std::size_t afterStreamInfo = 4 + 4 + 34;
+        bytes.insert(afterStreamInfo, std::string("\x06\xff\xff\xff"
+                                                  "\0\0\0\x03\x7f\xff\xff\xff",
+                                                  12));
+        file.seekp(0);
+        file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
     const std::vector<std::string> damaged{cut(Format{"cut.flac", "flac", "flac"}, 3000),
                                            cut(Format{"cut.opus", "libopus", "ogg", 48000}, 2000),
                                            cut(Format{"cut.m4a", "aac", "ipod"}, 4000),
-                                           cut(Format{"head.flac", "flac", "flac"}, 20), m4a};
+                                           cut(Format{"head.flac", "flac", "flac"}, 20),
+                                           m4a,
+                                           picture};
     harness.Start(damaged);
+    harness.ClickMainButton(MainButton::PlayList);
+    ReadTags();
     for (std::size_t i = 0; i < damaged.size(); ++i) {
         harness.ClickMainButton(MainButton::Play);
         harness.Listen(0.5);
@@ -211,7 +322,6 @@ TEST_F(FormatsTest, DamagedFilesAreRefusedOrCutShortWithoutHarm) {
     for (const auto& message : harness.Messages())
         EXPECT_NE(message.text.find("Error while opening file"), std::string::npos) << message.text;
 
-    harness.ClickMainButton(MainButton::PlayList);
     harness.ClickPlaylistButton(kButtonClear);
     player().playlistWindowBridge.OnFilesDropped({harness.WriteTone("after.flac", 880.0, 2.0)});
     harness.ClickMainButton(MainButton::Play);

@@ -30,27 +30,36 @@ bool IsWide(AVSampleFormat format) {
     return format == AV_SAMPLE_FMT_S32 || format == AV_SAMPLE_FMT_S32P;
 }
 
-// The first sample format of the encoder that this writer can fill; a
-// 32-bit one when 24-bit samples are asked for.
+bool CanFill(AVSampleFormat format) {
+    switch (format) {
+    case AV_SAMPLE_FMT_U8:
+    case AV_SAMPLE_FMT_S16:
+    case AV_SAMPLE_FMT_S16P:
+    case AV_SAMPLE_FMT_S32:
+    case AV_SAMPLE_FMT_S32P:
+    case AV_SAMPLE_FMT_FLT:
+    case AV_SAMPLE_FMT_FLTP:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The first sample format of the encoder that this writer can fill,
+// preferring a 32-bit one when 24-bit samples are asked for and a narrower
+// one otherwise.
 AVSampleFormat ChooseFormat(const AVCodec* codec, int bitsPerSample) {
+    AVSampleFormat fallback = AV_SAMPLE_FMT_NONE;
     for (const AVSampleFormat* f = codec->sample_fmts; f != nullptr && *f != AV_SAMPLE_FMT_NONE;
          ++f) {
-        if (bitsPerSample > 16 && !IsWide(*f))
+        if (!CanFill(*f))
             continue;
-        switch (*f) {
-        case AV_SAMPLE_FMT_U8:
-        case AV_SAMPLE_FMT_S16:
-        case AV_SAMPLE_FMT_S16P:
-        case AV_SAMPLE_FMT_S32:
-        case AV_SAMPLE_FMT_S32P:
-        case AV_SAMPLE_FMT_FLT:
-        case AV_SAMPLE_FMT_FLTP:
+        if ((bitsPerSample > 16) == IsWide(*f))
             return *f;
-        default:
-            break;
-        }
+        if (fallback == AV_SAMPLE_FMT_NONE)
+            fallback = *f;
     }
-    return AV_SAMPLE_FMT_NONE;
+    return fallback;
 }
 
 void FillTone(AVFrame* frame, std::int64_t firstSample, const ToneSpec& spec) {
