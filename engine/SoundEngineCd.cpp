@@ -1,6 +1,7 @@
 #include "engine/SoundEngine.h"
 
 #include "engine/cd/CdDevice.h"
+#include "engine/cd/CdDriveLetters.h"
 #include "engine/cd/CdStreamName.h"
 #include "engine/mix/Mixer.h"
 #include "engine/stream/CdSource.h"
@@ -10,15 +11,11 @@
 namespace vantor::engine {
 
 namespace {
-// A drive letter names the machine's CD drives in order, "D:" the first,
-// as drive letters came after the hard disks where the player grew up.
 std::string ResolveDrive(const std::string& drive) {
-    bool letter = (drive.size() == 1 || (drive.size() == 2 && drive[1] == ':')) &&
-                  std::isalpha(static_cast<unsigned char>(drive[0]));
-    if (!letter) {
+    if (!IsDriveLetter(drive)) {
         return drive;
     }
-    int index = std::toupper(static_cast<unsigned char>(drive[0])) - 'D';
+    int index = DriveLetterIndex(drive);
     std::vector<std::string> drives = CdDevice::ListDrives();
     return index >= 0 && static_cast<std::size_t>(index) < drives.size()
                ? drives[static_cast<std::size_t>(index)]
@@ -34,13 +31,11 @@ bool SoundEngine::IsCdName(const std::string& name) {
     if (ParseCdStreamName(name)) {
         return true;
     }
-    bool letter = (name.size() == 1 || (name.size() == 2 && name[1] == ':')) &&
-                  std::isalpha(static_cast<unsigned char>(name[0]));
     std::string lower;
     for (char c : name.substr(name.size() > 4 ? name.size() - 4 : 0)) {
         lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
-    return letter || lower == ".cue" || lower == ".toc" || lower == ".nrg" ||
+    return IsDriveLetter(name) || lower == ".cue" || lower == ".toc" || lower == ".nrg" ||
            name.rfind("/dev/", 0) == 0;
 }
 
@@ -71,6 +66,16 @@ bool SoundEngine::SelectCdTrack(StreamRecord& record, int index) {
         return Fail(kSoundErrorInvalidParam);
     }
     ReleaseVoice(record.voice, record.channel);
+    // The chosen track's CD-Text, as tag fields of the stream.
+    const CdTrack& track = record.cd->AudioTracks().at(static_cast<std::size_t>(index));
+    record.tags.erase("TITLE");
+    record.tags.erase("ARTIST");
+    if (!track.title.empty()) {
+        record.tags["TITLE"] = track.title;
+    }
+    if (!track.performer.empty()) {
+        record.tags["ARTIST"] = track.performer;
+    }
     auto source = std::make_unique<CdSource>(record.cd, index);
     record.lengthBytes = source->LengthBytes();
     record.voice = MakeVoice(std::move(source));

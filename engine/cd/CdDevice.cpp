@@ -93,20 +93,36 @@ std::string CdDevice::DeviceInfo() const {
     return std::string(driver != nullptr ? driver : "CD") + "\r\n" + DeviceName();
 }
 
+std::string CdDevice::CdText(int field, int track) const {
+    const cdtext_t* text = cdio_get_cdtext(m_cdio);
+    const char* value = text != nullptr ? cdtext_get_const(text, static_cast<cdtext_field_t>(field),
+                                                           static_cast<track_t>(track))
+                                        : nullptr;
+    return value != nullptr ? std::string(TrimBlanks(value)) : std::string();
+}
+
 void CdDevice::ListAudioTracks() {
     const track_t first = cdio_get_first_track_num(m_cdio);
     const track_t count = cdio_get_num_tracks(m_cdio);
     if (first == CDIO_INVALID_TRACK || count == CDIO_INVALID_TRACK)
         return;
+    // An image's sheet may promise more than its audio file holds: tracks
+    // end at the disc's end, and those starting past it are left out.
+    const lsn_t leadOut = cdio_get_track_lsn(m_cdio, CDIO_CDROM_LEADOUT_TRACK);
     for (int number = first; number < first + count; ++number) {
         const auto track = static_cast<track_t>(number);
         if (cdio_get_track_format(m_cdio, track) != TRACK_FORMAT_AUDIO)
             continue;
         const lsn_t start = cdio_get_track_lsn(m_cdio, track);
-        const unsigned sectors = cdio_get_track_sec_count(m_cdio, track);
-        if (start == CDIO_INVALID_LSN || sectors == 0)
+        if (start == CDIO_INVALID_LSN || start < 0 || leadOut == CDIO_INVALID_LSN ||
+            start >= leadOut)
             continue;
-        m_tracks.push_back({number, start, static_cast<std::int32_t>(sectors)});
+        const auto sectors = std::min<std::int64_t>(cdio_get_track_sec_count(m_cdio, track),
+                                                    std::int64_t{leadOut} - start);
+        if (sectors > 0)
+            m_tracks.push_back({number, start, static_cast<std::int32_t>(sectors),
+                                CdText(CDTEXT_FIELD_TITLE, number),
+                                CdText(CDTEXT_FIELD_PERFORMER, number)});
     }
 }
 

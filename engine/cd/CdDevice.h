@@ -26,6 +26,10 @@ struct CdTrack {
     int number = 0; // as numbered on the disc, from 1
     std::int32_t firstSector = 0;
     std::int32_t sectorCount = 0;
+    // The disc's CD-Text (or an image sheet's TITLE and PERFORMER), empty
+    // when it has none.
+    std::string title;
+    std::string performer;
 
     std::int64_t LengthFrames() const { return std::int64_t{sectorCount} * kCdFramesPerSector; }
     std::int64_t LengthBytes() const { return std::int64_t{sectorCount} * kCdSectorBytes; }
@@ -67,6 +71,8 @@ public:
 private:
     CdDevice(_CdIo* cdio, std::string path);
     void ListAudioTracks();
+    // A CD-Text field (libcdio's cdtext_field_t) of a track.
+    std::string CdText(int field, int track) const;
     bool StartReader();
     void StopReader();
 

@@ -6,12 +6,14 @@
 #include "core/TrackControl.h"
 #include "effects/EffectChain.h"
 #include "engine/LibraryCredits.h"
+#include "engine/cd/CdDriveLetters.h"
 #include "media/TaggedFormat.h"
 #include "playlist/AddFiles.h"
 #include "playlist/TagReader.h"
 #include "settings/WorkingSet.h"
 #include "skin/SkinToolTips.h"
 #include "skin/WindowShape.h"
+#include "ui/FrmCD.h"
 #include "ui/QtShapedWindow.h"
 
 namespace vantor {
@@ -59,15 +61,16 @@ void CommandBridge::AddFolderFromPicker(std::int32_t mode) {
         AddFolder(m_player.playlistContext, folder, m_player.settings.SearchSubFolder == 1, mode);
 }
 
-// The CD window, the settings dialog and the skin browser are not part of
-// this build; their commands say so instead of doing nothing.
 void CommandBridge::ShowCdWindow() {
-    m_player.messages.Show("オーディオCDのウィンドウはまだありません", "Vantor",
-                           MessageIcon::Information);
+    // The drives are looked for anew each time, so a drive plugged in since
+    // the last opening is listed.
+    const engine::CdDriveLetters drives;
+    FrmCD window(m_player.sound, drives, m_player.playlistContext, &m_player.mainWindow.Widget());
+    window.ShowModal();
 }
 
-void CommandBridge::ShowSettingsDialog(std::int32_t) {
-    m_player.messages.Show("設定は Vantor.DVC で変更できます", "Vantor", MessageIcon::Information);
+void CommandBridge::ShowSettingsDialog(std::int32_t page) {
+    m_player.settingsWindow.Show(page);
 }
 
 void CommandBridge::ShowSkinFileDialog() {

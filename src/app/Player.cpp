@@ -3,6 +3,7 @@
 #include "base/Paths.h"
 #include "core/PlaybackTick.h"
 #include "core/SingleInstance.h"
+#include "media/CdTrackText.h"
 #include "media/ModuleTitle.h"
 #include "media/PlayLength.h"
 #include "playlist/AddFiles.h"
@@ -52,6 +53,9 @@ Player::Player(std::string folder, std::vector<std::string> arguments, engine::E
       skinBrowser(*this) {
     playlist.ResetToSpare();
     songTexts.moduleTitle = [this](const std::string& path) { return ModuleTitle(sound, path); };
+    songTexts.cdTrackText = [this](const std::string& drive, std::int32_t track) {
+        return ReadCdTrackText(sound, drive, track);
+    };
     songTexts.playLengthMs = [this](const SongTrack& track) { return PlayLengthMs(sound, track); };
 
     QObject::connect(&tickTimer, &QTimer::timeout, [this] { Tick(); });

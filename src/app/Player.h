@@ -7,6 +7,7 @@
 #include "app/CommandBridge.h"
 #include "app/MainWindowBridge.h"
 #include "app/PlaylistWindowBridge.h"
+#include "app/SettingsBridge.h"
 #include "app/ShellBridge.h"
 #include "app/SkinBrowserBridge.h"
 #include "app/StartupBridge.h"
@@ -154,6 +155,9 @@ public:
     QTimer tagReaderTimer;
     QTimer repeatTimer;
     QTimer volumeTimer;
+
+    // Last, so that the settings window goes before what it works on.
+    SettingsBridge settingsWindow{*this};
 };
 
 } // namespace vantor

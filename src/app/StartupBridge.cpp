@@ -232,8 +232,12 @@ void StartupBridge::SaveSettings() {
     vantor::SaveSettings(m_player.settings, m_player.appFolder, *this);
 }
 
-void StartupBridge::Relaunch() {
+void StartProgramAgain() {
     QProcess::startDetached(QCoreApplication::applicationFilePath(), {QStringLiteral("-r")});
+}
+
+void StartupBridge::Relaunch() {
+    startAgain();
 }
 
 void StartupBridge::CloseTrack() {

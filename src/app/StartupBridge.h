@@ -7,9 +7,14 @@
 #include "platform/ProcessControl.h"
 #include "settings/SettingsPeers.h"
 
+#include <functional>
+
 namespace vantor {
 
 class Player;
+
+// Starts this program again, marked as a relaunch.
+void StartProgramAgain();
 
 class StartupBridge : public StartupHost, public SettingsPeers, public ProcessControl {
 public:
@@ -56,6 +61,10 @@ public:
 
     // ProcessControl
     void EndProcessNow() override;
+
+    // What Relaunch runs: a new process of this program with "-r". Tests,
+    // whose program is the test runner, put a recorder in its place.
+    std::function<void()> startAgain = &StartProgramAgain;
 
 private:
     Player& m_player;

@@ -1,6 +1,7 @@
 #include "cd/CdCommands.h"
 
 #include "playlist/NonStopContinuation.h"
+#include "playlist/TagReader.h"
 
 #include <algorithm>
 
@@ -51,11 +52,15 @@ void PlayCdTracks(PlaylistContext& context, const std::vector<CdTrackRow>& rows,
     context.state.Playlist.clear();
     context.state.HasEntries = 0;
     if (AppendTicked(context.state, rows, ticked) == 0) {
+        // The main window no longer names a track that left the list.
         context.view.ClearSongInfoText();
+        context.view.DrawSongInfo();
         context.view.RedrawPlaylist();
         return;
     }
     RefreshList(context);
+    // The tag reader names the tracks in the list, as it does added files.
+    StartTagReader(context, 0);
     SetCurrentIndex(context.playback, 0);
     context.playback.OpenTrack(0);
     if (context.settings.AutoPlay != 0)
@@ -74,6 +79,7 @@ void AddCdTracks(PlaylistContext& context, const std::vector<CdTrackRow>& rows,
     if (AppendTicked(state, rows, ticked) == 0)
         return;
     RefreshList(context);
+    StartTagReader(context, lastBefore + 1);
     if (wasEmpty) {
         SetCurrentIndex(context.playback, 0);
         context.playback.OpenTrack(0);

@@ -2,6 +2,7 @@
 
 #include "base/StringUtil.h"
 #include "base/TimeText.h"
+#include "media/CdTrackText.h"
 
 #include <optional>
 
@@ -11,7 +12,6 @@ namespace {
 
 // Stream names that ask the sound library about a drive.
 constexpr std::string_view kDeviceInfoSuffix = "*?";
-constexpr std::string_view kTracksSuffix = "*!";
 
 // The device name is the second line of the drive's information text.
 std::optional<std::string> DeviceName(SoundLibrary& sound, const std::string& drive) {
@@ -31,10 +31,6 @@ std::optional<std::string> DeviceName(SoundLibrary& sound, const std::string& dr
     return info.substr(start, info.find("\r\n", start) - start);
 }
 
-bool IsDriveLine(std::string_view line) {
-    return line.size() >= 2 && line != kNoCdDevices;
-}
-
 PlaylistEntry TrackEntry(const std::string& drive, std::int32_t index, std::int32_t lengthMs,
                          const std::string& lengthText) {
     PlaylistEntry entry;
@@ -47,7 +43,20 @@ PlaylistEntry TrackEntry(const std::string& drive, std::int32_t index, std::int3
     return entry;
 }
 
+bool IsLetterDrive(std::string_view drive) {
+    return drive.size() == 2 && drive[1] == ':';
+}
+
 } // namespace
+
+std::string CdDriveOfLine(std::string_view driveLine) {
+    if (driveLine.size() < 2 || driveLine == kNoCdDevices)
+        return {};
+    // A drive line is the drive, a blank and the device name.
+    if (driveLine[1] == ':' && (driveLine.size() == 2 || driveLine[2] == ' '))
+        return std::string(driveLine.substr(0, 2));
+    return std::string(driveLine);
+}
 
 std::vector<std::string> ListCdDrives(SoundLibrary& sound, const DriveTypes& drives,
                                       MessageBoxes& messages) {
@@ -70,11 +79,11 @@ std::vector<std::string> ListCdDrives(SoundLibrary& sound, const DriveTypes& dri
 
 std::vector<CdTrackRow> ListCdTracks(SoundLibrary& sound, std::string_view driveLine) {
     std::vector<CdTrackRow> rows;
-    if (!IsDriveLine(driveLine))
+    const std::string drive = CdDriveOfLine(driveLine);
+    if (drive.empty())
         return rows;
-    const std::string drive(driveLine.substr(0, 2));
     const StreamHandle stream =
-        sound.FSOUND_Stream_Open(drive + std::string(kTracksSuffix), 0, 0, 0);
+        sound.FSOUND_Stream_Open(drive + std::string(kCdTracksSuffix), 0, 0, 0);
     if (stream == 0)
         return rows;
     const std::int32_t count = sound.FSOUND_Stream_GetNumSubStreams(stream);
@@ -82,16 +91,17 @@ std::vector<CdTrackRow> ListCdTracks(SoundLibrary& sound, std::string_view drive
         sound.FSOUND_Stream_SetSubStream(stream, k - 1);
         const std::int32_t lengthMs = sound.FSOUND_Stream_GetLengthMs(stream);
         const std::string time = FormatTime(MillisecondsToSeconds(lengthMs));
-        rows.push_back({"Track" + std::to_string(k), time,
-                        TrackEntry(drive, k - 1, lengthMs, std::string(TrimBlanks(time)))});
+        rows.push_back({"Track" + std::to_string(k), time, StreamCdText(sound, stream).title,
+                        TrackEntry(drive, k - 1, lengthMs, ListLengthText(lengthMs))});
     }
     sound.FSOUND_Stream_Close(stream);
     return rows;
 }
 
 void EjectCd(SoundLibrary& sound, std::string_view driveLine) {
-    if (IsDriveLine(driveLine))
-        sound.FSOUND_CD_Eject(driveLine[0]);
+    const std::string drive = CdDriveOfLine(driveLine);
+    if (IsLetterDrive(drive))
+        sound.FSOUND_CD_Eject(drive[0]);
 }
 
 } // namespace vantor

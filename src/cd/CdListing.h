@@ -22,18 +22,25 @@ inline constexpr std::string_view kCdFailure = "どっかーん";
 struct CdTrackRow {
     std::string caption;
     std::string lengthText;
+    // The track's CD-Text title, empty when the disc has none.
+    std::string title;
     PlaylistEntry entry;
 };
+
+// The drive a line of the drive list stands for: "E:" for "E: device
+// name", the whole line for a CD image (its path), nothing for the
+// no-device line.
+std::string CdDriveOfLine(std::string_view driveLine);
 
 // One line per CD drive, "E: device name", or the single no-device line.
 std::vector<std::string> ListCdDrives(SoundLibrary& sound, const DriveTypes& drives,
                                       MessageBoxes& messages);
 
-// The tracks of the drive named by `driveLine`; none for the no-device line
-// or a drive without a readable medium.
+// The tracks of the drive or image named by `driveLine`; none for the
+// no-device line, a drive without a readable medium or an unreadable image.
 std::vector<CdTrackRow> ListCdTracks(SoundLibrary& sound, std::string_view driveLine);
 
-// Ejects the medium of the drive named by `driveLine`.
+// Ejects the medium of the drive named by `driveLine`; an image has none.
 void EjectCd(SoundLibrary& sound, std::string_view driveLine);
 
 } // namespace vantor

@@ -131,9 +131,14 @@ void DescribeTagged(const SongTrack& track, const std::string& extension, TrackD
     t.SongIsStereo = f.Channels >= 2 ? 1 : 0;
 }
 
-void DescribeCdTrack(TrackDescription& d) {
+void DescribeCdTrack(const SongTrack& track, const SongTextContext& context, TrackDescription& d) {
     d.Type = TrackType::CdTrack;
     d.Technical = {"CD Digital Audio", "1411Kbps(CBR)", "44KHz", "Stereo", 1};
+    if (context.cdTrackText) {
+        CdTrackText text = context.cdTrackText(track.CdDrive, track.CdTrack);
+        d.Title = std::move(text.title);
+        d.Artist = std::move(text.performer);
+    }
 }
 
 } // namespace
@@ -155,7 +160,7 @@ std::string SongChannelText(const SongInfo& info) {
 TrackDescription DescribeTrack(const SongTrack& track, const SongTextContext& context) {
     TrackDescription d;
     if (track.IsCdTrack) {
-        DescribeCdTrack(d);
+        DescribeCdTrack(track, context, d);
         return d;
     }
     const std::string extension = TrackExtension(track);

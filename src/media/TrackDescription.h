@@ -5,6 +5,7 @@
 #pragma once
 
 #include "base/VbNumber.h"
+#include "media/CdTrackText.h"
 #include "media/SongInfo.h"
 #include "media/TaggedFormat.h"
 #include "media/TrackFileReader.h"
@@ -28,6 +29,7 @@ struct SongTrack {
     std::int32_t MemberEnd = 0;
     bool IsCdTrack = false;
     std::string CdDrive{};
+    std::int32_t CdTrack = 0;
     std::string LengthText{};
     Fixed4 LengthMs{};
 };
@@ -63,6 +65,9 @@ struct SongTextContext {
     // track whose length is not known otherwise; none (or no value) gives
     // the length text "0:00".
     std::function<std::optional<Fixed4>(const SongTrack& track)> playLengthMs;
+    // The CD-Text of a CD track (drive, track index); none means CD tracks
+    // have no names of their own.
+    std::function<CdTrackText(const std::string& drive, std::int32_t track)> cdTrackText;
 };
 
 struct TrackDescription {

@@ -13,6 +13,7 @@ SongTrack SongTrackOf(const PlaylistEntry& entry) {
     track.MemberEnd = entry.MemberEnd;
     track.IsCdTrack = entry.IsCdTrack != kFlagOff;
     track.CdDrive = entry.CdDrive;
+    track.CdTrack = entry.CdTrack;
     track.LengthText = entry.LengthText;
     track.LengthMs = entry.LengthMs;
     return track;

@@ -86,11 +86,23 @@ bool ApplyExt2Line(std::string_view rest, PlaylistEntry& spare) {
     return true;
 }
 
+// "AudioCD," + drive + "," + track index. The drive is a letter ("E:") or
+// a CD image's path, which may hold commas: the index follows the last one.
 void MakeCdTrack(std::string_view line, PlaylistEntry& spare) {
     spare.IsCdTrack = kFlagOn;
-    spare.CdDrive = CsvField(line, 2);
-    spare.Path = spare.CdDrive;
-    spare.CdTrack = ToInt32(Val(CsvField(line, 3)));
+    std::string drive = CsvField(line, 2);
+    std::string track = CsvField(line, 3);
+    const std::size_t driveStart = kCdMarker.size() + 1;
+    const std::size_t lastComma = line.rfind(',');
+    const bool letterDrive = drive.size() == 2 && drive[1] == ':';
+    if (!letterDrive && lastComma != std::string_view::npos && lastComma > driveStart &&
+        line[driveStart - 1] == ',') {
+        drive = line.substr(driveStart, lastComma - driveStart);
+        track = line.substr(lastComma + 1);
+    }
+    spare.CdDrive = drive;
+    spare.Path = drive;
+    spare.CdTrack = ToInt32(Val(track));
 }
 
 // Walks the lines of one playlist file.

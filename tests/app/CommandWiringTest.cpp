@@ -243,9 +243,6 @@ TEST(MenuTickTest, TheAnalyzerAndTheSongInformationOpenPopupsOfTheirOwn) {
     EXPECT_TRUE(h.MenuTicked("Mnu_LevAmp", -1, analyzer));
     EXPECT_TRUE(h.MenuTicked("Mnu_LevAmp2"));
     EXPECT_EQ(h.StoredSetting("<Spectrum Amplify>"), " 1 ");
-    // The font page of the settings, which this build answers with a message.
-    h.ChooseMenuItem("Mnu_ChFont", -1, Centre(player.skin.Style(TextField::SongInfo).rect));
-    EXPECT_EQ(h.Messages().size(), 1u);
 }
 
 // --- the analyzer's style menu

@@ -86,6 +86,10 @@ QPoint Centre(const SkinRect& rect) {
 
 PlayerHarness::PlayerHarness() {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
+    // File associations go to the desktop database of the player's folder,
+    // never to the user's.
+    setenv("XDG_CONFIG_HOME", (m_dir.Path() + "config").c_str(), 1);
+    setenv("XDG_DATA_HOME", (m_dir.Path() + "data").c_str(), 1);
     QtTestApp();
     std::filesystem::copy(VANTOR_SKIN_FOLDER, m_dir.Path() + "Skin",
                           std::filesystem::copy_options::recursive);
@@ -98,12 +102,15 @@ PlayerHarness::~PlayerHarness() {
     if (m_player)
         m_player->Exit(1);
     EXPECT_TRUE(m_fileAnswers.empty()) << "a file dialog the test answered never opened";
+    EXPECT_TRUE(m_windowUses.empty()) << "a window the test meant to use never opened";
 }
 
 Player& PlayerHarness::Start(std::vector<std::string> args) {
     engine::EngineOptions options;
     options.output = engine::OutputKind::Pull;
     m_player = std::make_unique<Player>(m_dir.Path(), std::move(args), options);
+    // The program here is the test runner, which must not start again.
+    m_player->startupBridge.startAgain = [this] { ++m_relaunches; };
     m_player->Start();
     // A start only asks for the windows; the desktop shows them at once.
     QApplication::processEvents();
@@ -221,6 +228,10 @@ void PlayerHarness::AnswerFileDialog(const std::string& path) {
     m_fileAnswers.push_back(path);
 }
 
+void PlayerHarness::WhenWindowOpens(std::function<void(QDialog&)> use) {
+    m_windowUses.push_back(std::move(use));
+}
+
 void PlayerHarness::AnswerModalWindows() {
     if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
         if (m_menuChoice && m_menuTick && !m_menuReadOnly)
@@ -287,7 +298,30 @@ void PlayerHarness::AnswerModalWindows() {
         // The file dialog's own accept, which takes the typed name, is
         // reached through the dialog's public one.
         static_cast<QDialog*>(dialog)->accept();
+        return;
     }
+    auto* window = qobject_cast<QDialog*>(modal);
+    if (window == nullptr || window == m_windowInUse)
+        return;
+    if (m_windowUses.empty()) {
+        ADD_FAILURE() << "a window opened that the test did not expect: "
+                      << window->windowTitle().toStdString();
+        window->reject();
+        return;
+    }
+    m_windowInUse = window;
+    // Used outside this timer's call, so that the dialogs and boxes the
+    // window opens in turn are answered.
+    QTimer::singleShot(0, window, [this, window, use = std::move(m_windowUses.front())] {
+        use(*window);
+        if (window->isVisible()) {
+            ADD_FAILURE() << "the test left the window open: "
+                          << window->windowTitle().toStdString();
+            window->reject();
+        }
+        m_windowInUse = nullptr;
+    });
+    m_windowUses.pop_front();
 }
 
 std::vector<float> PlayerHarness::Listen(double seconds) {

@@ -9,10 +9,14 @@
 #include "app/Player.h"
 #include "support/TempDir.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QImage>
 #include <QTimer>
+#include <QWidget>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -77,6 +81,11 @@ public:
     // --- answers to what the player asks
     // The next file dialog chooses `path`; an empty path cancels it.
     void AnswerFileDialog(const std::string& path);
+    // The next window the player shows modally, other than a message box or
+    // a file dialog, is handed to `use`, which works it as the user would
+    // and closes it. A window left open, or one no test expected, is closed
+    // and the test fails.
+    void WhenWindowOpens(std::function<void(QDialog&)> use);
     // Message boxes shown so far (each was closed with OK), oldest first.
     const std::vector<SeenMessage>& Messages() const { return m_messages; }
     void ForgetMessages() { m_messages.clear(); }
@@ -106,6 +115,25 @@ public:
     QImage SongLinePicture();
     QImage SongLinePictureShowing(const std::string& line);
 
+    // --- the player's other windows
+    // A control (or the window itself) of a shown window other than the two
+    // skinned ones, by its object name; null when no shown window has one.
+    template <typename Control>
+    Control* ShownControl(const QString& name) const {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (!window->isVisible())
+                continue;
+            if (auto* itself = qobject_cast<Control*>(window);
+                itself && window->objectName() == name)
+                return itself;
+            if (auto* control = window->findChild<Control*>(name))
+                return control;
+        }
+        return nullptr;
+    }
+    // How often the player asked to start the program again.
+    int Relaunches() const { return m_relaunches; }
+
     // --- what is on disk
     // The value line of `key` in Vantor.DVC; nullopt when missing.
     std::optional<std::string> StoredSetting(const std::string& key) const;
@@ -120,6 +148,8 @@ private:
     std::unique_ptr<Player> m_player;
     QTimer m_watch;
     std::deque<std::string> m_fileAnswers;
+    std::deque<std::function<void(QDialog&)>> m_windowUses;
+    QDialog* m_windowInUse = nullptr;
     // The menu item to choose when the next pop-up opens, and what was seen.
     std::optional<std::pair<std::string, int>> m_menuChoice;
     bool m_menuReadOnly = false;
@@ -127,6 +157,7 @@ private:
     bool m_menuByCaption = false;
     std::optional<bool> m_menuTick;
     std::vector<SeenMessage> m_messages;
+    int m_relaunches = 0;
 };
 
 // The centre of a skin rectangle.

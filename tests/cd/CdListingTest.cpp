@@ -84,7 +84,8 @@ TEST_F(CdListingTest, ATwelveTrackCdListsTwelveRowsWithTheirEntries) {
     EXPECT_EQ(first.Path, "E:");
     EXPECT_EQ(first.CdTrack, 0);
     EXPECT_EQ(first.LengthMs, Fixed4::FromInteger(215500));
-    EXPECT_EQ(first.LengthText, "03:36");
+    // As the playlist shows every length, and as the entry reads back.
+    EXPECT_EQ(first.LengthText, "3:36");
     EXPECT_TRUE(first.Title.empty());
     EXPECT_EQ(rows[11].entry.CdTrack, 11);
     EXPECT_EQ(system.recorder.LogOf("FSOUND_Stream_SetSubStream").back(),
@@ -101,6 +102,21 @@ TEST_F(CdListingTest, ADriveWithoutAMediumYieldsNoTracks) {
 TEST_F(CdListingTest, EjectSendsTheDriveLetter) {
     EjectCd(system.sound, "F: DVD");
     EXPECT_EQ(system.recorder.Log(), Lines{"FSOUND_CD_Eject('F')"});
+}
+
+TEST_F(CdListingTest, AnImageLineIsTheImagesPathAndEjectsNothing) {
+    EXPECT_EQ(CdDriveOfLine("E: DVDRAM GH24"), "E:");
+    EXPECT_EQ(CdDriveOfLine("/discs/E: live.cue"), "/discs/E: live.cue");
+    EXPECT_EQ(CdDriveOfLine(kNoCdDevices), "");
+    system.recorder.Script("FSOUND_Stream_GetNumSubStreams", {1});
+    system.recorder.Script("FSOUND_Stream_GetLengthMs", {4000});
+    const auto rows = ListCdTracks(system.sound, "/discs/a.cue");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].entry.CdDrive, "/discs/a.cue");
+    EXPECT_EQ(system.recorder.LogOf("FSOUND_Stream_Open"),
+              Lines{"FSOUND_Stream_Open(\"/discs/a.cue*!\", 0, 0, 0)"});
+    EjectCd(system.sound, "/discs/a.cue");
+    EXPECT_EQ(system.recorder.CountOf("FSOUND_CD_Eject"), 0);
 }
 
 TEST_F(CdListingTest, ACdEntrySurvivesASavedPlaylist) {
@@ -126,7 +142,7 @@ protected:
             entry.IsCdTrack = kFlagOn;
             entry.CdDrive = entry.Path = "E:";
             entry.CdTrack = i;
-            rows.push_back({"Track" + std::to_string(i + 1), "01:00", entry});
+            rows.push_back({"Track" + std::to_string(i + 1), "01:00", "", entry});
         }
     }
     void Files(int count) {

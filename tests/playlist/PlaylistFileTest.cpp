@@ -108,6 +108,21 @@ TEST_F(PlaylistFileTest, CdTrackLines) {
     EXPECT_EQ(At(0).CdTrack, 3);
 }
 
+TEST_F(PlaylistFileTest, CdImageTracksKeepTheImagePathCommasIncluded) {
+    ASSERT_TRUE(Load("AudioCD,/discs/Live, 1999.cue,4\r\nAudioCD,/discs/b.toc,0\r\n"
+                     "AudioCD\r\nAudioCDx,/y,2\r\n"));
+    ASSERT_EQ(playlist.Playlist.size(), 4u);
+    EXPECT_EQ(At(0).CdDrive, "/discs/Live, 1999.cue");
+    EXPECT_EQ(At(0).Path, "/discs/Live, 1999.cue");
+    EXPECT_EQ(At(0).CdTrack, 4);
+    EXPECT_EQ(At(1).CdDrive, "/discs/b.toc");
+    EXPECT_EQ(At(1).CdTrack, 0);
+    // Lines without the drive field read as before.
+    EXPECT_EQ(At(2).CdDrive, "AudioCD");
+    EXPECT_EQ(At(3).CdDrive, "/y");
+    EXPECT_EQ(At(3).CdTrack, 2);
+}
+
 TEST_F(PlaylistFileTest, MemberNamesWithCommasReadByTheirLength) {
     const auto zip = dir.Write("pack.zip", "PK");
     ASSERT_TRUE(Load("#VantorExt:180000,Other - Tune\r\n"

@@ -41,7 +41,12 @@ std::string WriteCdImage(const TempDir& dir, const std::string& name,
     int sector = 0;
     for (std::size_t i = 0; i < tracks.size(); ++i) {
         const auto number = std::to_string(100 + i + 1).substr(1);
-        cue += "  TRACK " + number + " AUDIO\r\n    INDEX 01 " + Msf(sector) + "\r\n";
+        cue += "  TRACK " + number + " AUDIO\r\n";
+        if (!tracks[i].title.empty())
+            cue += "    TITLE \"" + tracks[i].title + "\"\r\n";
+        if (!tracks[i].performer.empty())
+            cue += "    PERFORMER \"" + tracks[i].performer + "\"\r\n";
+        cue += "    INDEX 01 " + Msf(sector) + "\r\n";
         AppendTone(bin, tracks[i]);
         sector += tracks[i].sectors;
     }

@@ -12,6 +12,9 @@ namespace vantor::test {
 struct CdImageTrack {
     int sectors = 75; // 1/75 s each
     double toneHz = 440.0;
+    // CD-Text written as the sheet's TITLE and PERFORMER lines when set.
+    std::string title{};
+    std::string performer{};
 };
 
 // Writes `<name>.bin` and `<name>.cue` into the folder; returns the cue path.

@@ -30,5 +30,6 @@ int RunAssociations(Args args, std::ostream& out, std::ostream& err);
 // Present when the tool is built with the user interface (it draws with Qt).
 int RunSkin(Args args, std::ostream& out, std::ostream& err);
 int RunPlay(Args args, std::ostream& out, std::ostream& err);
+int RunCd(Args args, std::ostream& out, std::ostream& err);
 
 } // namespace vantor::tool

@@ -23,6 +23,7 @@ constexpr std::array kCommands{
     Command{"associations", "associations [list | set EXT... | unset EXT...] [--program PATH]",
             vantor::tool::RunAssociations},
     Command{"playlist", "playlist FILE [--save OUT]", vantor::tool::RunPlaylist},
+    Command{"cd", "cd drives | cd tracks DRIVE|IMAGE", vantor::tool::RunCd},
 #ifdef VANTOR_TOOL_SKIN
     Command{"skin", "skin check FILE.dvk | skin render FILE.dvk MAIN.png PLAYLIST.png",
             vantor::tool::RunSkin},
