@@ -10,9 +10,10 @@
 namespace vantor::engine {
 
 namespace {
-// The containers the sound library plays as streams. Everything else (tracker
+// The containers the sound library plays as streams: FLAC, MP4/M4A (AAC and
+// ALAC), ADTS AAC and WavPack beside the older ones. Everything else (tracker
 // modules included, which FFmpeg could open) is left to the song loader.
-constexpr const char* kStreamFormats = "mp3,ogg,wav,aiff,asf";
+constexpr const char* kStreamFormats = "mp3,ogg,wav,aiff,asf,flac,mov,aac,wv";
 constexpr AVRational kMilliseconds{1, 1000};
 } // namespace
 

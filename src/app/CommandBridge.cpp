@@ -7,6 +7,7 @@
 #include "effects/EffectChain.h"
 #include "engine/LibraryCredits.h"
 #include "engine/cd/CdDriveLetters.h"
+#include "media/TaggedFormat.h"
 #include "playlist/AddFiles.h"
 #include "playlist/TagReader.h"
 #include "settings/WorkingSet.h"
@@ -27,6 +28,7 @@ AboutContent CollectAboutContent(Player& player) {
     std::vector<LibraryCredit> libraries{{"Qt", qVersion(), "LGPL-3.0"}};
     for (LibraryCredit& library : engine::EngineLibraryCredits())
         libraries.push_back(std::move(library));
+    libraries.push_back(TagLibCredit());
     return {kProgramName, kProgramVersion, LibraryVersionLines(versions), StaffList(libraries)};
 }
 

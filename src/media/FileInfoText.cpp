@@ -93,6 +93,29 @@ void AddWmaLines(const WmaInfo& w, const std::string& lengthText, std::uint64_t 
     lines.Add("FileSize", std::to_string(fileSize) + "Bytes");
 }
 
+void AddTaggedLines(const TrackDescription& d, const std::string& lengthText,
+                    std::uint64_t fileSize, Lines& lines) {
+    const TaggedFormatInfo& f = d.Tagged;
+    lines.Add("FileFormat", d.Technical.SongFormatText);
+    if (f.Readable) {
+        lines.Add("SampleRate", std::to_string(f.SampleRate) + "Hz");
+        lines.Add("BitRate", std::to_string(f.BitrateKbps) + "Kbps(VBR)");
+        lines.Add("Channel", std::to_string(f.Channels) + "ch");
+    }
+    lines.Add("PlayTime", lengthText);
+    lines.Add("FileSize", std::to_string(fileSize) + "Bytes");
+    const std::pair<std::string_view, const std::string*> optional[] = {
+        {"Year", &f.Year},
+        {"Genre", &f.Genre},
+        {"Encoder", &f.Encoder},
+        {"ReplayGain(Track)", &f.TrackGain},
+        {"ReplayGain(Album)", &f.AlbumGain}};
+    for (const auto& [label, value] : optional) {
+        if (!value->empty())
+            lines.Add(label, *value);
+    }
+}
+
 FileInfoText CdTrackInfo(const SongTrack& track, const std::string& lengthText) {
     Lines lines;
     lines.Add("FileFormat", "CD Digital Audio");
@@ -141,6 +164,9 @@ FileInfoText BuildFileInfoText(const SongTrack& track, const SongTextContext& co
         break;
     case TrackType::Wma:
         AddWmaLines(d.Wma, lengthText, *fileSize, lines);
+        break;
+    case TrackType::Tagged:
+        AddTaggedLines(d, lengthText, *fileSize, lines);
         break;
     default:
         info.Text = "Not Supported";

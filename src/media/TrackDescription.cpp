@@ -35,6 +35,11 @@ std::string StereoOrMono(std::int32_t channels) {
     return channels == 2 ? "Stereo" : "Monaural";
 }
 
+// Surround is mixed down to stereo, but the text says what the file holds.
+std::string ChannelCountName(std::int32_t channels) {
+    return channels > 2 ? std::to_string(channels) + "ch" : StereoOrMono(channels);
+}
+
 std::string KiloHertz(std::int32_t sampleRate) {
     return std::to_string(sampleRate / 1000) + "KHz";
 }
@@ -101,6 +106,31 @@ void DescribeWma(const SongTrack& track, TrackDescription& d) {
     t.SongIsStereo = w.Channels == 2 ? 1 : 0;
 }
 
+void DescribeTagged(const SongTrack& track, const std::string& extension, TrackDescription& d) {
+    d.Tagged = ReadTaggedFormat(ShortPath(track.Path), extension);
+    const TaggedFormatInfo& f = d.Tagged;
+    d.Artist = f.Artist;
+    d.Title = f.Title;
+    d.Album = f.Album;
+    d.Comment = f.Comment;
+    d.Track = f.Track;
+    if (f.LengthMs > 0)
+        d.PlayTimeMs = Fixed4::FromDouble(static_cast<double>(f.LengthMs));
+    auto& t = d.Technical;
+    t.SongFormatText =
+        f.BitsPerSample > 0 ? f.Codec + " " + std::to_string(f.BitsPerSample) + "bit" : f.Codec;
+    if (!f.Readable) {
+        t.SongChannelText = "Unknown";
+        t.SongIsStereo = 0;
+        return;
+    }
+    // Every one of these codecs spends bits as the sound needs them.
+    t.SongBitrateText = std::to_string(f.BitrateKbps) + "Kbps(VBR)";
+    t.SongSampleRateText = KiloHertz(f.SampleRate);
+    t.SongChannelText = ChannelCountName(f.Channels);
+    t.SongIsStereo = f.Channels >= 2 ? 1 : 0;
+}
+
 void DescribeCdTrack(const SongTrack& track, const SongTextContext& context, TrackDescription& d) {
     d.Type = TrackType::CdTrack;
     d.Technical = {"CD Digital Audio", "1411Kbps(CBR)", "44KHz", "Stereo", 1};
@@ -141,6 +171,9 @@ TrackDescription DescribeTrack(const SongTrack& track, const SongTextContext& co
     } else if (extension == "WMA") {
         d.Type = TrackType::Wma;
         DescribeWma(track, d);
+    } else if (IsTaggedFormatExtension(extension) && !member) {
+        d.Type = TrackType::Tagged;
+        DescribeTagged(track, extension, d);
     } else if (extension == "MP3" || extension == "WAV" || member) {
         d.Type = TrackType::Mpeg;
         DescribeInspected(track, context, d);

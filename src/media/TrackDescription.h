@@ -7,6 +7,7 @@
 #include "base/VbNumber.h"
 #include "media/CdTrackText.h"
 #include "media/SongInfo.h"
+#include "media/TaggedFormat.h"
 #include "media/TrackFileReader.h"
 #include "media/VorbisComments.h"
 #include "media/WmaHeader.h"
@@ -42,7 +43,18 @@ struct SongTechnicalTexts {
     std::int32_t SongIsStereo = -1;
 };
 
-enum class TrackType { Mpeg, OggVorbis, Wma, TrackerModule, Midi, Aiff, CdTrack, Other };
+enum class TrackType {
+    Mpeg,
+    OggVorbis,
+    Wma,
+    TrackerModule,
+    Midi,
+    Aiff,
+    CdTrack,
+    // FLAC, Opus, AAC, ALAC, WavPack: read through TaggedFormat.
+    Tagged,
+    Other
+};
 
 struct SongTextContext {
     InspectOptions inspect;
@@ -60,11 +72,12 @@ struct SongTextContext {
 
 struct TrackDescription {
     TrackType Type = TrackType::Other;
-    // Filled for the types read by InspectFile, the Ogg Vorbis reader and
-    // the WMA reader respectively.
+    // Filled for the types read by InspectFile, the Ogg Vorbis reader, the
+    // WMA reader and TaggedFormat respectively.
     SongInfo Info;
     VorbisInfo Vorbis;
     WmaInfo Wma;
+    TaggedFormatInfo Tagged;
     // The tag texts the placeholders show, empty when unknown.
     std::string Artist{};
     std::string Title{};

@@ -14,8 +14,9 @@ namespace vantor {
 const std::string_view kSongFileFilter =
     "All song types "
     "(*.MOD;*.S3M;*.XM;*.IT;*.MID;*.RMI;*.SGT;*.WAV;*.MP2;*.MP3;*.OGG;*.WMA;*.ASF;*.AIF;*.AIFF;*."
-    "ZIP;*.DVL;*.M3U)|*.MOD;*.S3M;*.XM;*.IT;*.MID;*.RMI;*.SGT;*.WAV;*.MP2;*.MP3;*.OGG;*.WMA;*.ASF;"
-    "*.AIF;*.AIFF;*.ZIP;*.DVL;*.M3U|"
+    "ZIP;*.DVL;*.M3U;*.FLAC;*.OPUS;*.M4A;*.MP4;*.AAC;*.WV;*.OGA)|*.MOD;*.S3M;*.XM;*.IT;*.MID;*."
+    "RMI;*.SGT;*.WAV;*.MP2;*.MP3;*.OGG;*.WMA;*.ASF;*.AIF;*.AIFF;*.ZIP;*.DVL;*.M3U;*.FLAC;*.OPUS;*."
+    "M4A;*.MP4;*.AAC;*.WV;*.OGA|"
     "WAVE (*.WAV)|*.WAV|"
     "MP2/MP3 (*.MP3 *.MP2)|*.MP2;*.MP3|"
     "Ogg Vorbis (*.OGG)|*.OGG|"
@@ -27,6 +28,8 @@ const std::string_view kSongFileFilter =
     "Protracker/FastTracker (*.MOD)|*.MOD|"
     "Audio Interchange File Format (*.AIF;*.AIFF)|*.AIF;*.AIFF|"
     "ZipArchiveFile (*.ZIP)|*.ZIP|"
+    "FLAC/Opus/AAC/ALAC/WavPack (*.FLAC;*.OPUS;*.M4A;*.MP4;*.AAC;*.WV;*.OGA)|"
+    "*.FLAC;*.OPUS;*.M4A;*.MP4;*.AAC;*.WV;*.OGA|"
     "PlayListFile (*.DVL;*.M3U)|*.DVL;*.M3U|"
     "All Files (*.*)|*.*|";
 

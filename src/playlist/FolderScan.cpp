@@ -94,7 +94,7 @@ public:
         for (const auto& name : listing.files) {
             if (m_files == FolderFiles::NormalOnly && IsHiddenName(name))
                 continue;
-            if (MatchPlayableExtension(name, kFirstPlaylistExtension) != kNoExtensionMatch)
+            if (IsMediaExtension(MatchPlayableExtension(name)))
                 ProbeAndAppend(folder + name, m_playlist, m_messages);
         }
         if (!recurse)

@@ -2,8 +2,6 @@
 
 #include "base/StringUtil.h"
 
-#include <algorithm>
-
 namespace vantor {
 
 namespace {
@@ -17,9 +15,8 @@ std::string_view Tail(std::string_view name, std::size_t count) {
 
 } // namespace
 
-int MatchPlayableExtension(std::string_view fileName, int limit) {
-    const int end = std::min(limit, static_cast<int>(PlayableExtensions.size()));
-    for (int index = 0; index < end; ++index) {
+int MatchPlayableExtension(std::string_view fileName) {
+    for (int index = 0; index < static_cast<int>(PlayableExtensions.size()); ++index) {
         const auto extension = PlayableExtensions[static_cast<std::size_t>(index)];
         for (const std::size_t count : {4u, 3u, 5u}) {
             if (EqualsIgnoreCase(Tail(fileName, count), extension))

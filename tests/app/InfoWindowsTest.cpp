@@ -49,8 +49,9 @@ TEST_F(InfoWindowsTest, AboutShowsTheVersionsAndScrollsTheStaffListUntilClosed) 
                                                "Pixwell       :  Ver 1.00");
     const QStringList& staff = about.Staff().Lines();
     EXPECT_TRUE(staff.contains(QStringLiteral("Qt ") + QString::fromLatin1(qVersion())));
-    for (const char* library : {"FFmpeg", "libmpg123", "libvorbis", "libopenmpt", "FluidSynth",
-                                "SoundFont", "SDL2", "KissFFT", "SoundTouch", "libcdio", "zlib"}) {
+    for (const char* library :
+         {"FFmpeg", "libmpg123", "libvorbis", "libopenmpt", "FluidSynth", "SoundFont", "SDL2",
+          "KissFFT", "SoundTouch", "libcdio", "zlib", "TagLib"}) {
         EXPECT_FALSE(
             staff
                 .filter(QRegularExpression(QStringLiteral("^") + QString::fromLatin1(library) +

@@ -21,6 +21,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <tuple>
 
 namespace vantor::test {
 
@@ -348,16 +350,20 @@ std::string PlayerHarness::WriteTone(const std::string& name, double frequency, 
     spec.frequency = frequency;
     spec.seconds = seconds;
     spec.amplitude = amplitude;
-    if (extension == ".mp3") {
-        spec.encoder = "libmp3lame";
-        spec.container = "mp3";
-    } else if (extension == ".ogg") {
-        spec.encoder = "libvorbis";
-        spec.container = "ogg";
-    } else {
+    // Each extension's encoder and muxer; Opus encodes at 48 kHz only.
+    static const std::map<std::string, std::pair<std::string, std::string>> kEncoders{
+        {".mp3", {"libmp3lame", "mp3"}}, {".ogg", {"libvorbis", "ogg"}},
+        {".flac", {"flac", "flac"}},     {".opus", {"libopus", "ogg"}},
+        {".m4a", {"aac", "ipod"}},       {".aac", {"aac", "adts"}},
+        {".wv", {"wavpack", "wv"}}};
+    const auto known = kEncoders.find(extension);
+    if (known == kEncoders.end()) {
         ADD_FAILURE() << "no encoder for " << name;
         return {};
     }
+    std::tie(spec.encoder, spec.container) = known->second;
+    if (extension == ".opus")
+        spec.sampleRate = 48000;
     std::string error;
     const std::string path = m_dir.File(name);
     EXPECT_TRUE(EncodeTone(path, spec, &error)) << error;

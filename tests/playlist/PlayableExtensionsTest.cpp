@@ -11,7 +11,9 @@ TEST(PlayableExtensions, TableKeepsItsOrder) {
     EXPECT_EQ(PlayableExtensions[15], ".ZIP.MP3");
     EXPECT_EQ(PlayableExtensions[17], ".ZIP");
     EXPECT_EQ(PlayableExtensions[18], ".DVL");
-    EXPECT_EQ(PlayableExtensions.back(), ".M3U");
+    EXPECT_EQ(PlayableExtensions[19], ".M3U");
+    EXPECT_EQ(PlayableExtensions[20], ".FLAC");
+    EXPECT_EQ(PlayableExtensions.back(), ".OGA");
 }
 
 TEST(PlayableExtensions, ComparesThreeFourAndFiveCharactersIgnoringCase) {
@@ -34,15 +36,28 @@ TEST(PlayableExtensions, UnknownAndShortNamesDoNotMatch) {
     EXPECT_EQ(MatchPlayableExtension("notes.txt"), kNoExtensionMatch);
     EXPECT_EQ(MatchPlayableExtension("mp3"), kNoExtensionMatch);
     EXPECT_EQ(MatchPlayableExtension(""), kNoExtensionMatch);
-    // ".flac" is five characters but not in the table.
-    EXPECT_EQ(MatchPlayableExtension("a.flac"), kNoExtensionMatch);
+    EXPECT_EQ(MatchPlayableExtension("a.wave"), kNoExtensionMatch);
+    EXPECT_EQ(MatchPlayableExtension("awv"), kNoExtensionMatch);
 }
 
-TEST(PlayableExtensions, LimitLeavesPlaylistsOutOfFolderScans) {
-    EXPECT_EQ(MatchPlayableExtension("list.m3u", kFirstPlaylistExtension), kNoExtensionMatch);
-    EXPECT_EQ(MatchPlayableExtension("pack.zip", kFirstPlaylistExtension), 17);
-    EXPECT_TRUE(IsPlaylistExtension(18));
-    EXPECT_FALSE(IsPlaylistExtension(17));
+TEST(PlayableExtensions, NewerFormatsMatchAfterTheFixedIndices) {
+    EXPECT_EQ(MatchPlayableExtension("a.flac"), 20);
+    EXPECT_EQ(MatchPlayableExtension("a.Opus"), 21);
+    EXPECT_EQ(MatchPlayableExtension("a.M4A"), 22);
+    EXPECT_EQ(MatchPlayableExtension("a.mp4"), 23);
+    EXPECT_EQ(MatchPlayableExtension("a.aac"), 24);
+    EXPECT_EQ(MatchPlayableExtension("a.wv"), 25);
+    EXPECT_EQ(MatchPlayableExtension("a.oga"), 26);
+}
+
+TEST(PlayableExtensions, OnlyTheTwoPlaylistTypesCountAsPlaylists) {
+    EXPECT_TRUE(IsPlaylistExtension(MatchPlayableExtension("list.dvl")));
+    EXPECT_TRUE(IsPlaylistExtension(MatchPlayableExtension("list.m3u")));
+    EXPECT_FALSE(IsMediaExtension(MatchPlayableExtension("list.m3u")));
+    EXPECT_TRUE(IsMediaExtension(MatchPlayableExtension("pack.zip")));
+    EXPECT_TRUE(IsMediaExtension(MatchPlayableExtension("a.flac")));
+    EXPECT_FALSE(IsPlaylistExtension(MatchPlayableExtension("a.oga")));
+    EXPECT_FALSE(IsMediaExtension(kNoExtensionMatch));
 }
 
 } // namespace

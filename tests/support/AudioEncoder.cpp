@@ -26,23 +26,40 @@ struct Failure {
     }
 };
 
-// The first sample format of the encoder that this writer can fill.
-AVSampleFormat ChooseFormat(const AVCodec* codec) {
+bool IsWide(AVSampleFormat format) {
+    return format == AV_SAMPLE_FMT_S32 || format == AV_SAMPLE_FMT_S32P;
+}
+
+bool CanFill(AVSampleFormat format) {
+    switch (format) {
+    case AV_SAMPLE_FMT_U8:
+    case AV_SAMPLE_FMT_S16:
+    case AV_SAMPLE_FMT_S16P:
+    case AV_SAMPLE_FMT_S32:
+    case AV_SAMPLE_FMT_S32P:
+    case AV_SAMPLE_FMT_FLT:
+    case AV_SAMPLE_FMT_FLTP:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The first sample format of the encoder that this writer can fill,
+// preferring a 32-bit one when 24-bit samples are asked for and a narrower
+// one otherwise.
+AVSampleFormat ChooseFormat(const AVCodec* codec, int bitsPerSample) {
+    AVSampleFormat fallback = AV_SAMPLE_FMT_NONE;
     for (const AVSampleFormat* f = codec->sample_fmts; f != nullptr && *f != AV_SAMPLE_FMT_NONE;
          ++f) {
-        switch (*f) {
-        case AV_SAMPLE_FMT_U8:
-        case AV_SAMPLE_FMT_S16:
-        case AV_SAMPLE_FMT_S16P:
-        case AV_SAMPLE_FMT_S32:
-        case AV_SAMPLE_FMT_FLT:
-        case AV_SAMPLE_FMT_FLTP:
+        if (!CanFill(*f))
+            continue;
+        if ((bitsPerSample > 16) == IsWide(*f))
             return *f;
-        default:
-            break;
-        }
+        if (fallback == AV_SAMPLE_FMT_NONE)
+            fallback = *f;
     }
-    return AV_SAMPLE_FMT_NONE;
+    return fallback;
 }
 
 void FillTone(AVFrame* frame, std::int64_t firstSample, const ToneSpec& spec) {
@@ -61,7 +78,7 @@ void FillTone(AVFrame* frame, std::int64_t firstSample, const ToneSpec& spec) {
             else if (format == AV_SAMPLE_FMT_S16 || format == AV_SAMPLE_FMT_S16P)
                 reinterpret_cast<std::int16_t*>(data)[index] =
                     static_cast<std::int16_t>(value * 32767);
-            else if (format == AV_SAMPLE_FMT_S32)
+            else if (IsWide(format))
                 reinterpret_cast<std::int32_t*>(data)[index] =
                     static_cast<std::int32_t>(value * 2147483647.0);
             else
@@ -106,7 +123,8 @@ bool OpenEncoder(const ToneSpec& spec, const AVCodec* encoder, Contexts& c, Fail
     c.codec = avcodec_alloc_context3(encoder);
     c.codec->sample_rate = spec.sampleRate;
     av_channel_layout_default(&c.codec->ch_layout, spec.channels);
-    c.codec->sample_fmt = ChooseFormat(encoder);
+    c.codec->sample_fmt = ChooseFormat(encoder, spec.bitsPerSample);
+    c.codec->bits_per_raw_sample = spec.bitsPerSample;
     c.codec->time_base = AVRational{1, spec.sampleRate};
     if (spec.vbrQuality >= 0) {
         c.codec->flags |= AV_CODEC_FLAG_QSCALE;

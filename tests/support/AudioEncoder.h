@@ -1,6 +1,6 @@
 // Encodes a generated sine tone into a real audio file through FFmpeg's
 // encoders and muxers (MP3 CBR or VBR, MP2, Ogg Vorbis, WMA, PCM of any
-// width in WAV or AIFF), with metadata.
+// width in WAV or AIFF, FLAC, Opus, AAC, ALAC, WavPack), with metadata.
 // Test fixtures only; this is the one support file that links FFmpeg.
 #pragma once
 
@@ -16,6 +16,8 @@ struct ToneSpec {
     std::string container{};
     int sampleRate = 44100;
     int channels = 2;
+    // 24 asks a lossless encoder for 24-bit samples; 0 takes its first format.
+    int bitsPerSample = 0;
     // Bits per second for a constant bit rate; ignored when vbrQuality >= 0.
     int bitrate = 128000;
     // libmp3lame / libvorbis quality for variable bit rate, or -1.

@@ -1,0 +1,105 @@
+#include "media/TaggedFormat.h"
+
+#include <taglib/apefile.h>
+#include <taglib/fileref.h>
+#include <taglib/flacproperties.h>
+#include <taglib/mp4properties.h>
+#include <taglib/opusproperties.h>
+#include <taglib/taglib.h>
+#include <taglib/tpropertymap.h>
+#include <taglib/vorbisproperties.h>
+#include <taglib/wavpackproperties.h>
+
+#include <array>
+
+namespace vantor {
+
+namespace {
+
+constexpr std::array<std::string_view, 7> kTaggedExtensions{"FLAC", "OPUS", "M4A", "MP4",
+                                                            "AAC",  "WV",   "OGA"};
+
+std::string FirstValue(const TagLib::PropertyMap& properties, const char* key) {
+    const auto found = properties.find(key);
+    if (found == properties.end() || found->second.isEmpty())
+        return {};
+    return found->second.front().to8Bit(true);
+}
+
+void ReadTags(const TagLib::PropertyMap& p, TaggedFormatInfo& info) {
+    info.Title = FirstValue(p, "TITLE");
+    info.Artist = FirstValue(p, "ARTIST");
+    info.Album = FirstValue(p, "ALBUM");
+    // Vorbis comments name it either way.
+    info.Comment = FirstValue(p, "COMMENT");
+    if (info.Comment.empty())
+        info.Comment = FirstValue(p, "DESCRIPTION");
+    info.Year = FirstValue(p, "DATE");
+    info.Genre = FirstValue(p, "GENRE");
+    info.Track = FirstValue(p, "TRACKNUMBER");
+    info.Encoder = FirstValue(p, "ENCODER");
+    if (info.Encoder.empty())
+        info.Encoder = FirstValue(p, "ENCODEDBY");
+    info.TrackGain = FirstValue(p, "REPLAYGAIN_TRACK_GAIN");
+    info.AlbumGain = FirstValue(p, "REPLAYGAIN_ALBUM_GAIN");
+}
+
+// The codec and sample width, which only each format's own properties know.
+void ReadCodec(const TagLib::AudioProperties& audio, TaggedFormatInfo& info) {
+    if (const auto* flac = dynamic_cast<const TagLib::FLAC::Properties*>(&audio)) {
+        info.Codec = "FLAC";
+        info.BitsPerSample = flac->bitsPerSample();
+    } else if (const auto* mp4 = dynamic_cast<const TagLib::MP4::Properties*>(&audio)) {
+        const bool alac = mp4->codec() == TagLib::MP4::Properties::ALAC;
+        info.Codec = alac ? "ALAC" : "AAC";
+        info.BitsPerSample = alac ? mp4->bitsPerSample() : 0;
+    } else if (const auto* wavPack = dynamic_cast<const TagLib::WavPack::Properties*>(&audio)) {
+        info.Codec = "WavPack";
+        info.BitsPerSample = wavPack->bitsPerSample();
+    } else if (dynamic_cast<const TagLib::Ogg::Opus::Properties*>(&audio) != nullptr) {
+        info.Codec = "Opus";
+    } else if (dynamic_cast<const TagLib::Vorbis::Properties*>(&audio) != nullptr) {
+        info.Codec = "Vorbis";
+    }
+}
+
+} // namespace
+
+bool IsTaggedFormatExtension(std::string_view extension) {
+    for (const auto known : kTaggedExtensions) {
+        if (extension == known)
+            return true;
+    }
+    return false;
+}
+
+TaggedFormatInfo ReadTaggedFormat(const std::string& path, std::string_view extension) {
+    TaggedFormatInfo info;
+    if (extension == "AAC") {
+        // TagLib has no ADTS reader; the engine measures the length.
+        info.Codec = "AAC";
+        return info;
+    }
+    const TagLib::FileRef file(path.c_str(), true, TagLib::AudioProperties::Average);
+    if (file.isNull() || !file.file()->isValid())
+        return info;
+    info.Readable = true;
+    ReadTags(file.file()->properties(), info);
+    if (const TagLib::AudioProperties* audio = file.audioProperties()) {
+        ReadCodec(*audio, info);
+        info.SampleRate = audio->sampleRate();
+        info.Channels = audio->channels();
+        info.BitrateKbps = audio->bitrate();
+        info.LengthMs = audio->lengthInMilliseconds();
+    }
+    return info;
+}
+
+LibraryCredit TagLibCredit() {
+    return {"TagLib",
+            std::to_string(TAGLIB_MAJOR_VERSION) + "." + std::to_string(TAGLIB_MINOR_VERSION) +
+                "." + std::to_string(TAGLIB_PATCH_VERSION),
+            "LGPL-2.1 or MPL-1.1"};
+}
+
+} // namespace vantor
