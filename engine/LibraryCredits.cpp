@@ -4,7 +4,9 @@
 #include "engine/music/MusicCredits.h"
 
 #include <SDL2/SDL.h>
+#include <samplerate.h>
 #include <soundtouch/SoundTouch.h>
+#include <soxr.h>
 #include <vorbis/codec.h>
 #include <zlib.h>
 
@@ -27,6 +29,12 @@ LibraryCredit FfmpegCredit() {
 std::string VorbisVersion() {
     const std::string text = vorbis_version_string();
     return text.substr(text.rfind(' ') + 1);
+}
+
+// "libsamplerate-0.2.2 (c) ..." and "libsoxr-0.1.3": the number after the name.
+std::string VersionAfterName(const std::string& text) {
+    const std::size_t start = text.find('-') + 1;
+    return text.substr(start, text.find(' ', start) - start);
 }
 
 LibraryCredit SdlCredit() {
@@ -53,6 +61,8 @@ std::vector<LibraryCredit> EngineLibraryCredits() {
     // Nor does KissFFT.
     credits.push_back({"KissFFT", VANTOR_KISSFFT_VERSION, "BSD-3-Clause"});
     credits.push_back({"SoundTouch", soundtouch::SoundTouch::getVersionString(), "LGPL-2.1"});
+    credits.push_back({"libsamplerate", VersionAfterName(src_get_version()), "BSD-2-Clause"});
+    credits.push_back({"libsoxr", VersionAfterName(soxr_version()), "LGPL-2.1-or-later"});
     credits.push_back(CdioCredit());
     credits.push_back({"zlib", zlibVersion(), "Zlib"});
     return credits;

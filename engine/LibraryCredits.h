@@ -10,7 +10,8 @@
 namespace vantor::engine {
 
 // FFmpeg, libmpg123, libvorbis, libopenmpt, FluidSynth and the SoundFont,
-// SDL2, KissFFT, SoundTouch, libcdio and zlib, in that order.
+// SDL2, KissFFT, SoundTouch, libsamplerate, libsoxr, libcdio and zlib, in
+// that order.
 std::vector<LibraryCredit> EngineLibraryCredits();
 
 } // namespace vantor::engine

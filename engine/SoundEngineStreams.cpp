@@ -2,6 +2,7 @@
 
 #include "engine/mix/DecodeWorker.h"
 #include "engine/mix/Mixer.h"
+#include "engine/stream/RateConvertedSource.h"
 #include "engine/stream/StreamOpener.h"
 
 #include <algorithm>
@@ -13,10 +14,15 @@ constexpr std::size_t kMinRingBlocks = 10; // a block at the fastest step, and t
 } // namespace
 
 std::unique_ptr<Voice> SoundEngine::MakeVoice(std::unique_ptr<AudioSource> source) {
+    if (source->SampleRate() != m_mixer->Rate()) {
+        if (auto converted = RateConvertedSource::Wrap(std::move(source), m_mixer->Rate())) {
+            source = std::move(converted);
+        }
+    }
     auto rate = static_cast<std::size_t>(m_mixer->Rate());
     std::size_t ringFrames = std::max(rate * static_cast<std::size_t>(m_bufferMs) * 2 / 1000,
                                       kMinRingBlocks * m_mixer->BlockFrames());
-    auto voice = std::make_unique<Voice>(std::move(source), ringFrames);
+    auto voice = std::make_unique<Voice>(std::move(source), ringFrames, m_mixer->BlockFrames());
     if (m_worker) {
         m_worker->Add(voice.get());
     }

@@ -1,5 +1,6 @@
 // The CPU cost of playing a file through the sound library (decode, mix and
-// a spectrum per block) in CPU seconds as a share of the sound's duration,
+// a spectrum per block) in CPU seconds as a share of the sound's duration
+// (an MP3 at 44.1 kHz, and one at 48 kHz that the mixer converts),
 // beside the ffmpeg command line decoding the same MP3 and Ogg files (its
 // CPU time includes starting the process). Run by hand:
 //   build/bench/engine/EngineBench
@@ -30,6 +31,7 @@ constexpr std::size_t kBlock = 1024;
 struct Media {
     vantor::test::TempDir dir;
     std::string mp3;
+    std::string mp3At48k;
     std::string ogg;
     std::string mod;
     std::string midi;
@@ -44,6 +46,10 @@ Media& Files() {
         spec.container = "mp3";
         m->mp3 = m->dir.File("tone.mp3");
         vantor::test::EncodeTone(m->mp3, spec);
+        spec.sampleRate = 48000;
+        m->mp3At48k = m->dir.File("tone-48k.mp3");
+        vantor::test::EncodeTone(m->mp3At48k, spec);
+        spec.sampleRate = 44100;
         spec.encoder = "libvorbis";
         spec.container = "ogg";
         m->ogg = m->dir.File("tone.ogg");
@@ -143,6 +149,9 @@ void FfmpegDecode(benchmark::State& state, const std::string& path) {
 void BM_PlayMp3(benchmark::State& state) {
     Play(state, Files().mp3, false);
 }
+void BM_PlayMp3At48kHz(benchmark::State& state) {
+    Play(state, Files().mp3At48k, false);
+}
 void BM_PlayOgg(benchmark::State& state) {
     Play(state, Files().ogg, false);
 }
@@ -160,6 +169,7 @@ void BM_FfmpegCliOgg(benchmark::State& state) {
 }
 
 BENCHMARK(BM_PlayMp3)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlayMp3At48kHz)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FfmpegCliMp3)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlayOgg)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FfmpegCliOgg)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);

@@ -37,6 +37,14 @@ void FrameRing::Peek(std::size_t offset, float& left, float& right) const {
     right = m_data[2 * slot + 1];
 }
 
+void FrameRing::CopyOut(std::size_t offset, std::size_t frames, float* stereo) const {
+    std::size_t slot =
+        static_cast<std::size_t>((m_read.load(std::memory_order_relaxed) + offset) % m_capacity);
+    std::size_t first = std::min(frames, m_capacity - slot);
+    std::copy_n(m_data.data() + 2 * slot, 2 * first, stereo);
+    std::copy_n(m_data.data(), 2 * (frames - first), stereo + 2 * first);
+}
+
 void FrameRing::Skip(std::size_t frames) {
     std::size_t count = std::min(frames, ReadableFrames());
     m_read.store(m_read.load(std::memory_order_relaxed) + count, std::memory_order_release);

@@ -28,6 +28,8 @@ public:
     std::size_t ReadableFrames() const;
     // The frame `offset` frames after the read index (offset < ReadableFrames()).
     void Peek(std::size_t offset, float& left, float& right) const;
+    // Copies `frames` frames from `offset` on (offset + frames <= ReadableFrames()).
+    void CopyOut(std::size_t offset, std::size_t frames, float* stereo) const;
     void Skip(std::size_t frames);
     std::uint64_t ReadIndex() const { return m_read.load(std::memory_order_acquire); }
     // Drops every frame written before `index` (no-op if already read).

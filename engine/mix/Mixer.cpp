@@ -9,9 +9,6 @@ namespace vantor::engine {
 
 namespace {
 constexpr float kFromFullScale = 1.0f / 32768.0f;
-// A voice plays at most this many source frames per output frame; its ring
-// holds enough for a block at this rate.
-constexpr double kMaxStep = 8.0;
 
 // Balance: the far side is attenuated, the near side keeps its level.
 void BalanceGains(std::int32_t pan, float& left, float& right) {
@@ -126,9 +123,9 @@ void Mixer::MixChannel(ChannelState& channel, double systemStep) {
     // voice's frames against the mixer's (CD audio stays at 44.1 kHz).
     double step = systemStep * channel.frequency.load(std::memory_order_relaxed) /
                   voice->NativeRate() * voice->SampleRate() / m_rate;
-    step = std::clamp(step, 0.0, kMaxStep);
+    step = std::clamp(step, 0.0, kMaxVoiceStep);
     if (m_offline) {
-        voice->Pump(static_cast<std::size_t>(step * static_cast<double>(m_blockFrames)) + 2);
+        voice->Pump(voice->FramesRead(m_blockFrames, step) + 2);
     }
     float left = 0.0f;
     float right = 0.0f;

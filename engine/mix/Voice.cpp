@@ -1,7 +1,6 @@
 #include "engine/mix/Voice.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace vantor::engine {
 
@@ -10,10 +9,10 @@ constexpr std::size_t kScratchFrames = 1024;
 constexpr float kFullScale = 32768.0f;
 } // namespace
 
-Voice::Voice(std::unique_ptr<AudioSource> source, std::size_t ringFrames)
+Voice::Voice(std::unique_ptr<AudioSource> source, std::size_t ringFrames, std::size_t blockFrames)
     : m_source(std::move(source)), m_ring(ringFrames), m_scratch(2 * kScratchFrames),
       m_rate(m_source->SampleRate()), m_nativeRate(m_source->NativeRate()),
-      m_lengthMs(m_source->LengthMs()) {}
+      m_lengthMs(m_source->LengthMs()), m_resampler(blockFrames) {}
 
 bool Voice::NeedsData() const {
     return !m_sourceEnded.load(std::memory_order_acquire) ||
@@ -63,9 +62,10 @@ void Voice::ApplyDiscard() {
         return;
     }
     m_ring.DiscardBefore(m_discardIndex.load(std::memory_order_relaxed));
-    m_playedFrames.store(m_discardBaseFrame.load(std::memory_order_relaxed),
-                         std::memory_order_relaxed);
-    m_fraction = 0.0;
+    const std::int64_t base = m_discardBaseFrame.load(std::memory_order_relaxed);
+    m_playedFrames.store(base, std::memory_order_relaxed);
+    m_position = static_cast<double>(base);
+    m_resampler.Restart();
     m_finished.store(false, std::memory_order_release);
     m_appliedGeneration = generation;
     m_consumerGeneration.store(generation, std::memory_order_release);
@@ -77,44 +77,18 @@ bool Voice::MixInto(float* out, std::size_t frames, float gainLeft, float gainRi
         return true;
     }
     // Read "ended" before counting frames: frames are written before the flag.
-    bool ended = m_sourceEnded.load(std::memory_order_acquire);
-    std::size_t readable = m_ring.ReadableFrames();
-    std::size_t offset = 0;
-    bool dry = false;
-    gainLeft *= kFullScale;
-    gainRight *= kFullScale;
-    for (std::size_t i = 0; i < frames; ++i) {
-        if (offset >= readable) {
-            dry = true;
-            break;
-        }
-        float al, ar, bl, br;
-        m_ring.Peek(offset, al, ar);
-        if (offset + 1 < readable) {
-            m_ring.Peek(offset + 1, bl, br);
-        } else if (ended || m_fraction == 0.0) {
-            bl = al;
-            br = ar;
-        } else {
-            dry = true;
-            break;
-        }
-        auto t = static_cast<float>(m_fraction);
-        out[2 * i] += (al + (bl - al) * t) * gainLeft;
-        out[2 * i + 1] += (ar + (br - ar) * t) * gainRight;
-        m_fraction += step;
-        double whole = std::floor(m_fraction);
-        m_fraction -= whole;
-        offset += static_cast<std::size_t>(whole);
-    }
-    offset = std::min(offset, readable);
-    m_ring.Skip(offset);
-    m_playedFrames.fetch_add(static_cast<std::int64_t>(offset), std::memory_order_relaxed);
-    if (dry && ended) {
+    const bool ended = m_sourceEnded.load(std::memory_order_acquire);
+    const VoiceResampler::Result result =
+        m_resampler.Render(m_ring, m_ring.ReadableFrames(), ended, out, frames,
+                           gainLeft * kFullScale, gainRight * kFullScale, step);
+    m_ring.Skip(result.consumed);
+    m_position += result.advanced;
+    m_playedFrames.store(static_cast<std::int64_t>(m_position), std::memory_order_relaxed);
+    if (result.drained) {
         m_finished.store(true, std::memory_order_release);
         return true;
     }
-    return !dry;
+    return result.written == frames;
 }
 
 void Voice::RequestSeekMs(std::int64_t ms) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "engine/mix/FrameRing.h"
+#include "engine/mix/VoiceResampler.h"
 #include "engine/stream/AudioSource.h"
 
 #include <atomic>
@@ -18,19 +19,26 @@ namespace vantor::engine {
 
 class Voice {
 public:
-    Voice(std::unique_ptr<AudioSource> source, std::size_t ringFrames);
+    // `blockFrames`: the most frames one MixInto is asked for.
+    Voice(std::unique_ptr<AudioSource> source, std::size_t ringFrames, std::size_t blockFrames);
 
     // Producer: decodes into the ring until it is full or `maxFrames` were
     // written; returns how many frames it wrote.
     std::size_t Pump(std::size_t maxFrames);
+    // Offline mixing: the most frames the next `frames` output frames at
+    // `step` read from the ring (the same thread produces and consumes).
+    std::size_t FramesRead(std::size_t frames, double step) const {
+        return m_resampler.FramesRead(frames, step);
+    }
     bool NeedsData() const;
     // The share of the ring (0..1) the consumer has emptied and the producer
     // not yet refilled.
     double EmptiedShare() const;
 
     // Consumer: adds `frames` frames to `out` (stereo, ±32768 scale) with the
-    // given gains, stepping `step` source frames per output frame. Returns
-    // false when the ring ran dry before the source ended (an underrun).
+    // given gains, stepping `step` source frames per output frame (through
+    // the resampler; a step of exactly one passes the frames untouched).
+    // Returns false when the ring ran dry before the source ended (an underrun).
     bool MixInto(float* out, std::size_t frames, float gainLeft, float gainRight, double step);
 
     // Any thread.
@@ -74,7 +82,8 @@ private:
     std::atomic<bool> m_sourceEnded{false};
     // Consumer state.
     std::uint32_t m_appliedGeneration = 0;
-    double m_fraction = 0.0;
+    VoiceResampler m_resampler;
+    double m_position = 0.0; // source frames played, at the output's frame
     std::atomic<std::uint32_t> m_consumerGeneration{0};
     std::atomic<std::int64_t> m_playedFrames{0};
     std::atomic<bool> m_finished{false};

@@ -11,6 +11,7 @@ extern "C" {
 #include <libavutil/avstring.h>
 #include <libavutil/log.h>
 #include <libavutil/mem.h>
+#include <libavutil/opt.h>
 #include <libswresample/swresample.h>
 }
 
@@ -26,6 +27,7 @@ extern "C" {
     X(av_malloc)                                                                                   \
     X(av_match_list)                                                                               \
     X(av_max_alloc)                                                                                \
+    X(av_opt_set_int)                                                                              \
     X(av_packet_alloc)                                                                             \
     X(av_packet_free)                                                                              \
     X(av_packet_unref)                                                                             \

@@ -129,6 +129,26 @@ bool FfmpegSource::DecodeMore() {
     }
 }
 
+bool FfmpegSource::OpenConverter(AVFrame& frame, bool soxEngine) {
+    AVChannelLayout stereo = AV_CHANNEL_LAYOUT_STEREO;
+    m_ff.swr_alloc_set_opts2(&m_swr, &stereo, AV_SAMPLE_FMT_FLT, m_outputRate, &frame.ch_layout,
+                             static_cast<AVSampleFormat>(frame.format), frame.sample_rate, 0,
+                             nullptr);
+    if (m_swr != nullptr && soxEngine) {
+        m_ff.av_opt_set_int(m_swr, "resampler", SWR_ENGINE_SOXR, 0);
+    }
+    if (m_swr != nullptr && frame.ch_layout.nb_channels == 1) {
+        // A mono file sounds at full level on both sides.
+        const double both[2] = {1.0, 1.0};
+        m_ff.swr_set_matrix(m_swr, both, 1);
+    }
+    if (m_swr == nullptr || m_ff.swr_init(m_swr) < 0) {
+        m_ff.swr_free(&m_swr);
+        return false;
+    }
+    return true;
+}
+
 void FfmpegSource::Convert(AVFrame* frame) {
     // A stream may change its layout midway; converting with the old one
     // would read planes the frame does not have.
@@ -140,17 +160,10 @@ void FfmpegSource::Convert(AVFrame* frame) {
         m_swrFormat = frame->format;
         m_swrRate = frame->sample_rate;
         m_swrChannels = frame->ch_layout.nb_channels;
-        AVChannelLayout stereo = AV_CHANNEL_LAYOUT_STEREO;
-        m_ff.swr_alloc_set_opts2(&m_swr, &stereo, AV_SAMPLE_FMT_FLT, m_outputRate,
-                                 &frame->ch_layout, static_cast<AVSampleFormat>(frame->format),
-                                 frame->sample_rate, 0, nullptr);
-        if (m_swr != nullptr && frame->ch_layout.nb_channels == 1) {
-            // A mono file sounds at full level on both sides.
-            const double both[2] = {1.0, 1.0};
-            m_ff.swr_set_matrix(m_swr, both, 1);
-        }
-        if (m_swr == nullptr || m_ff.swr_init(m_swr) < 0) {
-            m_ff.swr_free(&m_swr);
+        // FFmpeg's own filter leaves the image of a high tone 25 to 45 dB
+        // down when it raises the rate; the SoX engine keeps every product
+        // more than 110 dB down. A build without it converts the old way.
+        if (!OpenConverter(*frame, true) && !OpenConverter(*frame, false)) {
             return;
         }
     }

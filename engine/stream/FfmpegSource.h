@@ -43,6 +43,8 @@ private:
     // Decodes the next packet's frames into m_pending; false at the end.
     bool DecodeMore();
     void Convert(AVFrame* frame);
+    // Makes m_swr for the frame's layout, with the SoX engine or FFmpeg's own.
+    bool OpenConverter(AVFrame& frame, bool soxEngine);
     std::int64_t ComputeLengthMs() const;
 
     const FfmpegApi& m_ff;

@@ -1,5 +1,6 @@
 // A source read from a file range that hands out its frames at the
-// material's own rate, leaving the resampling to the mixer. Owned by the
+// material's own rate, leaving the conversion to the engine
+// (RateConvertedSource) and the mixer. Owned by the
 // engine; used by one thread at a time (AudioSource).
 #pragma once
 

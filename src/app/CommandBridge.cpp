@@ -32,7 +32,7 @@ AboutContent CollectAboutContent(Player& player) {
 
 } // namespace
 
-void CommandBridge::Run(const CommandRequest& request) {
+void CommandBridge::RunCommand(const CommandRequest& request) {
     CommandContext context{m_player.playbackContext, *this, m_player.shell};
     RunMainCommand(context, request);
     m_player.Present();
@@ -40,12 +40,12 @@ void CommandBridge::Run(const CommandRequest& request) {
 
 void CommandBridge::RunMenuItem(const std::string& name, std::int32_t index) {
     if (const auto request = CommandForMenuItem(name, index))
-        Run(*request);
+        RunCommand(*request);
 }
 
 void CommandBridge::RunKey(char key, bool ctrl) {
     if (const auto request = CommandForKey(key, ctrl))
-        Run(*request);
+        RunCommand(*request);
 }
 
 void CommandBridge::AddFilesFromDialog(std::int32_t mode) {

@@ -24,6 +24,8 @@ public:
     void RunMenuItem(const std::string& name, std::int32_t index);
     // Runs the command of a key released in either window.
     void RunKey(char key, bool ctrl);
+    // Runs a command as a button or menu item does, then shows the result.
+    void RunCommand(const CommandRequest& request);
 
     // CommandHost
     void AddFilesFromDialog(std::int32_t mode) override;
@@ -57,8 +59,6 @@ public:
     void ExitPlayer() override;
 
 private:
-    void Run(const CommandRequest& request);
-
     Player& m_player;
     // Made at the first showing, owned by the main window.
     QPointer<Form5> m_about;

@@ -6,6 +6,7 @@
 
 #include "app/CommandBridge.h"
 #include "app/MainWindowBridge.h"
+#include "app/MprisBridge.h"
 #include "app/PlaylistWindowBridge.h"
 #include "app/SettingsBridge.h"
 #include "app/ShellBridge.h"
@@ -149,6 +150,8 @@ public:
     MainPointer pointer;
     SkinApplication skinApplication;
     SkinBrowserBridge skinBrowser;
+    // The desktop's media keys and playback controls (MPRIS 2).
+    MprisBridge mpris;
 
     // --- timers
     QTimer tickTimer;

@@ -168,7 +168,10 @@ std::string ProgramPath() {
 }
 
 std::string ChooseAppFolder(const std::string& programFolder) {
-    if (::access(programFolder.c_str(), W_OK) == 0)
+    // An installed program's bin/ may be writable (root, a prefix such as
+    // ~/.local) and still is no place for one user's settings.
+    const bool installed = DirectoryExists(EnsureTrailingSlash(programFolder) + "../share/vantor");
+    if (!installed && ::access(programFolder.c_str(), W_OK) == 0)
         return EnsureTrailingSlash(programFolder);
     std::string config;
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && *xdg == '/')

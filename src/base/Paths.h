@@ -51,7 +51,8 @@ std::string ProgramFolder();
 std::string ProgramPath();
 
 // Where the player keeps "Vantor.DVC" and "Vantor.m3u": the program's folder
-// when it is writable (a portable or build-tree run), otherwise
+// when it is writable (a portable or build-tree run), otherwise, and always
+// for an installed program (its data in ../share/vantor/),
 // $XDG_CONFIG_HOME/vantor/ (~/.config/vantor/), created on demand.
 std::string ChooseAppFolder(const std::string& programFolder);
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 namespace vantor {
@@ -67,6 +68,19 @@ TEST(Paths, SplitsNamesAndFolders) {
 TEST(Paths, AppFolderIsTheProgramFolderWhenWritable) {
     test::TempDir dir;
     EXPECT_EQ(ChooseAppFolder(dir.Path()), dir.Path());
+}
+
+TEST(Paths, AnInstalledProgramKeepsItsFilesInTheUsersConfigFolder) {
+    test::TempDir prefix;
+    prefix.MakeFolder("share/vantor/Skin");
+    const std::string saved = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
+    ::setenv("XDG_CONFIG_HOME", (prefix.Path() + "home-config").c_str(), 1);
+    EXPECT_EQ(ChooseAppFolder(prefix.MakeFolder("bin")), prefix.Path() + "home-config/vantor/");
+    EXPECT_TRUE(DirectoryExists(prefix.Path() + "home-config/vantor/"));
+    if (saved.empty())
+        ::unsetenv("XDG_CONFIG_HOME");
+    else
+        ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
 }
 
 } // namespace

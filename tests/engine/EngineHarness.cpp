@@ -52,6 +52,12 @@ std::vector<float> PullEngine::RenderSeconds(double seconds) {
     return out;
 }
 
+std::vector<float> PullEngine::RenderBlocks(std::size_t blocks) {
+    std::vector<float> out(2 * blocks * kBlock);
+    m_engine.Render(out.data(), blocks * kBlock);
+    return out;
+}
+
 std::int32_t PullEngine::Play(StreamHandle stream) {
     EXPECT_NE(stream, 0) << "error " << m_engine.FSOUND_GetError();
     std::int32_t channel = m_engine.FSOUND_Stream_PlayEx(FSOUND_FREE, stream, 0, false);

@@ -37,6 +37,8 @@ public:
     // Renders blocks while `playing` holds, at most `maxSeconds`.
     std::vector<float> RenderWhile(const std::function<bool()>& playing, double maxSeconds = 20.0);
     std::vector<float> RenderSeconds(double seconds);
+    // Whole mixer blocks: after it, a change is heard from the next frame on.
+    std::vector<float> RenderBlocks(std::size_t blocks);
     // Plays out the block mixed before a change, so what follows hears it.
     void Settle() { RenderSeconds(static_cast<double>(kBlock) / m_rate); }
     // Opens a whole file as a stream (the test fails if it cannot).

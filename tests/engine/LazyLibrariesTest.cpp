@@ -66,9 +66,10 @@ TEST_F(LazyLibraries, CreditsNameEveryLibraryWithoutLoadingAny) {
         EXPECT_TRUE(numbered || names.back() == "SoundFont")
             << credit.name << " '" << credit.version << "'";
     }
-    EXPECT_EQ(names, (std::vector<std::string>{"FFmpeg", "libmpg123", "libvorbis", "libopenmpt",
-                                               "FluidSynth", "SoundFont", "SDL2", "KissFFT",
-                                               "SoundTouch", "libcdio", "zlib"}));
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"FFmpeg", "libmpg123", "libvorbis", "libopenmpt",
+                                        "FluidSynth", "SoundFont", "SDL2", "KissFFT", "SoundTouch",
+                                        "libsamplerate", "libsoxr", "libcdio", "zlib"}));
     EXPECT_FALSE(Mapped("libavformat.so"));
     EXPECT_FALSE(Mapped("libfluidsynth.so"));
 }

@@ -1,6 +1,7 @@
-// Watches the mixing thread of a playing engine: while streams, a song, every
-// effect, the equaliser, the pitch shifter, the spectrum and a capture unit
-// run and the UI thread changes volume, pause, position, rate and the
+// Watches the mixing thread of a playing engine: while streams (one converted
+// from another rate), a song, every effect, the equaliser, the pitch shifter,
+// the spectrum and a capture unit run and the UI thread changes volume, pause,
+// position, rate (a channel's frequency dragged on between callbacks) and the
 // equaliser's levels, the thread that renders
 // must not allocate, free or lock a mutex. The allocator and the mutex lock
 // are interposed for this program only; they count calls made on the thread
@@ -91,6 +92,9 @@ TEST(RealtimeCallback, TheMixingThreadNeverAllocatesOrLocks) {
     vantor::test::TempDir dir;
     std::string mp3 = WriteToneFile(dir, {"libmp3lame", "mp3", ".mp3"}, 440.0, 3.0);
     std::string ogg = WriteToneFile(dir, {"libvorbis", "ogg", ".ogg"}, 660.0, 3.0);
+    const std::string wav = dir.File("48k.wav");
+    ASSERT_TRUE(vantor::test::EncodeTone(
+        wav, {.encoder = "pcm_s16le", .container = "wav", .sampleRate = 48000, .seconds = 3.0}));
     std::string mod =
         dir.Write("tone.mod", vantor::test::WriteMod(vantor::test::ToneModSpec("watch", 2)));
     std::atomic<bool> hooked{false};
@@ -112,10 +116,12 @@ TEST(RealtimeCallback, TheMixingThreadNeverAllocatesOrLocks) {
 
     StreamHandle first = engine.FSOUND_Stream_Open(mp3, kStreamModeFile, 0, 0);
     StreamHandle second = engine.FSOUND_Stream_Open(ogg, kStreamModeFile, 0, 0);
+    StreamHandle third = engine.FSOUND_Stream_Open(wav, kStreamModeFile, 0, 0);
     SongHandle song = engine.FMUSIC_LoadSong(mod);
-    ASSERT_TRUE(first != 0 && second != 0 && song != 0);
+    ASSERT_TRUE(first != 0 && second != 0 && third != 0 && song != 0);
     std::int32_t a = engine.FSOUND_Stream_PlayEx(FSOUND_FREE, first, 0, false);
     std::int32_t b = engine.FSOUND_Stream_PlayEx(FSOUND_FREE, second, 0, false);
+    std::int32_t c = engine.FSOUND_Stream_PlayEx(FSOUND_FREE, third, 0, false);
     ASSERT_TRUE(engine.FMUSIC_PlaySong(song));
     effects.StartEcho(200);
     effects.StartIIR(2000.0f, 2.0f);
@@ -149,6 +155,13 @@ TEST(RealtimeCallback, TheMixingThreadNeverAllocatesOrLocks) {
         engine.FSOUND_DSP_GetSpectrum();
         Sleep(10);
     }
+    // A pitch bar dragged: a new frequency before every callback.
+    for (int i = 0; i < 60; ++i) {
+        engine.FSOUND_SetFrequency(c, 30000 + 700 * i);
+        engine.FSOUND_SetFrequency(a, 60000 - 500 * i);
+        Sleep(3);
+    }
+    engine.FSOUND_Stream_SetPosition(third, engine.FSOUND_Stream_GetLength(third) / 3);
     effects.StopEcho();
     pitch.TonalisStop();
     equalizer.Apply(false, levels);

@@ -5,6 +5,7 @@ vantor_add_test(EngineTests
         EqualizerTest.cpp
         OutputTest.cpp
         PcmStreamTest.cpp
+        ResamplingTest.cpp
         SongAndCdTest.cpp
         StreamDecoderTest.cpp
         StreamPlaybackTest.cpp

@@ -245,6 +245,15 @@ TEST_F(XdgFileAssociationsTest, TheDesktopEntryStartsAProgramWhosePathNeedsQuoti
     EXPECT_EQ(CommandOutput("desktop-file-validate '" + entryPath + "' 2>&1"), "");
 }
 
+TEST(InstalledDesktopEntryTest, StartsTheInstalledProgramForEveryTypeItCanBeAssociatedWith) {
+    const auto entry = KeyFileText::FromFile(VANTOR_DATA_FOLDER "vantor.desktop");
+    EXPECT_EQ(ExecProgram(entry.Value("Desktop Entry", "Exec").value_or("")), "vantor");
+    EXPECT_EQ(entry.Value("Desktop Action add", "Exec"), "vantor /add %F");
+    const auto types = entry.Value("Desktop Entry", "MimeType").value_or("");
+    for (const auto type : AllAssociationMimeTypes())
+        EXPECT_NE(types.find(std::string(type) + ";"), std::string::npos) << type;
+}
+
 TEST(KeyFileTextTest, EditsOneKeyAndKeepsEveryOtherByteOfTheFile) {
     KeyFileText windows("[Default Applications]\r\naudio/mpeg=a.desktop\r\nx=y\r\n");
     windows.Set("Default Applications", "audio/mpeg", "b.desktop;");
