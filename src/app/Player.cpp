@@ -34,8 +34,9 @@ void SetInterval(StepPacer& steps, bool stopped, int interval) {
 
 Player::Player(std::string folder, std::vector<std::string> arguments, engine::EngineOptions output)
     : appFolder(std::move(folder)), skinRoot(ChooseSkinRoot(appFolder)), args(std::move(arguments)),
-      sound(std::move(output)), effects(sound), pitch(sound), playlistMeasurer(TextFont{}),
-      fonts(installedFonts), pixwell(ProgramFolder()), pictures(pixwell, pictureReader),
+      sound(std::move(output)), effects(sound), pitch(sound), equalizer(sound),
+      playlistMeasurer(TextFont{}), fonts(installedFonts), pixwell(ProgramFolder()),
+      pictures(pixwell, pictureReader),
       fileAssociations(XdgFolders::FromEnvironment(), ProgramPath()), startupBridge(*this),
       commands(*this), shell(*this), mainWindow(*this),
       playlistWindowBridge(*this), soundSystem{sound, effects, pitch},

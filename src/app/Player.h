@@ -22,6 +22,7 @@
 #include "core/StepPacer.h"
 #include "core/VolumeAnimation.h"
 #include "engine/EffectRack.h"
+#include "engine/Equalizer.h"
 #include "engine/PitchShifter.h"
 #include "engine/SoundEngine.h"
 #include "media/TrackDescription.h"
@@ -104,12 +105,15 @@ public:
     SkinDefinition skin;
     SkinSurfaces surfaces;
     VolumeAnimation volumeAnimation;
+    // The equaliser's levels, kept in "Equalizer.DVC"; its switch is a setting.
+    EqualizerLevels equalizerLevels;
     bool exiting = false;
 
     // --- services
     engine::SoundEngine sound;
     engine::EffectRack effects;
     engine::PitchShifter pitch;
+    engine::Equalizer equalizer;
     OscilloscopeCapture capture;
     QtMessageBoxes messages;
     QtFileDialogs dialogs;

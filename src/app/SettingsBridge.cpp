@@ -29,7 +29,7 @@ SettingsBridge::~SettingsBridge() = default;
 void SettingsBridge::Show(int page) {
     if (!m_window) {
         m_window = std::make_unique<SettingsDialog>(SettingsDialogServices{
-            m_player.settings, *this, m_player.commands, m_player.sound, m_player.messages,
+            m_player.settings, *this, m_player.commands, *this, m_player.sound, m_player.messages,
             m_player.dialogs, &m_player.fileAssociations, m_player.appFolder});
         m_window->SetSkinBrowserPage(new SkinBrowserPage(m_player.skinBrowser));
     }
@@ -70,6 +70,7 @@ void SettingsBridge::ApplyChangedSettings(const Settings& before) {
         m_player.mainWindow.DrawSongInfo();
     }
     ApplyPlaylist(before);
+    m_player.equalizer.Apply(now.EnableEqualizer != 0, m_player.equalizerLevels);
     // The skin browser lists the folder it was made for.
     if (now.SkinFileFolder != before.SkinFileFolder && m_window)
         m_window->SetSkinBrowserPage(new SkinBrowserPage(m_player.skinBrowser));
@@ -113,6 +114,15 @@ void SettingsBridge::SaveSettings() {
 void SettingsBridge::Restart() {
     m_player.startup.RestartPending = 1;
     m_player.Exit(0);
+}
+
+EqualizerLevels SettingsBridge::EqualizerLevelsNow() const {
+    return m_player.equalizerLevels;
+}
+
+void SettingsBridge::DriveEqualizer(bool on, const EqualizerLevels& levels) {
+    m_player.equalizerLevels = levels;
+    m_player.equalizer.Apply(on, levels);
 }
 
 void SettingsBridge::TrimWorkingSet() {

@@ -3,6 +3,7 @@
 // Borrows the Player; the window is made at its first opening. UI thread.
 #pragma once
 
+#include "effects/EqualizerHost.h"
 #include "settings/dialog/SettingsDialogHost.h"
 
 #include <memory>
@@ -14,7 +15,7 @@ namespace vantor {
 class Player;
 class SettingsDialog;
 
-class SettingsBridge : public SettingsDialogHost {
+class SettingsBridge : public SettingsDialogHost, public EqualizerHost {
 public:
     explicit SettingsBridge(Player& player);
     ~SettingsBridge() override;
@@ -31,6 +32,10 @@ public:
     void SaveSettings() override;
     void Restart() override;
     void TrimWorkingSet() override;
+
+    // EqualizerHost
+    EqualizerLevels EqualizerLevelsNow() const override;
+    void DriveEqualizer(bool on, const EqualizerLevels& levels) override;
 
 private:
     void ApplyPlayModes(const Settings& before);

@@ -5,6 +5,7 @@
 #include "core/CommandLine.h"
 #include "core/TrackControl.h"
 #include "effects/EffectChain.h"
+#include "effects/EqualizerFile.h"
 #include "playlist/AddFiles.h"
 #include "playlist/PlaylistFile.h"
 #include "playlist/PlaylistScroll.h"
@@ -80,6 +81,12 @@ void StartupBridge::InitSoundSystem() {
     vantor::InitSoundSystem(m_player.settings, m_player.soundSystem, m_player.soundSetup,
                             {&OscilloscopeCapture::Callback, &m_player.capture}, m_player.messages,
                             *this);
+    m_player.equalizer.Init(m_player.sound.FSOUND_GetOutputRate());
+    // A missing or damaged file leaves the levels flat.
+    const EqualizerRead stored =
+        LoadEqualizerFile(m_player.appFolder + std::string(kEqualizerFileName));
+    m_player.equalizerLevels = stored.levels.value_or(EqualizerLevels{});
+    m_player.equalizer.Apply(m_player.settings.EnableEqualizer != 0, m_player.equalizerLevels);
 }
 
 void StartupBridge::ApplyEffectSwitches() {
@@ -230,6 +237,8 @@ void StartupBridge::SaveSettings() {
     m_player.settings.MainWindowX = main.x() * kTwipsPerPixel;
     m_player.settings.MainWindowY = main.y() * kTwipsPerPixel;
     vantor::SaveSettings(m_player.settings, m_player.appFolder, *this);
+    SaveEqualizerFile(m_player.appFolder + std::string(kEqualizerFileName),
+                      m_player.equalizerLevels);
 }
 
 void StartProgramAgain() {
@@ -245,6 +254,7 @@ void StartupBridge::CloseTrack() {
 }
 
 void StartupBridge::ShutdownSoundSystem() {
+    m_player.equalizer.Close();
     vantor::ShutdownSoundSystem(m_player.soundSystem, m_player.soundSetup, [] {});
 }
 

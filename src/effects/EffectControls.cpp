@@ -1,6 +1,7 @@
 #include "effects/EffectControls.h"
 
 #include "effects/EffectChain.h"
+#include "effects/EqualizerFile.h"
 
 namespace vantor {
 
@@ -90,12 +91,25 @@ void MoveEffectSlider(Settings& settings, EffectSlider slider, std::int32_t valu
     }
 }
 
-void ShowEqualizerPresetDialog(FileDialogs& dialogs, bool save) {
-    if (save)
+std::optional<EqualizerLevels> OpenEqualizerPreset(FileDialogs& dialogs, MessageBoxes& messages) {
+    const std::vector<std::string> chosen = dialogs.OpenFiles(
+        std::string(kEqualizerOpenTitle), std::string(kEqualizerFilter), "", false);
+    if (chosen.empty())
+        return std::nullopt;
+    EqualizerRead read = LoadEqualizerFile(chosen.front());
+    if (!read.levels)
+        messages.Show(chosen.front() + "\r\n" + read.error, std::string(kEqualizerOpenTitle),
+                      MessageIcon::Exclamation);
+    return read.levels;
+}
+
+void SaveEqualizerPreset(FileDialogs& dialogs, MessageBoxes& messages,
+                         const EqualizerLevels& levels) {
+    const std::string path =
         dialogs.SaveFile(std::string(kEqualizerSaveTitle), std::string(kEqualizerFilter), "");
-    else
-        dialogs.OpenFiles(std::string(kEqualizerOpenTitle), std::string(kEqualizerFilter), "",
-                          false);
+    if (!path.empty() && !SaveEqualizerFile(path, levels))
+        messages.Show(path + "\r\nThe preset could not be written.",
+                      std::string(kEqualizerSaveTitle), MessageIcon::Exclamation);
 }
 
 } // namespace vantor

@@ -6,11 +6,14 @@
 
 #include "effects/ControlsHost.h"
 #include "platform/FileDialogs.h"
+#include "platform/MessageBoxes.h"
 #include "settings/Settings.h"
+#include "sound/EqualizerLevels.h"
 #include "sound/SoundLibrary.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -47,8 +50,12 @@ inline constexpr std::string_view kEqualizerFilter = "EqualizerConfigFile (*.dvc
 inline constexpr std::string_view kEqualizerOpenTitle = "イコライザーコンフィグファイルを開く";
 inline constexpr std::string_view kEqualizerSaveTitle = "イコライザーコンフィグファイルを保存する";
 
-// The equaliser's preset commands show their file dialog; there is no
-// preset format, so the choice is not read or written.
-void ShowEqualizerPresetDialog(FileDialogs& dialogs, bool save);
+// The equaliser's "open" command: the levels of the preset chosen in the
+// open dialog; nullopt when the dialog was cancelled or the file refused
+// (the reason is shown, and nothing changes).
+std::optional<EqualizerLevels> OpenEqualizerPreset(FileDialogs& dialogs, MessageBoxes& messages);
+// The "save" command: writes `levels` to the file chosen in the save dialog.
+void SaveEqualizerPreset(FileDialogs& dialogs, MessageBoxes& messages,
+                         const EqualizerLevels& levels);
 
 } // namespace vantor

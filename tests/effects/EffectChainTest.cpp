@@ -2,7 +2,9 @@
 #include "RecordingControlsHost.h"
 #include "effects/EffectControls.h"
 #include "support/FakeFileDialogs.h"
+#include "support/FakeMessageBoxes.h"
 #include "support/FakeSoundLibrary.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -117,17 +119,31 @@ TEST_F(EffectChainTest, TheEffectPageStoresEachTickAndSaves) {
     EXPECT_EQ(settings.ResonanceLevel, 4);
 }
 
-TEST_F(EffectChainTest, EqualiserPresetCommandsOnlyShowTheirDialogs) {
+TEST_F(EffectChainTest, EqualiserPresetsSaveAndOpenThroughTheirDialogs) {
     test::FakeFileDialogs dialogs;
-    dialogs.openResult = {"/tmp/preset.dvc"};
-    ShowEqualizerPresetDialog(dialogs, false);
-    ShowEqualizerPresetDialog(dialogs, true);
+    test::FakeMessageBoxes messages;
+    test::TempDir dir;
+    EqualizerLevels levels;
+    levels.bands = {3.0f, 0.0f, -2.0f, 0.0f, 0.0f, 5.0f, 0.0f, 0.0f, 0.0f, -12.0f};
+    levels.preamp = -3.0f;
+    dialogs.saveResult = dir.File("mine.dvc");
+    SaveEqualizerPreset(dialogs, messages, levels);
+    dialogs.openResult = {dir.File("mine.dvc")};
+    EXPECT_EQ(OpenEqualizerPreset(dialogs, messages), levels);
     ASSERT_EQ(dialogs.asked.size(), 2u);
-    EXPECT_EQ(dialogs.asked[0].kind, "open");
-    EXPECT_EQ(dialogs.asked[0].title, "イコライザーコンフィグファイルを開く");
+    EXPECT_EQ(dialogs.asked[0].kind, "save");
+    EXPECT_EQ(dialogs.asked[0].title, "イコライザーコンフィグファイルを保存する");
     EXPECT_EQ(dialogs.asked[0].filter, "EqualizerConfigFile (*.dvc)|*.dvc|");
-    EXPECT_EQ(dialogs.asked[1].kind, "save");
-    EXPECT_EQ(dialogs.asked[1].title, "イコライザーコンフィグファイルを保存する");
+    EXPECT_EQ(dialogs.asked[1].kind, "open");
+    EXPECT_EQ(dialogs.asked[1].title, "イコライザーコンフィグファイルを開く");
+    EXPECT_TRUE(messages.shown.empty());
+
+    dialogs.openResult = {};
+    EXPECT_EQ(OpenEqualizerPreset(dialogs, messages), std::nullopt) << "cancelled";
+    dialogs.openResult = {dir.Write("foreign.dvc", "<EnableEqualizer>\r\n 1 \r\n")};
+    EXPECT_EQ(OpenEqualizerPreset(dialogs, messages), std::nullopt);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].text.find("Not an equalizer preset"), std::string::npos);
     EXPECT_TRUE(system.recorder.calls.empty());
 }
 

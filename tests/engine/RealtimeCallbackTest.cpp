@@ -1,12 +1,14 @@
 // Watches the mixing thread of a playing engine: while streams (one converted
-// from another rate), a song, every effect, the pitch shifter, the spectrum
-// and a capture unit run and the UI thread changes volume, pause, position
-// and rate (a channel's frequency dragged on between callbacks), the thread that renders
+// from another rate), a song, every effect, the equaliser, the pitch shifter,
+// the spectrum and a capture unit run and the UI thread changes volume, pause,
+// position, rate (a channel's frequency dragged on between callbacks) and the
+// equaliser's levels, the thread that renders
 // must not allocate, free or lock a mutex. The allocator and the mutex lock
 // are interposed for this program only; they count calls made on the thread
 // that the output's start hook marked.
 #include "EngineHarness.h"
 #include "engine/EffectRack.h"
+#include "engine/Equalizer.h"
 #include "engine/PitchShifter.h"
 #include "support/ModWriter.h"
 
@@ -103,7 +105,9 @@ TEST(RealtimeCallback, TheMixingThreadNeverAllocatesOrLocks) {
     ASSERT_TRUE(engine.FSOUND_Init(44100, 128, 0));
     EffectRack effects(engine);
     PitchShifter pitch(engine);
+    Equalizer equalizer(engine);
     effects.InitDSP();
+    equalizer.Init(44100);
     pitch.InitTonalis(44100);
     CaptureBuffer capture;
     DspUnitHandle unit = engine.FSOUND_DSP_Create(&Capture, 303, &capture);
@@ -125,6 +129,9 @@ TEST(RealtimeCallback, TheMixingThreadNeverAllocatesOrLocks) {
     effects.StartPreverb();
     effects.StartNoise();
     pitch.TonalisStart(1.0f, 1.0f, 1.5f);
+    EqualizerLevels levels;
+    levels.bands.fill(12.0f);
+    equalizer.Apply(true, levels);
     Sleep(300);
     engine.FSOUND_SetVolume(a, 100);
     engine.FSOUND_SetPan(b, 30);
@@ -135,6 +142,12 @@ TEST(RealtimeCallback, TheMixingThreadNeverAllocatesOrLocks) {
     Sleep(200);
     engine.FSOUND_SetPaused(b, false);
     pitch.TonalisStart(1.0f, 1.0f, 0.7f);
+    for (int i = 0; i < 10; ++i) {
+        levels.bands[static_cast<std::size_t>(i)] = -12.0f;
+        levels.preamp = static_cast<float>(i);
+        equalizer.Apply(true, levels);
+        Sleep(10);
+    }
     effects.StopReverb();
     effects.StopNoise();
     pitch.ClearDspBuffer();
@@ -151,6 +164,7 @@ TEST(RealtimeCallback, TheMixingThreadNeverAllocatesOrLocks) {
     engine.FSOUND_Stream_SetPosition(third, engine.FSOUND_Stream_GetLength(third) / 3);
     effects.StopEcho();
     pitch.TonalisStop();
+    equalizer.Apply(false, levels);
     Sleep(200);
     EXPECT_TRUE(hooked.load());
     EXPECT_GT(capture.index.load(), 20);

@@ -2,6 +2,7 @@ vantor_add_test(EngineTests
     SOURCES
         EngineHarness.cpp
         DspUnitTest.cpp
+        EqualizerTest.cpp
         OutputTest.cpp
         PcmStreamTest.cpp
         ResamplingTest.cpp

@@ -1,9 +1,11 @@
-// The equaliser page: its switch (taken when the window applies), band
-// sliders and preset list, and the preset file commands, which show their
-// dialogs only. The sound path has no equaliser stage yet.
+// The equaliser page: its switch (taken when the window applies), the band
+// and preamp sliders, which drive the sound at once while the switch is
+// ticked, the preset list and the preset file commands.
 #pragma once
 
+#include "effects/EqualizerHost.h"
 #include "platform/FileDialogs.h"
+#include "platform/MessageBoxes.h"
 
 #include <QWidget>
 
@@ -18,17 +20,29 @@ namespace vantor {
 class EqualizerPage : public QWidget {
     Q_OBJECT
 public:
-    EqualizerPage(FileDialogs& dialogs, QWidget* parent = nullptr);
+    EqualizerPage(FileDialogs& dialogs, MessageBoxes& messages, EqualizerHost& host,
+                  QWidget* parent = nullptr);
 
     bool Switch() const;
+    // Also shows the levels the player keeps.
     void SetSwitch(bool on);
 
 private:
+    EqualizerLevels Levels() const;
+    void ShowLevels(const EqualizerLevels& levels);
+    void Drive();
     void ChoosePreset(int index);
+    void OpenPreset();
 
+    FileDialogs& m_dialogs;
+    MessageBoxes& m_messages;
+    EqualizerHost& m_host;
     QCheckBox* m_switch = nullptr;
-    std::array<QSlider*, 10> m_bands{};
+    QSlider* m_preamp = nullptr;
+    std::array<QSlider*, kEqualizerBands> m_bands{};
     QComboBox* m_presets = nullptr;
+    // Set while the sliders are being filled, so that filling drives nothing.
+    bool m_showing = false;
 };
 
 } // namespace vantor

@@ -81,7 +81,8 @@ void SettingsDialog::BuildPages() {
     c.effects =
         new EffectsPage(m_services.settings, m_services.controls, m_services.sound, m_pages);
     m_pages->addWidget(c.effects);
-    c.equalizer = new EqualizerPage(m_services.dialogs, m_pages);
+    c.equalizer =
+        new EqualizerPage(m_services.dialogs, m_services.messages, m_services.equalizer, m_pages);
     m_pages->addWidget(c.equalizer);
     m_pages->addWidget(BuildAudioOutputPage(
         c, [this](int output) { return m_services.host.DriverNames(output); }, m_pages));

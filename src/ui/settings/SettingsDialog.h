@@ -5,6 +5,7 @@
 #pragma once
 
 #include "effects/ControlsHost.h"
+#include "effects/EqualizerHost.h"
 #include "platform/FileAssociations.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
@@ -28,6 +29,7 @@ struct SettingsDialogServices {
     Settings& settings;
     SettingsDialogHost& host;
     ControlsHost& controls;
+    EqualizerHost& equalizer;
     SoundLibrary& sound;
     MessageBoxes& messages;
     FileDialogs& dialogs;

@@ -1,0 +1,18 @@
+// What the equaliser page asks of the running player. UI thread.
+#pragma once
+
+#include "sound/EqualizerLevels.h"
+
+namespace vantor {
+
+class EqualizerHost {
+public:
+    virtual ~EqualizerHost() = default;
+
+    // The levels the player keeps (loaded at start, saved with the settings).
+    virtual EqualizerLevels EqualizerLevelsNow() const = 0;
+    // The sound follows at once, and the player keeps the levels.
+    virtual void DriveEqualizer(bool on, const EqualizerLevels& levels) = 0;
+};
+
+} // namespace vantor
