@@ -51,8 +51,7 @@ Player::Player(std::string folder, std::vector<std::string> arguments, engine::E
       pointer(skin, surfaces, settings, bars, mainWindow),
       skinApplication({skin, surfaces, settings, skinReader, bars, painter, commands, skinRoot},
                       SkinServices{messages, pictures, fonts}),
-      skinBrowser(*this),
-      mpris(*this) {
+      skinBrowser(*this), mpris(*this) {
     playlist.ResetToSpare();
     songTexts.moduleTitle = [this](const std::string& path) { return ModuleTitle(sound, path); };
     songTexts.cdTrackText = [this](const std::string& drive, std::int32_t track) {

@@ -30,7 +30,9 @@ double Val(std::string_view text) {
     std::string number;
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
         number += text[i++];
-    const auto isDigit = [&](std::size_t k) { return k < text.size() && text[k] >= '0' && text[k] <= '9'; };
+    const auto isDigit = [&](std::size_t k) {
+        return k < text.size() && text[k] >= '0' && text[k] <= '9';
+    };
     bool anyDigit = false;
     while (isDigit(i)) {
         number += text[i++];
@@ -60,7 +62,8 @@ std::int64_t IntDiv(double dividend, double divisor) {
 
 std::string FormatTwoDigits(std::int64_t value) {
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%02lld", static_cast<long long>(value < 0 ? -value : value));
+    std::snprintf(buffer, sizeof buffer, "%02lld",
+                  static_cast<long long>(value < 0 ? -value : value));
     return value < 0 ? std::string("-") + buffer : std::string(buffer);
 }
 
@@ -102,7 +105,9 @@ std::string FormatSingle(float value) {
     return text;
 }
 
-Fixed4 Fixed4::FromDouble(double value) { return Fixed4(RoundHalfEven(value * kScale)); }
+Fixed4 Fixed4::FromDouble(double value) {
+    return Fixed4(RoundHalfEven(value * kScale));
+}
 
 std::int64_t Fixed4::Rounded() const {
     // Integer arithmetic so large values keep every digit.
