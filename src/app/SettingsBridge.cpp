@@ -70,6 +70,10 @@ void SettingsBridge::ApplyChangedSettings(const Settings& before) {
         m_player.mainWindow.DrawSongInfo();
     }
     ApplyPlaylist(before);
+    if (m_previewLevels) {
+        m_player.equalizerLevels = *m_previewLevels;
+        m_previewLevels.reset();
+    }
     m_player.equalizer.Apply(now.EnableEqualizer != 0, m_player.equalizerLevels);
     // The skin browser lists the folder it was made for.
     if (now.SkinFileFolder != before.SkinFileFolder && m_window)
@@ -121,8 +125,13 @@ EqualizerLevels SettingsBridge::EqualizerLevelsNow() const {
 }
 
 void SettingsBridge::DriveEqualizer(bool on, const EqualizerLevels& levels) {
-    m_player.equalizerLevels = levels;
+    m_previewLevels = levels;
     m_player.equalizer.Apply(on, levels);
+}
+
+void SettingsBridge::EndEqualizerPreview() {
+    m_previewLevels.reset();
+    m_player.equalizer.Apply(m_player.settings.EnableEqualizer != 0, m_player.equalizerLevels);
 }
 
 void SettingsBridge::TrimWorkingSet() {

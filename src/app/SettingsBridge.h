@@ -7,6 +7,7 @@
 #include "settings/dialog/SettingsDialogHost.h"
 
 #include <memory>
+#include <optional>
 
 class QWidget;
 
@@ -36,6 +37,7 @@ public:
     // EqualizerHost
     EqualizerLevels EqualizerLevelsNow() const override;
     void DriveEqualizer(bool on, const EqualizerLevels& levels) override;
+    void EndEqualizerPreview() override;
 
 private:
     void ApplyPlayModes(const Settings& before);
@@ -43,6 +45,8 @@ private:
 
     Player& m_player;
     std::unique_ptr<SettingsDialog> m_window;
+    // The levels the page drives, until the window applies or closes.
+    std::optional<EqualizerLevels> m_previewLevels;
 };
 
 } // namespace vantor

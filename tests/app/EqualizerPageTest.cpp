@@ -114,5 +114,38 @@ TEST_F(EqualizerPageTest, PresetsSaveAndOpenAndADamagedOneChangesNothing) {
     EXPECT_NEAR(HeardDecibels(dry), 5.0, 0.5);
 }
 
+TEST_F(EqualizerPageTest, CancelOrClosingPutsBackTheSoundAndTheLevelsTheWindowOpenedWith) {
+    h.Start({h.WriteTone("tone.wav", kToneHz, 30.0)});
+    const double dry = Heard();
+    OpenThePage();
+    Find<QCheckBox>(QStringLiteral("equalizer")).setChecked(true);
+    Band(kBand1k).setValue(6);
+    Press("okButton");
+    ASSERT_NEAR(HeardDecibels(dry), 6.0, 0.5);
+
+    OpenThePage();
+    Band(kBand1k).setValue(-6);
+    ASSERT_NEAR(HeardDecibels(dry), -6.0, 0.5) << "the move is heard before it is applied";
+    Press("cancelButton");
+    EXPECT_NEAR(HeardDecibels(dry), 6.0, 0.5);
+
+    OpenThePage();
+    EXPECT_EQ(Band(kBand1k).value(), 6);
+    Find<QCheckBox>(QStringLiteral("equalizer")).setChecked(false);
+    Band(0).setValue(12);
+    ASSERT_NEAR(HeardDecibels(dry), 0.0, 0.01);
+    Band(0).window()->close();
+    EXPECT_NEAR(HeardDecibels(dry), 6.0, 0.5) << "closing the window is a cancel too";
+
+    // Applying the window again saves the levels it shows, which are the kept ones.
+    OpenThePage();
+    Press("okButton");
+    const std::string stored = ReadWholeFile(h.Dir().File("Equalizer.DVC"));
+    EXPECT_NE(stored.find("<Band 31Hz>\r\n 0 \r\n"), std::string::npos) << stored;
+    EXPECT_NE(stored.find("<Band 1kHz>\r\n 6 \r\n"), std::string::npos) << stored;
+    EXPECT_EQ(h.StoredSetting("<EnableEqualizer>"), " 1 ");
+    EXPECT_NEAR(HeardDecibels(dry), 6.0, 0.5);
+}
+
 } // namespace
 } // namespace vantor::test

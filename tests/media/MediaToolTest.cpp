@@ -1,13 +1,21 @@
-// vantor-tool info and zip on fixtures: the lines the commands print.
+// vantor-tool info, zip and decode on fixtures: the lines the commands print
+// and the sound decode writes.
 #include "Commands.h"
 
+#include "effects/EqualizerFile.h"
 #include "support/Id3Writer.h"
 #include "support/MpegFrameWriter.h"
+#include "support/RiffWriter.h"
 #include "support/TempDir.h"
+#include "support/ToneMeasure.h"
 #include "support/ZipWriter.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <numbers>
 #include <sstream>
 #include <vector>
 
@@ -72,6 +80,67 @@ TEST(MediaToolTest, BadArgumentsGiveUsage) {
     EXPECT_EQ(RunCommand(tool::RunInfo, {}).code, 2);
     EXPECT_EQ(RunCommand(tool::RunInfo, {"a", "--member", "x", "y"}).code, 2);
     EXPECT_EQ(RunCommand(tool::RunZip, {}).code, 2);
+}
+
+// One second of a quarter-scale sine in 16-bit stereo.
+Bytes ToneWave(double frequency) {
+    constexpr int kRate = 44100;
+    WaveSpec spec;
+    for (int i = 0; i < kRate; ++i) {
+        const auto sample = static_cast<std::int16_t>(
+            std::lround(8192.0 * std::sin(2.0 * std::numbers::pi * frequency * i / kRate)));
+        for (int channel = 0; channel < 2; ++channel) {
+            spec.data.push_back(static_cast<std::uint8_t>(sample & 0xff));
+            spec.data.push_back(static_cast<std::uint8_t>((sample >> 8) & 0xff));
+        }
+    }
+    return RiffWave(spec);
+}
+
+// The data chunk of a 16-bit stereo WAV file as floats, less its first
+// `skipSeconds`.
+std::vector<float> WaveSamples(const std::string& path, double skipSeconds) {
+    const std::string bytes = ReadWholeFile(path);
+    const std::size_t data = bytes.find("data");
+    if (data == std::string::npos)
+        return {};
+    std::vector<float> samples;
+    const std::size_t skip = 4 * static_cast<std::size_t>(44100 * skipSeconds);
+    for (std::size_t at = data + 8 + skip; at + 1 < bytes.size(); at += 2) {
+        std::int16_t sample = 0;
+        std::memcpy(&sample, bytes.data() + at, sizeof sample);
+        samples.push_back(static_cast<float>(sample) / 32768.0f);
+    }
+    return samples;
+}
+
+TEST(MediaToolTest, DecodeThroughAnEqualizerPresetRaisesItsBand) {
+    TempDir dir;
+    const std::string tone = dir.Write("tone.wav", ToneWave(1000.0));
+    EqualizerLevels boost;
+    boost.bands[5] = 6.0f; // 1 kHz
+    const std::string preset = dir.Write("boost.dvc", WriteEqualizerText(boost));
+    const std::string plain = dir.File("plain.wav");
+    const std::string boosted = dir.File("boosted.wav");
+    ASSERT_EQ(RunCommand(tool::RunDecode, {tone, plain}).code, 0);
+    const CommandRun run = RunCommand(tool::RunDecode, {tone, boosted, "--equalizer", preset});
+    ASSERT_EQ(run.code, 0) << run.err;
+
+    const std::vector<float> before = WaveSamples(plain, 0.2);
+    const std::vector<float> after = WaveSamples(boosted, 0.2);
+    ASSERT_GT(before.size(), 44100u);
+    for (int channel = 0; channel < 2; ++channel)
+        EXPECT_NEAR(20.0 * std::log10(ChannelRms(after, channel) / ChannelRms(before, channel)),
+                    6.0, 0.5);
+
+    const std::string damaged =
+        dir.Write("damaged.dvc", "<Preamp>\r\n 0 \r\n<Band 1kHz>\r\n loud \r\n");
+    const std::string refused = dir.File("refused.wav");
+    const CommandRun bad = RunCommand(tool::RunDecode, {tone, refused, "--equalizer", damaged});
+    EXPECT_EQ(bad.code, 1);
+    EXPECT_NE(bad.err.find(damaged + ": "), std::string::npos) << bad.err;
+    EXPECT_NE(bad.err.find("<Band 1kHz>"), std::string::npos) << bad.err;
+    EXPECT_FALSE(std::filesystem::exists(refused));
 }
 
 } // namespace

@@ -1,11 +1,15 @@
 // "decode": plays a file through the sound library into a 16-bit stereo WAV
-// file as fast as possible, opening it as the player opens a track.
+// file as fast as possible, opening it as the player opens a track, optionally
+// through the equaliser set from a preset file.
 #include "Commands.h"
 
 #include "core/SoundErrorText.h"
+#include "effects/EqualizerFile.h"
+#include "engine/Equalizer.h"
 #include "engine/SoundEngine.h"
 
 #include <chrono>
+#include <optional>
 #include <ostream>
 #include <thread>
 
@@ -19,6 +23,7 @@ struct DecodeRequest {
     int rate = 44100;
     std::int32_t memberStart = 0;
     std::int32_t memberEnd = 0;
+    std::string equalizerPreset;
 };
 
 bool ParseNumber(const std::string& text, std::int32_t& value) {
@@ -53,6 +58,8 @@ bool ParseDecodeArgs(Args args, DecodeRequest& request) {
                 return false;
             }
             i += 2;
+        } else if (args[i] == "--equalizer" && i + 1 < args.size()) {
+            request.equalizerPreset = args[++i];
         } else {
             return false;
         }
@@ -71,14 +78,30 @@ void WaitWhile(const std::function<bool()>& playing) {
 int RunDecode(Args args, std::ostream& out, std::ostream& err) {
     DecodeRequest request;
     if (!ParseDecodeArgs(args, request)) {
-        err << "usage: vantor-tool decode FILE OUT.wav [--rate HZ] [--member START END]\n";
+        err << "usage: vantor-tool decode FILE OUT.wav [--rate HZ] [--member START END] "
+               "[--equalizer PRESET.dvc]\n";
         return 2;
+    }
+    // A preset that cannot be read stops the command before anything is written.
+    std::optional<EqualizerLevels> levels;
+    if (!request.equalizerPreset.empty()) {
+        EqualizerRead preset = LoadEqualizerFile(request.equalizerPreset);
+        if (!preset.levels) {
+            err << request.equalizerPreset << ": " << preset.error << "\n";
+            return 1;
+        }
+        levels = preset.levels;
     }
     engine::SoundEngine sound(
         engine::EngineOptions{engine::OutputKind::WavFile, request.output, nullptr});
     if (!sound.FSOUND_Init(request.rate, 128, 0)) {
         err << SoundErrorText(sound.FSOUND_GetError()) << "\n";
         return 1;
+    }
+    engine::Equalizer equalizer(sound);
+    if (levels) {
+        equalizer.Init(request.rate);
+        equalizer.Apply(true, *levels);
     }
     // A member's range names its first and last byte, as in the playlist.
     std::int32_t span = request.memberEnd - request.memberStart;
@@ -100,6 +123,7 @@ int RunDecode(Args args, std::ostream& out, std::ostream& err) {
         WaitWhile([&] { return !sound.FMUSIC_IsFinished(song); });
         lengthMs = sound.FMUSIC_GetTime(song);
     }
+    equalizer.Close();
     sound.FSOUND_Close();
     out << "length_ms = " << lengthMs << "\n";
     return 0;

@@ -13,7 +13,8 @@ using vantor::tool::Command;
 
 constexpr std::array kCommands{
     Command{"settings", "settings dump FILE | settings write FILE", vantor::tool::RunSettings},
-    Command{"decode", "decode FILE OUT.wav [--rate HZ] [--member START END]",
+    Command{"decode",
+            "decode FILE OUT.wav [--rate HZ] [--member START END] [--equalizer PRESET.dvc]",
             vantor::tool::RunDecode},
     Command{"devices", "devices", vantor::tool::RunDevices},
     Command{"png", "png FILE OUT.bmp", vantor::tool::RunPng},

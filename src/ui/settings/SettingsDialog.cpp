@@ -199,6 +199,8 @@ void SettingsDialog::CloseWindow() {
         return;
     m_open = false;
     hide();
+    // OK has applied by now; Cancel and closing take back what the page previewed.
+    m_services.equalizer.EndEqualizerPreview();
     m_logic->Close();
 }
 
