@@ -1,5 +1,6 @@
 #include "app/Player.h"
 
+#include "app/ProgramIcon.h"
 #include "base/Paths.h"
 #include "core/PlaybackTick.h"
 #include "core/SingleInstance.h"
@@ -9,6 +10,7 @@
 #include "playlist/AddFiles.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 namespace vantor {
 
@@ -79,6 +81,9 @@ Player::Player(std::string folder, std::vector<std::string> arguments, engine::E
 Player::~Player() = default;
 
 void Player::Start() {
+    // Every window, the start-up's messages among them, the task bar and the
+    // tray take the program's icon from here.
+    QGuiApplication::setWindowIcon(ProgramIcon());
     songTexts.inspect.mpegAccurate = settings.MpegAccurate == 1;
     RunStartup(args, settings, startup, startupBridge, messages);
     songTexts.inspect.mpegAccurate = settings.MpegAccurate == 1;

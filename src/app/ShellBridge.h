@@ -29,6 +29,9 @@ public:
     void ShowMainPopupMenuAtPointer() override;
     ScreenPoint WindowPosition(PlayerWindow window) const override;
 
+    // What the tray shows; null while the player is not in the tray.
+    QIcon TrayIcon() const { return m_tray ? m_tray->icon() : QIcon(); }
+
 private:
     QWidget& Widget(PlayerWindow window) const;
 

@@ -14,10 +14,9 @@
 #include "settings/WorkingSet.h"
 #include "shell/TrayBehaviour.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
-#include <QStyle>
 
 #include <algorithm>
 #include <cstdlib>
@@ -49,13 +48,6 @@ QPoint MoveOntoWorkArea(const QRect& window) {
     const int x = std::max(area.left(), std::min(window.left(), area.right() + 1 - window.width()));
     const int y = std::max(area.top(), std::min(window.top(), area.bottom() + 1 - window.height()));
     return QPoint(x, y) - window.topLeft();
-}
-
-// The task bar and the tray show the windows' icon; without one the tray
-// icon would be an empty place nobody finds to click.
-void GiveTheWindowsAnIcon() {
-    if (QApplication::windowIcon().isNull())
-        QApplication::setWindowIcon(QApplication::style()->standardIcon(QStyle::SP_MediaPlay));
 }
 
 } // namespace
@@ -194,7 +186,6 @@ void StartupBridge::DrawPlaylist() {
 }
 
 void StartupBridge::ShowMainWindow(bool minimised) {
-    GiveTheWindowsAnIcon();
     m_player.Present();
     if (minimised)
         m_player.mainWindow.Widget().showMinimized();

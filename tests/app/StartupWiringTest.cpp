@@ -6,6 +6,8 @@
 #include "support/ToneMeasure.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QImage>
 #include <QScreen>
 
 #include <gtest/gtest.h>
@@ -168,7 +170,27 @@ TEST(StartupWiring, AClickOnTheTrayIconBringsAMinimisedWindowBackOntoTheScreen) 
     EXPECT_TRUE(main.isVisible());
     EXPECT_FALSE(main.isMinimized());
     EXPECT_EQ(player.settings.MainWindowVisible, 1);
-    EXPECT_FALSE(main.windowIcon().isNull()) << "the tray icon would show nothing";
+}
+
+QImage Pixels(const QIcon& icon, int size) {
+    return icon.pixmap(size, size).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+// The windows, the task bar and the tray show the program's own icon, also
+// when the player runs from its build folder.
+TEST_F(BothWindowsTest, TheWindowsAndTheTrayShowTheProgramsIcon) {
+    const QImage shipped =
+        QImage(QStringLiteral(VANTOR_ICON_FOLDER "hicolor/48x48/apps/vantor.png"))
+            .convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(shipped.size(), QSize(48, 48));
+    EXPECT_TRUE(Pixels(main.windowIcon(), 48) == shipped) << "the main window";
+    EXPECT_TRUE(Pixels(list.windowIcon(), 48) == shipped) << "the playlist window";
+
+    // Offscreen Qt has no notification area; this is what minimising into
+    // one adds there.
+    ASSERT_TRUE(player.shell.TrayIcon().isNull());
+    AddTrayIcon(player.shell);
+    EXPECT_TRUE(Pixels(player.shell.TrayIcon(), 48) == shipped) << "the tray";
 }
 
 QRect WorkArea() {
