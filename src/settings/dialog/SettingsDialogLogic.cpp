@@ -25,6 +25,16 @@ std::int32_t Tick(bool ticked) {
     return ticked ? 1 : 0;
 }
 
+// Takes a control's value into its field.
+struct TakeControl {
+    void operator()(bool box, std::int32_t& field) const { field = Tick(box); }
+    void operator()(const std::string& box, std::int32_t& field) const { field = NumberIn(box); }
+    template <class T>
+    void operator()(const T& control, T& field) const {
+        field = control;
+    }
+};
+
 // Stores `value` and reports whether it differed.
 bool Change(std::int32_t& field, std::int32_t value) {
     const bool changed = field != value;
@@ -102,50 +112,9 @@ void SettingsDialogLogic::Refuse(std::string_view message) {
 }
 
 void SettingsDialogLogic::TakePageFields(const SettingsForm& form) {
-    Settings& s = m_settings;
-    s.SongInfoFontName = form.fontName;
-    s.SongInfoFontSize = form.fontSize;
-    s.SongInfoFontBold = Tick(form.fontBold);
-    s.SongInfoFontItalic = Tick(form.fontItalic);
-    s.SongInfoFontColor = form.fontColor;
-    s.SongInfoStyle = form.songInfoStyle;
-    s.SongInformationScrollDisable = Tick(form.scrollDisable);
-    s.SongInfoScrollWait = NumberIn(form.scrollWait);
-    s.VolumeAnimation = Tick(form.volumeAnimation);
-    s.VolumeAnimationWait = NumberIn(form.volumeAnimationWait);
-    s.ShowInSystemTask = Tick(form.showInSystemTask);
-    s.AlwaysOnTop = Tick(form.alwaysOnTop);
-    s.IgnoreSkinFontConfig = Tick(form.ignoreSkinFont);
-
-    s.PlayListStyle = form.playListStyle;
-    s.ShowTrackNumber = Tick(form.showTrackNumber);
-    s.ShowTrackPlayTime = Tick(form.showTrackPlayTime);
-    s.WheelScrollValue = NumberIn(form.wheelScrollValue);
-    s.GetTagInterval = NumberIn(form.getTagInterval);
-
+    ForEachPlainField(form, m_settings, TakeControl{});
     if (form.analyzerPattern >= 1)
-        s.AnalyzerPattern = form.analyzerPattern;
-    s.AnalyzerPriority = NumberIn(form.analyzerPriority);
-    s.AnalyzerDisable = Tick(form.analyzerDisable);
-    s.AnalyzerPatternFile = form.analyzerPatternFile;
-    s.OscilloscopeColor = form.oscilloscopeColor;
-    s.IgnoreSkinAnalyzerPattern = Tick(form.ignoreSkinAnalyzerPattern);
-    s.IgnoreSkinOscilloConfig = Tick(form.ignoreSkinOscilloscope);
-
-    s.PlayLoopMode = Tick(form.loop);
-    s.PlayRandomMode = Tick(form.random);
-    s.NonStopMegaMix = Tick(form.nonStop);
-    s.GapLength = NumberIn(form.gapLength);
-    s.AutoPlay = Tick(form.autoPlay);
-    s.SearchSubFolder = Tick(form.searchSubFolder);
-
-    for (std::size_t i = 0; i < form.effectEnabled.size(); ++i)
-        s.EffectEnabled[i] = Tick(form.effectEnabled[i]);
-    s.EnableEqualizer = Tick(form.equalizer);
-
-    s.MpegAccurate = Tick(form.mpegAccurate);
-    s.EseMemoryManagement = Tick(form.trimWorkingSet);
-    s.SkinFileFolder = form.skinFolder;
+        m_settings.AnalyzerPattern = form.analyzerPattern;
 }
 
 // An output list without a selection leaves its value as it was.
