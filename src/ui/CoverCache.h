@@ -1,6 +1,7 @@
 // Cover pictures as files other programs can open, for MPRIS's
 // "mpris:artUrl": each picture is written once into the cache folder, named
-// by a hash of its bytes, and found there again after. UI thread.
+// by a hash of its bytes, and found there again after; only the pictures
+// offered most recently are kept. UI thread.
 #pragma once
 
 #include <QString>
@@ -9,7 +10,8 @@ namespace vantor {
 
 struct CoverArt;
 
-// $XDG_CACHE_HOME/vantor/, or ~/.cache/vantor/ without it, with a trailing '/'.
+// $XDG_CACHE_HOME/vantor/covers/, or ~/.cache/vantor/covers/ without it,
+// with a trailing '/'.
 QString CoverCacheFolder();
 
 // A file:// URL of the picture: the picture file itself when it lies beside

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -191,8 +192,9 @@ TEST_F(MprisTest, NextSeekAndVolumeFromTheDesktopMoveThePlayer) {
 
 // The cover goes to the desktop as a file it can open: an embedded picture
 // copied into the cache once, under a name its bytes give, so that two files
-// with the same cover share it; a picture beside the file as itself; no
-// art at all for a file without one.
+// with the same cover share it, and the oldest copy beyond the cache's 64
+// leaves; a picture beside the file as itself; no art at all for a file
+// without one.
 TEST_F(MprisTest, TheDesktopGetsTheCoverAsAFileOrNone) {
     const std::uint8_t rgb[] = {255, 0, 0, 0, 0, 255, 0, 255, 0, 255, 255, 0};
     const std::vector<std::uint8_t> picture = test::MakeTruecolourPng(2, 2, rgb).Bytes();
@@ -208,6 +210,14 @@ TEST_F(MprisTest, TheDesktopGetsTheCoverAsAFileOrNone) {
     };
     std::filesystem::create_directories(m_harness.Dir().File("album"));
     const std::string besideCover = m_harness.Dir().Write("album/Cover.png", picture);
+    const std::filesystem::path cache = m_harness.Dir().File("cache/vantor/covers");
+    std::filesystem::create_directories(cache);
+    const auto now = std::filesystem::file_time_type::clock::now();
+    for (int age = 1; age <= 64; ++age) {
+        const auto old = cache / ("old" + std::to_string(age) + ".png");
+        std::ofstream(old) << "picture";
+        std::filesystem::last_write_time(old, now - std::chrono::hours(age));
+    }
     m_harness.Start({coveredFlac("first.flac"), coveredFlac("second.flac"),
                      m_harness.WriteTone("plain.wav", 440.0, 3.0),
                      m_harness.WriteTone("album/track.wav", 440.0, 3.0)});
@@ -226,16 +236,19 @@ TEST_F(MprisTest, TheDesktopGetsTheCoverAsAFileOrNone) {
     ASSERT_FALSE(cached.empty());
     const std::filesystem::path cachedFile =
         QUrl(QString::fromStdString(cached)).toLocalFile().toStdString();
-    EXPECT_EQ(cachedFile.parent_path(),
-              std::filesystem::path(m_harness.Dir().File("cache/vantor")));
+    EXPECT_EQ(cachedFile.parent_path(), cache);
     std::ifstream in(cachedFile, std::ios::binary);
     EXPECT_EQ(std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {}), picture);
+    const auto cachedFiles = [&] {
+        return std::distance(std::filesystem::directory_iterator(cache), {});
+    };
+    EXPECT_EQ(cachedFiles(), 64);
+    EXPECT_FALSE(std::filesystem::exists(cache / "old64.png"));
 
     Request(QStringLiteral("Next"));
     EXPECT_EQ(artUrl(), cached);
-    const auto files = std::distance(
-        std::filesystem::directory_iterator(m_harness.Dir().File("cache/vantor")), {});
-    EXPECT_EQ(files, 1);
+    EXPECT_EQ(cachedFiles(), 64);
+    EXPECT_TRUE(std::filesystem::exists(cache / "old63.png"));
 
     Request(QStringLiteral("Next"));
     EXPECT_EQ(artUrl(), "");
