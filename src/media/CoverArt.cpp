@@ -121,8 +121,22 @@ Pictures PicturesOf(TagLib::File& file) {
     return pictures;
 }
 
+// Whether the bytes begin as a JPEG, PNG, GIF, BMP or WebP file does. Tags
+// also hold links ("-->" pictures) and junk, which must not hide the
+// picture beside the file.
+bool StartsAsPicture(const TagLib::ByteVector& bytes) {
+    static constexpr std::array<std::string_view, 5> kSignatures{
+        "\xff\xd8\xff", "\x89PNG\r\n\x1a\n", "GIF8", "BM", "RIFF"};
+    for (const auto signature : kSignatures) {
+        if (bytes.startsWith(
+                TagLib::ByteVector(signature.data(), static_cast<unsigned>(signature.size()))))
+            return signature != "RIFF" || bytes.containsAt("WEBP", 8);
+    }
+    return false;
+}
+
 bool Usable(const TaggedPicture& picture) {
-    return !picture.bytes.isEmpty() && picture.bytes.size() <= kCoverArtLimit;
+    return picture.bytes.size() <= kCoverArtLimit && StartsAsPicture(picture.bytes);
 }
 
 std::optional<std::uintmax_t> SizeOfRegularFile(const std::filesystem::path& path) {

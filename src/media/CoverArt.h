@@ -26,7 +26,8 @@ struct CoverArt {
     bool IsEmpty() const { return Bytes.empty(); }
 };
 
-// The embedded front cover (another picture when no front one is tagged).
+// The embedded front cover (another picture when no front one is tagged);
+// bytes that do not begin as a picture file are passed over.
 CoverArt ReadEmbeddedCover(const std::string& path);
 // "cover" before "folder", each as .jpg, .jpeg or .png in any letter case,
 // in the folder of `trackPath`.

@@ -165,8 +165,9 @@ TEST_F(CoverArtTest, TheFrontCoverIsChosenAmongSeveral) {
     EXPECT_TRUE(ShowsHalves(InformationOf(0), kRed, kBlue));
 }
 
-// A folder's picture serves the files without one of their own; one with
-// its own keeps it. The next file's window has no picture left over.
+// A folder's picture serves the files without one of their own, or whose
+// tag holds only a link to a picture; one with its own keeps it. The next
+// file's window has no picture left over.
 TEST_F(CoverArtTest, APictureBesideTheFileServesWhenItHasNoneOfItsOwn) {
     std::filesystem::create_directories(harness.Dir().File("album"));
     std::filesystem::create_directories(harness.Dir().File("other"));
@@ -181,12 +182,17 @@ TEST_F(CoverArtTest, APictureBesideTheFileServesWhenItHasNoneOfItsOwn) {
     const std::string plain = Encode(Format{"album/a.flac", "flac", "flac"});
     const std::string own =
         EncodeWithCover(Format{"album/b.flac", "flac", "flac"}, HalvesPng(kGreen, kYellow));
+    const std::string link = Encode(Format{"album/d.mp3", "libmp3lame", "mp3"});
+    const std::string address = "http://example.com/cover.jpg";
+    ASSERT_TRUE(EmbedPicture(
+        link, {reinterpret_cast<const std::uint8_t*>(address.data()), address.size()}, "-->"));
     const std::string none = Encode(Format{"other/c.flac", "flac", "flac"});
-    harness.Start({plain, own, none});
+    harness.Start({plain, own, link, none});
     harness.ClickMainButton(MainButton::PlayList);
     EXPECT_TRUE(ShowsHalves(InformationOf(0), kRed, kBlue));
     EXPECT_TRUE(ShowsHalves(InformationOf(1), kGreen, kYellow));
-    EXPECT_TRUE(ShowsNoCover(InformationOf(2)));
+    EXPECT_TRUE(ShowsHalves(InformationOf(2), kRed, kBlue));
+    EXPECT_TRUE(ShowsNoCover(InformationOf(3)));
 }
 
 // Bytes that are no picture; a PICTURE block claiming 16 MiB in a file of a
