@@ -123,11 +123,11 @@ private:
     PlaylistState m_playlist;
     Settings m_settings;
     MediaVbrProbe m_vbr{m_settings};
-    // The tool renders files as decoded: loudness correction stays off.
+    // No loudness correction: tracks play as decoded.
     ReplayGainChoice m_replayGain;
-    MediaTrackGainProbe m_gain{m_replayGain};
+    MediaTrackGainProbe m_trackGain{m_replayGain};
     PlaybackContext m_context{m_player,   m_playlist, m_settings, m_engine, m_pitch,
-                              m_messages, m_view,     m_random,   m_vbr,    m_gain};
+                              m_messages, m_view,     m_random,   m_vbr,    m_trackGain};
     PlaybackCore m_core{m_context};
     HeadlessPlaylistView m_playlistView;
     HeadlessMedia m_media;
