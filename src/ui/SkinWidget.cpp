@@ -12,6 +12,7 @@
 #include <QToolTip>
 #include <QUrl>
 #include <QWheelEvent>
+#include <QtMath>
 
 namespace vantor {
 
@@ -28,6 +29,13 @@ WindowButton ToButton(Qt::MouseButton button) {
     default:
         return WindowButton::Other;
     }
+}
+
+// The pixel under the pointer. On a screen of a higher pixel ratio the
+// pointer stands between logical pixels; a device pixel belongs to the
+// logical pixel its left and top edges lie in, as drawn.
+QPoint PixelAt(QPointF position) {
+    return {qFloor(position.x()), qFloor(position.y())};
 }
 
 // A modifier on its own is not a command key.
@@ -156,22 +164,22 @@ void SkinWidget::BringDeviceImageUpToDate(qreal ratio) {
 }
 
 void SkinWidget::mousePressEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = PixelAt(event->position());
     m_listener.OnPointerPress(ToButton(event->button()), at.x(), at.y());
 }
 
 void SkinWidget::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = PixelAt(event->position());
     m_listener.OnPointerMove(at.x(), at.y(), (event->buttons() & Qt::LeftButton) != 0);
 }
 
 void SkinWidget::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = PixelAt(event->position());
     m_listener.OnPointerRelease(ToButton(event->button()), at.x(), at.y());
 }
 
 void SkinWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = PixelAt(event->position());
     m_listener.OnDoubleClick(ToButton(event->button()), at.x(), at.y());
 }
 
