@@ -83,11 +83,16 @@ void SkinWidget::ShowSurface(const gfx::Surface& surface, gfx::RowRange writtenR
     const QRect changed = CopyChangedPixels(surface, m_image, writtenRows);
     if (size() != m_image.size())
         setFixedSize(m_image.size());
-    if (!changed.isEmpty()) {
-        const QRect affected = DeviceChangeArea(changed, devicePixelRatioF(), m_image.rect());
-        m_deviceStale += affected;
-        update(affected);
+    if (changed.isEmpty())
+        return;
+    const qreal ratio = devicePixelRatioF();
+    if (ratio == 1.0) {
+        update(changed);
+        return;
     }
+    const QRect affected = DeviceChangeArea(changed, ratio, m_image.rect());
+    m_deviceStale += affected;
+    update(affected);
 }
 
 void SkinWidget::SetShape(const gfx::Region& shape) {
@@ -133,6 +138,9 @@ void SkinWidget::paintEvent(QPaintEvent* event) {
     const qreal ratio = devicePixelRatioF();
     if (ratio == 1.0) {
         painter.drawImage(area.topLeft(), m_image, area);
+        // Changes are not followed at 1×: a screen of another ratio later
+        // scales the whole picture anew.
+        m_deviceRatio = 1.0;
         return;
     }
     BringDeviceImageUpToDate(ratio);
