@@ -3,6 +3,7 @@
 // pointer arrives at device pixels, as a real screen delivers it.
 #include "app/PlayerHarness.h"
 
+#include "playlist/PlaylistWindow.h"
 #include "skin/BarMapping.h"
 #include "support/ToneMeasure.h"
 #include "ui/DeviceScaling.h"
@@ -36,9 +37,13 @@ protected:
     QPointF Logical(QPoint device) const { return QPointF(device) / ratio; }
 
     void Send(QEvent::Type type, QPoint device, Qt::MouseButtons held) {
+        SendTo(Main(), type, device, held);
+    }
+
+    void SendTo(QWidget& window, QEvent::Type type, QPoint device, Qt::MouseButtons held) {
         const QPointF at = Logical(device);
-        QMouseEvent event(type, at, Main().mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
-        QApplication::sendEvent(&Main(), &event);
+        QMouseEvent event(type, at, window.mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(&window, &event);
     }
 
     void ClickDevicePixel(QPoint device) {
@@ -157,6 +162,25 @@ TEST_F(HiDpiTest, DraggingTheVolumeBarFromEndToEndGoesFromSilenceToFull) {
     Send(QEvent::MouseButtonRelease, {right, y}, Qt::NoButton);
     EXPECT_EQ(player.settings.MasterVolume, 255);
     EXPECT_GT(ChannelRms(h.Listen(0.3), 0), 0.3);
+}
+
+// A double-click on the last device row of the second playlist row plays
+// the second track, not the third drawn below it.
+TEST_F(HiDpiTest, APlaylistRowIsHitWhereItIsDrawn) {
+    Player& player = h.player();
+    h.AnswerFileDialog(h.WriteTone("third.wav", 880.0, 6.0));
+    h.ClickPlaylistButton(kButtonAddTrack);
+    ASSERT_EQ(player.playlist.EntryCount(), 3);
+    QWidget& list = player.playlistWindowBridge.Widget();
+    const SkinRect& rows = player.skin.playListTextRect;
+    const int rowHeight = static_cast<int>(player.playlistWindowBridge.Layout().rowHeight);
+    const QPoint secondRow(DeviceEdge(rows.left + 10, ratio),
+                           DeviceEdge(rows.top + 2 * rowHeight, ratio) - 1);
+    SendTo(list, QEvent::MouseButtonPress, secondRow, Qt::LeftButton);
+    SendTo(list, QEvent::MouseButtonRelease, secondRow, Qt::NoButton);
+    SendTo(list, QEvent::MouseButtonDblClick, secondRow, Qt::LeftButton);
+    SendTo(list, QEvent::MouseButtonRelease, secondRow, Qt::NoButton);
+    EXPECT_NEAR(ZeroCrossingFrequency(h.Listen(0.5), kHarnessRate), 660.0, 10.0);
 }
 
 // The mask stays the logical shape of the 1× face, which the desktop scales
