@@ -3,6 +3,7 @@
 // Returns plain values; UI thread.
 #pragma once
 
+#include "media/CoverArt.h"
 #include "media/TrackDescription.h"
 
 #include <string>
@@ -14,6 +15,8 @@ struct FileInfoText {
     std::string Artist;
     // "Label : value" lines joined by CR LF.
     std::string Text;
+    // Shown beside the text when the track has one.
+    CoverArt Cover{};
 };
 
 inline constexpr const char* kFileInfoErrorText = "Errorにより、情報取得に失敗しました。";

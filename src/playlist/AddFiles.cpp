@@ -14,9 +14,9 @@ namespace vantor {
 const std::string_view kSongFileFilter =
     "All song types "
     "(*.MOD;*.S3M;*.XM;*.IT;*.MID;*.RMI;*.SGT;*.WAV;*.MP2;*.MP3;*.OGG;*.WMA;*.ASF;*.AIF;*.AIFF;*."
-    "ZIP;*.DVL;*.M3U;*.FLAC;*.OPUS;*.M4A;*.MP4;*.AAC;*.WV;*.OGA)|*.MOD;*.S3M;*.XM;*.IT;*.MID;*."
-    "RMI;*.SGT;*.WAV;*.MP2;*.MP3;*.OGG;*.WMA;*.ASF;*.AIF;*.AIFF;*.ZIP;*.DVL;*.M3U;*.FLAC;*.OPUS;*."
-    "M4A;*.MP4;*.AAC;*.WV;*.OGA|"
+    "ZIP;*.DVL;*.M3U;*.FLAC;*.OPUS;*.M4A;*.MP4;*.AAC;*.WV;*.OGA;*.M3U8;*.PLS;*.XSPF)|*.MOD;*.S3M;"
+    "*.XM;*.IT;*.MID;*.RMI;*.SGT;*.WAV;*.MP2;*.MP3;*.OGG;*.WMA;*.ASF;*.AIF;*.AIFF;*.ZIP;*.DVL;*."
+    "M3U;*.FLAC;*.OPUS;*.M4A;*.MP4;*.AAC;*.WV;*.OGA;*.M3U8;*.PLS;*.XSPF|"
     "WAVE (*.WAV)|*.WAV|"
     "MP2/MP3 (*.MP3 *.MP2)|*.MP2;*.MP3|"
     "Ogg Vorbis (*.OGG)|*.OGG|"
@@ -30,7 +30,7 @@ const std::string_view kSongFileFilter =
     "ZipArchiveFile (*.ZIP)|*.ZIP|"
     "FLAC/Opus/AAC/ALAC/WavPack (*.FLAC;*.OPUS;*.M4A;*.MP4;*.AAC;*.WV;*.OGA)|"
     "*.FLAC;*.OPUS;*.M4A;*.MP4;*.AAC;*.WV;*.OGA|"
-    "PlayListFile (*.DVL;*.M3U)|*.DVL;*.M3U|"
+    "PlayListFile (*.DVL;*.M3U;*.M3U8;*.PLS;*.XSPF)|*.DVL;*.M3U;*.M3U8;*.PLS;*.XSPF|"
     "All Files (*.*)|*.*|";
 
 namespace {

@@ -10,7 +10,8 @@ namespace vantor {
 namespace {
 
 constexpr std::string_view kLoadTitle = "PlayListを開く";
-constexpr std::string_view kLoadFilter = "PlayListFile (*.DVL;*.M3U)|*.DVL;*.M3U|";
+constexpr std::string_view kLoadFilter =
+    "PlayListFile (*.DVL;*.M3U;*.M3U8;*.PLS;*.XSPF)|*.DVL;*.M3U;*.M3U8;*.PLS;*.XSPF|";
 constexpr std::string_view kSaveTitle = "PlayListを保存する";
 constexpr std::string_view kSaveFilter =
     "PlayListFile (*.M3U)|*.M3U|DorvanPlayListFile (*.DVL)|*.DVL|";
