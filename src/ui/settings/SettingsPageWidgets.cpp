@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -239,6 +240,18 @@ QWidget* BuildOtherPage(SettingsControls& c, QWidget* parent) {
         Tick(other, QStringLiteral("mpegAccurate"), QStringLiteral("MPEGファイルを正確に解析する"));
     c.trimWorkingSet = Tick(other, QStringLiteral("trimWorkingSet"),
                             QStringLiteral("使っていないメモリーをシステムに返す"));
+    QFormLayout* gain = page.Group(QStringLiteral("リプレイゲイン"));
+    // In the order of ReplayGainMode.
+    c.replayGainMode = List(gain, QStringLiteral("replayGainMode"), QStringLiteral("音量の補正"));
+    c.replayGainMode->addItems({QStringLiteral("しない"), QStringLiteral("トラックゲイン"),
+                                QStringLiteral("アルバムゲイン")});
+    c.replayGainPreamp = new QDoubleSpinBox(gain->parentWidget());
+    c.replayGainPreamp->setObjectName(QStringLiteral("replayGainPreamp"));
+    c.replayGainPreamp->setRange(-kReplayGainMaxPreampDb, kReplayGainMaxPreampDb);
+    c.replayGainPreamp->setDecimals(1);
+    c.replayGainPreamp->setSingleStep(0.5);
+    c.replayGainPreamp->setSuffix(QStringLiteral(" dB"));
+    gain->addRow(QStringLiteral("プリアンプ"), c.replayGainPreamp);
     return page.Done();
 }
 
