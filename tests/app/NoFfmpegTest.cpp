@@ -9,6 +9,7 @@
 
 #include "support/AudioEncoder.h"
 #include "support/ByteBuilder.h"
+#include "support/FlacWriter.h"
 #include "support/ToneMeasure.h"
 
 #include <gtest/gtest.h>
@@ -39,16 +40,6 @@ std::vector<std::string> MappedFfmpeg() {
     return paths;
 }
 
-// "fLaC" and a STREAMINFO block: one second of 16-bit stereo at 44.1 kHz.
-Bytes FlacHead() {
-    ByteBuilder b;
-    b.Text("fLaC").U8(0x80).U24BE(34);
-    b.U16BE(4096).U16BE(4096).U24BE(0).U24BE(0);
-    // 44100 Hz (20 bits), 2 channels - 1 (3 bits), 16 bits - 1 (5 bits), 44100 samples (36 bits).
-    b.U32BE((44100u << 12) | (1u << 9) | (15u << 4)).U32BE(44100);
-    return Concat({b.Get(), Bytes(16, 0)});
-}
-
 // The first Ogg page of an Opus stream: its "OpusHead" packet.
 Bytes OpusHead() {
     ByteBuilder packet;
@@ -61,7 +52,7 @@ Bytes OpusHead() {
 
 TEST(NoFfmpegTest, FlacAndOpusCannotBeOpenedAndTheEngineGoesOnPlayingWhatItDecodes) {
     PlayerHarness harness;
-    const std::string flac = harness.Dir().Write("a.flac", FlacHead());
+    const std::string flac = harness.Dir().Write("a.flac", FlacTone({}));
     const std::string opus = harness.Dir().Write("b.opus", OpusHead());
     const std::string wave = harness.WriteTone("c.wav", 440.0, 2.0);
     harness.Start({flac, opus, wave});

@@ -6,6 +6,7 @@
 // they hold in the order written.
 #include "engine/LibraryCredits.h"
 #include "engine/SoundEngine.h"
+#include "support/FlacWriter.h"
 #include "support/MidiWriter.h"
 #include "support/MpegFrameWriter.h"
 #include "support/RiffWriter.h"
@@ -100,6 +101,15 @@ TEST_F(LazyLibraries, FfmpegIsLoadedByTheFirstStreamThatNeedsIt) {
     EXPECT_NE(stream, 0);
     EXPECT_TRUE(Mapped("libavformat.so"));
     EXPECT_EQ(engine.FSOUND_Stream_GetLengthMs(stream), 1000);
+}
+
+TEST_F(LazyLibraries, FlacIsDecodedThroughFfmpeg) {
+    const StreamHandle flac = engine.FSOUND_Stream_Open(dir.Write("tone.flac", test::FlacTone({})),
+                                                        kStreamModeFile, 0, 0);
+    ASSERT_NE(flac, 0) << engine.FSOUND_GetError();
+    EXPECT_TRUE(Mapped("libavformat.so"));
+    EXPECT_EQ(engine.FSOUND_Stream_GetLengthMs(flac), 1000);
+    EXPECT_TRUE(PlaysFor(engine, flac, 1000));
 }
 
 TEST_F(LazyLibraries, FluidSynthIsLoadedByTheFirstMidiSong) {
