@@ -183,6 +183,30 @@ TEST_F(HiDpiTest, APlaylistRowIsHitWhereItIsDrawn) {
     EXPECT_NEAR(ZeroCrossingFrequency(h.Listen(0.5), kHarnessRate), 660.0, 10.0);
 }
 
+// Window positions are logical: dragging the main window by device pixels
+// moves it by the logical pixels they make and takes the docked playlist
+// along.
+TEST_F(HiDpiTest, TheMainWindowMovesWithThePointerAndTheDockedPlaylistFollows) {
+    Player& player = h.player();
+    QWidget& list = player.playlistWindowBridge.Widget();
+    if (!list.isVisible())
+        h.ClickMainButton(MainButton::PlayList);
+    const SkinPoint dock = player.skin.linkPoints[0];
+    ASSERT_EQ(list.pos(), Main().pos() + QPoint(dock.x, dock.y)) << "docked at the start";
+    const QPoint from = Main().pos();
+
+    const QPoint grip(DeviceEdge(4, ratio), DeviceEdge(4, ratio));
+    const QPoint step(DeviceEdge(30, ratio), DeviceEdge(20, ratio));
+    Send(QEvent::MouseButtonPress, grip, Qt::LeftButton);
+    // The window moves under the pointer, which stays on the same pixel of it.
+    Send(QEvent::MouseMove, grip + step, Qt::LeftButton);
+    Send(QEvent::MouseButtonRelease, grip, Qt::NoButton);
+    // Across, the window may snap to the edge of the small off-screen desktop
+    // (400 logical pixels wide at 2×); down it moves freely.
+    EXPECT_EQ(Main().y(), from.y() + 20);
+    EXPECT_EQ(list.pos(), Main().pos() + QPoint(dock.x, dock.y));
+}
+
 // The mask stays the logical shape of the 1× face, which the desktop scales
 // to device pixels; the picture drawn inside it takes no colour from the
 // magenta outside the shape, however its edge pixels are averaged.
