@@ -80,7 +80,7 @@ void SkinWidget::ShowSurface(const gfx::Surface& surface) {
 void SkinWidget::ShowSurface(const gfx::Surface& surface, gfx::RowRange writtenRows) {
     // The player presents after every tick; most ticks change nothing or a
     // few fields, and only those go to the display.
-    const QRect changed = CopyChangedPixels(surface, m_image, writtenRows);
+    const QRegion changed = CopyChangedPixels(surface, m_image, writtenRows);
     if (size() != m_image.size())
         setFixedSize(m_image.size());
     if (changed.isEmpty())
@@ -90,7 +90,9 @@ void SkinWidget::ShowSurface(const gfx::Surface& surface, gfx::RowRange writtenR
         update(changed);
         return;
     }
-    const QRect affected = DeviceChangeArea(changed, ratio, m_image.rect());
+    QRegion affected;
+    for (const QRect& rect : changed)
+        affected += DeviceChangeArea(rect, ratio, m_image.rect());
     m_deviceStale += affected;
     update(affected);
 }
@@ -132,12 +134,14 @@ bool SkinWidget::event(QEvent* event) {
 }
 
 void SkinWidget::paintEvent(QPaintEvent* event) {
-    // Usually only the few pixels that changed are asked for.
+    // Usually only the few pixels that changed are asked for, in a few
+    // rectangles apart from each other.
     const QRect area = event->rect();
     QPainter painter(this);
     const qreal ratio = devicePixelRatioF();
     if (ratio == 1.0) {
-        painter.drawImage(area.topLeft(), m_image, area);
+        for (const QRect& rect : event->region())
+            painter.drawImage(rect.topLeft(), m_image, rect);
         // Changes are not followed at 1×: a screen of another ratio later
         // scales the whole picture anew.
         m_deviceRatio = 1.0;

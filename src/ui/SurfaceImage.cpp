@@ -1,6 +1,8 @@
 #include "ui/SurfaceImage.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace vantor {
 
@@ -10,31 +12,78 @@ QRgb Opaque(gfx::Pixel pixel) {
     return 0xFF000000u | pixel;
 }
 
+constexpr int kBlock = 8;
+
+// Whether the block of kBlock pixels at `x` differs, without a branch per
+// pixel and two pixels to a word.
+bool BlockDiffers(const gfx::Pixel* from, const QRgb* to, int x) {
+    static_assert(sizeof(gfx::Pixel) == 4 && sizeof(QRgb) == 4);
+    constexpr std::uint64_t kOpaquePair = 0xFF000000FF000000u;
+    std::uint64_t difference = 0;
+    for (int i = 0; i < kBlock; i += 2) {
+        std::uint64_t surfacePair = 0;
+        std::uint64_t imagePair = 0;
+        std::memcpy(&surfacePair, from + x + i, sizeof surfacePair);
+        std::memcpy(&imagePair, to + x + i, sizeof imagePair);
+        difference |= (surfacePair | kOpaquePair) ^ imagePair;
+    }
+    return difference != 0;
+}
+
 // The first column from which a row differs from the image's scanline, or
 // `width` when it does not. Most rows of a presented surface are unchanged,
-// so whole blocks are compared without a branch per pixel first.
+// so whole blocks are compared first.
 int FirstChangedColumn(const gfx::Pixel* from, const QRgb* to, int width) {
-    constexpr int kBlock = 8;
     int x = 0;
-    for (; x + kBlock <= width; x += kBlock) {
-        QRgb difference = 0;
-        for (int i = 0; i < kBlock; ++i)
-            difference |= Opaque(from[x + i]) ^ to[x + i];
-        if (difference != 0)
-            break;
-    }
+    while (x + kBlock <= width && !BlockDiffers(from, to, x))
+        x += kBlock;
     while (x < width && Opaque(from[x]) == to[x])
         ++x;
     return x;
 }
 
-// The last column that differs, searched down to `first`, which does.
+// The last column that differs, searched down to `first`, which does. A
+// changed field seldom reaches the right end of the row, so the search
+// skips unchanged blocks too.
 int LastChangedColumn(const gfx::Pixel* from, const QRgb* to, int first, int width) {
-    int last = width - 1;
+    int end = width;
+    while (end - kBlock > first && !BlockDiffers(from, to, end - kBlock))
+        end -= kBlock;
+    int last = end - 1;
     while (last > first && Opaque(from[last]) == to[last])
         --last;
     return last;
 }
+
+// Gathers the changed rows into a few rectangles: rows close together and
+// overlapping share one, while fields far apart (the song line and the time,
+// the analyzer and the seek bar) keep their own, so that the unchanged face
+// between them is not sent to the display.
+class ChangedBands {
+public:
+    void Add(const QRect& row) {
+        if (!m_band.isNull() && row.top() - m_band.bottom() <= kRowGap &&
+            row.left() <= m_band.right() + kColumnGap &&
+            row.right() >= m_band.left() - kColumnGap) {
+            m_band |= row;
+            return;
+        }
+        if (!m_band.isNull())
+            m_region += m_band;
+        m_band = row;
+    }
+    QRegion Take() {
+        if (!m_band.isNull())
+            m_region += m_band;
+        return m_region;
+    }
+
+private:
+    static constexpr int kRowGap = 3;
+    static constexpr int kColumnGap = 16;
+    QRect m_band;
+    QRegion m_region;
+};
 
 } // namespace
 
@@ -62,17 +111,17 @@ QImage ToShapedImage(const gfx::Surface& window, const gfx::Surface& face) {
     return image;
 }
 
-QRect CopyChangedPixels(const gfx::Surface& surface, QImage& image) {
+QRegion CopyChangedPixels(const gfx::Surface& surface, QImage& image) {
     return CopyChangedPixels(surface, image, {0, surface.Height()});
 }
 
-QRect CopyChangedPixels(const gfx::Surface& surface, QImage& image, gfx::RowRange rows) {
+QRegion CopyChangedPixels(const gfx::Surface& surface, QImage& image, gfx::RowRange rows) {
     const QSize size(surface.Width(), surface.Height());
     if (image.size() != size || image.format() != QImage::Format_RGB32) {
         image = ToImage(surface);
         return image.rect();
     }
-    QRect changed;
+    ChangedBands bands;
     for (int y = std::max(rows.top, 0); y < std::min(rows.bottom, size.height()); ++y) {
         const gfx::Pixel* from = surface.Row(y);
         const auto* shown = reinterpret_cast<const QRgb*>(image.constScanLine(y));
@@ -82,9 +131,9 @@ QRect CopyChangedPixels(const gfx::Surface& surface, QImage& image, gfx::RowRang
         const int last = LastChangedColumn(from, shown, first, size.width());
         auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
         std::transform(from + first, from + last + 1, to + first, Opaque);
-        changed |= QRect(first, y, last - first + 1, 1);
+        bands.Add(QRect(first, y, last - first + 1, 1));
     }
-    return changed;
+    return bands.Take();
 }
 
 gfx::Surface FromImage(const QImage& image) {

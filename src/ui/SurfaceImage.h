@@ -16,13 +16,14 @@ QImage ToImage(const gfx::Surface& surface);
 // An ARGB32 image of a skinned window's pixels, transparent where its face
 // is magenta, i.e. outside the window's shape.
 QImage ToShapedImage(const gfx::Surface& window, const gfx::Surface& face);
-// Brings `image` up to date with `surface` in one pass and returns the
-// bounding rectangle of the pixels that changed (empty when none). An image
-// of another size or format is made anew and counts as changed everywhere.
-QRect CopyChangedPixels(const gfx::Surface& surface, QImage& image);
+// Brings `image` up to date with `surface` in one pass and returns where it
+// changed (empty when nowhere): a few rectangles that hold every changed
+// pixel, one per group of nearby changed rows. An image of another size or
+// format is made anew and counts as changed everywhere.
+QRegion CopyChangedPixels(const gfx::Surface& surface, QImage& image);
 // The same, looking only at `rows` (the rows written since the image was last
 // brought up to date) unless the image is made anew.
-QRect CopyChangedPixels(const gfx::Surface& surface, QImage& image, gfx::RowRange rows);
+QRegion CopyChangedPixels(const gfx::Surface& surface, QImage& image, gfx::RowRange rows);
 // The surface of an image (alpha dropped).
 gfx::Surface FromImage(const QImage& image);
 QRegion ToQRegion(const gfx::Region& region);

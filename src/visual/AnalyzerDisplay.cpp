@@ -143,38 +143,51 @@ bool AnalyzerDisplay::DropPeaks() {
     return moved;
 }
 
-void AnalyzerDisplay::DrawColumn(gfx::Surface& window, int style, int column, int width,
-                                 bool barsToo) {
-    const StyleLook look = LookOf(style);
+// Each column's bar is copied from the pattern row by row straight into the
+// window's rows, clipped once per column rather than once per row copied:
+// the same pixels as a clipped copy of the bar's rectangle, for a fraction
+// of the work.
+void AnalyzerDisplay::DrawBar(gfx::Surface& window, bool striped, int column, int width) {
     const int height = m_area.Height();
-    const int x = m_area.left + column;
+    const int barTop =
+        height - static_cast<int>(std::floor(m_levels[static_cast<std::size_t>(column)] * height));
+    const gfx::Surface& pattern = m_pattern;
     const int source = PatternColumn(column);
-    const int bar = static_cast<int>(std::floor(m_levels[column] * height));
-    const int barTop = height - bar;
-    if (barsToo && look.bar == BarLook::Solid) {
-        gfx::Blit(window, {x, m_area.top + barTop + 1}, m_pattern,
-                  gfx::Rect::FromSize(source, barTop + 1, width, bar - 1));
-    } else if (barsToo && look.bar == BarLook::Striped) {
-        for (int y = barTop + 1; y < height; ++y) {
-            if (y % 2 == 0)
-                gfx::Blit(window, {x, m_area.top + y}, m_pattern,
-                          gfx::Rect::FromSize(source, y, width, 1));
-        }
+    const int x = m_area.left + column;
+    const int first = std::max({0, -source, -x});
+    const int end = std::min({width, pattern.Width() - source, window.Width() - x});
+    if (first >= end)
+        return;
+    const int bottom = std::min({height, pattern.Height(), window.Height() - m_area.top});
+    for (int y = std::max(barTop + 1, -m_area.top); y < bottom; ++y) {
+        if (striped && y % 2 != 0)
+            continue;
+        std::copy(pattern.Row(y) + source + first, pattern.Row(y) + source + end,
+                  window.Row(m_area.top + y) + x + first);
     }
-    const int peak = m_peaks[column];
-    if (look.peak == PeakLook::Pixel)
-        window.FillRect(gfx::Rect::FromSize(x, m_area.top + peak, width, 1), m_peakColour);
+}
+
+void AnalyzerDisplay::DrawPeak(gfx::Surface& window, bool pixelPeak, int column, int width) {
+    const int peak = m_peaks[static_cast<std::size_t>(column)];
+    if (pixelPeak)
+        window.FillRect(gfx::Rect::FromSize(m_area.left + column, m_area.top + peak, width, 1),
+                        m_peakColour);
     else
-        gfx::Blit(window, {x, m_area.top + peak}, m_pattern,
-                  gfx::Rect::FromSize(source, peak, width, 1));
+        gfx::Blit(window, {m_area.left + column, m_area.top + peak}, m_pattern,
+                  gfx::Rect::FromSize(PatternColumn(column), peak, width, 1));
 }
 
 void AnalyzerDisplay::DrawColumns(gfx::Surface& window, int style, bool barsToo) {
+    const StyleLook look = LookOf(style);
     const int columns = static_cast<int>(m_levels.size());
     const int step = IsWide(style) ? 4 : 1;
     const int width = IsWide(style) ? 3 : 1;
-    for (int column = 0; column < columns; column += step)
-        DrawColumn(window, style, column, std::min(width, columns - column), barsToo);
+    for (int column = 0; column < columns; column += step) {
+        const int shown = std::min(width, columns - column);
+        if (barsToo && look.bar != BarLook::None)
+            DrawBar(window, look.bar == BarLook::Striped, column, shown);
+        DrawPeak(window, look.peak == PeakLook::Pixel, column, shown);
+    }
 }
 
 void AnalyzerDisplay::DrawMirror(gfx::Surface& window) {

@@ -53,7 +53,8 @@ private:
     bool UpdatePeaks();
     bool DropPeaks();
     void DrawColumns(gfx::Surface& window, int style, bool barsToo);
-    void DrawColumn(gfx::Surface& window, int style, int column, int width, bool barsToo);
+    void DrawBar(gfx::Surface& window, bool striped, int column, int width);
+    void DrawPeak(gfx::Surface& window, bool pixelPeak, int column, int width);
     void DrawMirror(gfx::Surface& window);
     int PatternColumn(int column) const;
 

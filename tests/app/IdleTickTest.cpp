@@ -1,6 +1,8 @@
 #include "app/PlayerHarness.h"
 
+#include <QCoreApplication>
 #include <QTest>
+#include <QTimerEvent>
 
 #include <gtest/gtest.h>
 
@@ -14,7 +16,9 @@ constexpr int kEnoughSteps = 400;
 // One expiry of the playback timer, as the running player's event loop
 // delivers it.
 void FireTickTimer(Player& player) {
-    ASSERT_TRUE(QMetaObject::invokeMethod(&player.tickTimer, "timeout"));
+    ASSERT_TRUE(player.tickTimer.isActive());
+    QTimerEvent expiry(player.tickTimer.timerId());
+    QCoreApplication::sendEvent(&player.tickTimer, &expiry);
 }
 
 // Fires the timer until the player rests; false when it never does.

@@ -21,10 +21,10 @@ protected:
     gfx::Surface surface{21, 6, gfx::Rgb(10, 20, 30)};
     QImage image = ToImage(surface);
 
-    QRect ChangeAndCopy(std::initializer_list<gfx::Point> points) {
+    QRegion ChangeAndCopy(std::initializer_list<gfx::Point> points) {
         for (const gfx::Point point : points)
             surface.SetPixel(point.x, point.y, gfx::Rgb(200, 100, 50));
-        const QRect changed = CopyChangedPixels(surface, image);
+        const QRegion changed = CopyChangedPixels(surface, image);
         EXPECT_EQ(FromImage(image), surface);
         EXPECT_EQ(image.format(), QImage::Format_RGB32);
         return changed;
@@ -47,13 +47,28 @@ TEST_F(ChangedPixelsTest, OnePixelGivesItsOwnRectangle) {
 TEST_F(ChangedPixelsTest, EdgesAndBlockBordersAreFound) {
     EXPECT_EQ(ChangeAndCopy({{0, 0}}), QRect(0, 0, 1, 1));
     EXPECT_EQ(ChangeAndCopy({{20, 5}}), QRect(20, 5, 1, 1));
-    EXPECT_EQ(ChangeAndCopy({{20, 0}, {0, 5}}), QRect(0, 0, 21, 6));
+    EXPECT_EQ(ChangeAndCopy({{20, 1}, {0, 1}}), QRect(0, 1, 21, 1));
+    EXPECT_EQ(ChangeAndCopy({{0, 4}, {20, 4}}), QRect(0, 4, 21, 1));
     EXPECT_EQ(ChangeAndCopy({{7, 1}, {8, 2}}), QRect(7, 1, 2, 2));
     EXPECT_EQ(ChangeAndCopy({{15, 4}, {16, 4}, {19, 4}}), QRect(15, 4, 5, 1));
+    EXPECT_EQ(ChangeAndCopy({{1, 2}, {12, 2}}), QRect(1, 2, 12, 1));
 }
 
 TEST_F(ChangedPixelsTest, ChangesInSeveralRowsAreBounded) {
     EXPECT_EQ(ChangeAndCopy({{3, 1}, {17, 1}, {9, 4}}), QRect(3, 1, 15, 4));
+}
+
+// The face between two changed fields is not sent again with them.
+TEST_F(ChangedPixelsTest, ChangesFarApartKeepRectanglesOfTheirOwn) {
+    const QRegion apart = ChangeAndCopy({{20, 0}, {0, 5}});
+    EXPECT_EQ(apart, QRegion(20, 0, 1, 1) + QRegion(0, 5, 1, 1));
+    EXPECT_EQ(apart.rectCount(), 2);
+    // Side by side in neighbouring rows, but far apart across.
+    gfx::Surface wide(120, 3, gfx::Rgb(10, 20, 30));
+    QImage shown = ToImage(wide);
+    wide.SetPixel(2, 0, gfx::kWhite);
+    wide.SetPixel(110, 1, gfx::kWhite);
+    EXPECT_EQ(CopyChangedPixels(wide, shown).rectCount(), 2);
 }
 
 TEST_F(ChangedPixelsTest, OnlyTheColourCountsNotTheUnusedByte) {
