@@ -160,7 +160,6 @@ TEST_F(PlaylistTotalTest, RowsReadInPortionsShowWhatRowsReadOneAtATickShow) {
     ASSERT_EQ(oneAtATick.size(), 5u);
 
     harness.Restart({folder});
-    ASSERT_TRUE(player().playlistWindow.Rows().at(0).time.empty());
     ReadTags();
     EXPECT_EQ(player().playlistWindow.Rows(), oneAtATick);
 }
