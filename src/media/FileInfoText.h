@@ -3,6 +3,7 @@
 // Returns plain values; UI thread.
 #pragma once
 
+#include "base/ShownText.h"
 #include "media/TrackDescription.h"
 
 #include <string>
@@ -16,7 +17,8 @@ struct FileInfoText {
     std::string Text;
 };
 
-inline constexpr const char* kFileInfoErrorText = "Errorにより、情報取得に失敗しました。";
+inline constexpr const char* kFileInfoErrorText =
+    VANTOR_TEXT("Errorにより、情報取得に失敗しました。");
 
 FileInfoText BuildFileInfoText(const SongTrack& track, const SongTextContext& context);
 

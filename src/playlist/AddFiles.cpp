@@ -1,6 +1,7 @@
 #include "playlist/AddFiles.h"
 
 #include "base/Paths.h"
+#include "base/ShownText.h"
 #include "base/StringUtil.h"
 #include "playlist/FolderScan.h"
 #include "playlist/NonStopContinuation.h"
@@ -11,27 +12,37 @@
 
 namespace vantor {
 
-const std::string_view kSongFileFilter =
-    "All song types "
-    "(*.MOD;*.S3M;*.XM;*.IT;*.MID;*.RMI;*.SGT;*.WAV;*.MP2;*.MP3;*.OGG;*.WMA;*.ASF;*.AIF;*.AIFF;*."
-    "ZIP;*.DVL;*.M3U;*.FLAC;*.OPUS;*.M4A;*.MP4;*.AAC;*.WV;*.OGA)|*.MOD;*.S3M;*.XM;*.IT;*.MID;*."
-    "RMI;*.SGT;*.WAV;*.MP2;*.MP3;*.OGG;*.WMA;*.ASF;*.AIF;*.AIFF;*.ZIP;*.DVL;*.M3U;*.FLAC;*.OPUS;*."
-    "M4A;*.MP4;*.AAC;*.WV;*.OGA|"
-    "WAVE (*.WAV)|*.WAV|"
-    "MP2/MP3 (*.MP3 *.MP2)|*.MP2;*.MP3|"
-    "Ogg Vorbis (*.OGG)|*.OGG|"
-    "Windows Media Format (*.WMA *.ASF)|*.WMA;*.ASF|"
-    "MIDI/DirectMusic Files (*.MID,*.RMI,*.SGT)|*.MID;*.RMI;*.SGT|"
-    "Impulse Tracker (*.IT)|*.IT|"
-    "FastTracker2 (*.XM)|*.XM|"
-    "ScreamTracker 3 (*.S3M)|*.S3M|"
-    "Protracker/FastTracker (*.MOD)|*.MOD|"
-    "Audio Interchange File Format (*.AIF;*.AIFF)|*.AIF;*.AIFF|"
-    "ZipArchiveFile (*.ZIP)|*.ZIP|"
-    "FLAC/Opus/AAC/ALAC/WavPack (*.FLAC;*.OPUS;*.M4A;*.MP4;*.AAC;*.WV;*.OGA)|"
-    "*.FLAC;*.OPUS;*.M4A;*.MP4;*.AAC;*.WV;*.OGA|"
-    "PlayListFile (*.DVL;*.M3U)|*.DVL;*.M3U|"
-    "All Files (*.*)|*.*|";
+const std::string_view kSongFileFilter = VANTOR_TEXT(
+    "All song types") " "
+                      "(*.MOD;*.S3M;*.XM;*.IT;*.MID;*.RMI;*.SGT;*.WAV;*.MP2;*.MP3;*.OGG;*.WMA;*."
+                      "ASF;*.AIF;*.AIFF;*."
+                      "ZIP;*.DVL;*.M3U;*.FLAC;*.OPUS;*.M4A;*.MP4;*.AAC;*.WV;*.OGA)|*.MOD;*.S3M;*."
+                      "XM;*.IT;*.MID;*."
+                      "RMI;*.SGT;*.WAV;*.MP2;*.MP3;*.OGG;*.WMA;*.ASF;*.AIF;*.AIFF;*.ZIP;*.DVL;*."
+                      "M3U;*.FLAC;*.OPUS;*."
+                      "M4A;*.MP4;*.AAC;*.WV;*.OGA|"
+                      "WAVE (*.WAV)|*.WAV|"
+                      "MP2/MP3 (*.MP3 *.MP2)|*.MP2;*.MP3|"
+                      "Ogg Vorbis (*.OGG)|*.OGG|"
+                      "Windows Media Format (*.WMA *.ASF)|*.WMA;*.ASF|"
+                      "MIDI/DirectMusic Files (*.MID,*.RMI,*.SGT)|*.MID;*.RMI;*.SGT|"
+                      "Impulse Tracker (*.IT)|*.IT|"
+                      "FastTracker2 (*.XM)|*.XM|"
+                      "ScreamTracker 3 (*.S3M)|*.S3M|"
+                      "Protracker/FastTracker (*.MOD)|*.MOD|"
+                      "Audio Interchange File Format (*.AIF;*.AIFF)|*.AIF;*.AIFF|" VANTOR_TEXT(
+                          "ZipArchiveFile") " (*.ZIP)|*.ZIP|"
+                                            "FLAC/Opus/AAC/ALAC/WavPack "
+                                            "(*.FLAC;*.OPUS;*.M4A;*.MP4;*.AAC;*.WV;*.OGA)|"
+                                            "*.FLAC;*.OPUS;*.M4A;*.MP4;*.AAC;*.WV;*."
+                                            "OGA|" VANTOR_TEXT(
+                                                "PlayListFile") " (*.DVL;*.M3U)|*.DVL;*."
+                                                                "M3U|" VANTOR_TEXT("All Files") " ("
+                                                                                                "*."
+                                                                                                "*)"
+                                                                                                "|*"
+                                                                                                ".*"
+                                                                                                "|";
 
 namespace {
 
@@ -175,7 +186,8 @@ void AddFolder(PlaylistContext& context, const std::string& folder, bool recurse
                std::int32_t mode) {
     const auto path = EnsureTrailingSlash(folder);
     if (IsRootFolder(path) || !DirectoryExists(path)) {
-        context.messages.Show("Error : SubFindFile", "エラーメッセージを報告してください",
+        context.messages.Show(VANTOR_TEXT("Error : SubFindFile"),
+                              VANTOR_TEXT("エラーメッセージを報告してください"),
                               MessageIcon::Critical);
         return;
     }

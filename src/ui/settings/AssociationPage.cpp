@@ -14,14 +14,14 @@ namespace vantor {
 
 namespace {
 
-const QString kShowListCaption = QStringLiteral("詳細表示");
-const QString kShowGroupsCaption = QStringLiteral("グループ表示");
+const QString kShowListCaption = qtTrId("詳細表示");
+const QString kShowGroupsCaption = qtTrId("グループ表示");
 
 } // namespace
 
 AssociationPage::AssociationPage(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
-    auto* frame = new QGroupBox(QStringLiteral("関連付けるファイルの種類"), this);
+    auto* frame = new QGroupBox(qtTrId("関連付けるファイルの種類"), this);
     auto* frameLayout = new QVBoxLayout(frame);
     m_views = new QStackedWidget(frame);
 
@@ -49,13 +49,13 @@ AssociationPage::AssociationPage(QWidget* parent) : QWidget(parent) {
     layout->addWidget(frame);
 
     auto* commands = new QHBoxLayout;
-    auto* all = new QPushButton(QStringLiteral("すべて選択"), this);
+    auto* all = new QPushButton(qtTrId("すべて選択"), this);
     all->setObjectName(QStringLiteral("associateAll"));
     connect(all, &QPushButton::clicked, this, [this] {
         m_ticks.fill(true);
         ShowTicks();
     });
-    auto* none = new QPushButton(QStringLiteral("すべて解除"), this);
+    auto* none = new QPushButton(qtTrId("すべて解除"), this);
     none->setObjectName(QStringLiteral("associateNone"));
     connect(none, &QPushButton::clicked, this, [this] {
         m_ticks.fill(false);
