@@ -14,8 +14,9 @@ namespace vantor {
 
 namespace {
 
-const QString kShowListCaption = qtTrId("詳細表示");
-const QString kShowGroupsCaption = qtTrId("グループ表示");
+// Translated when shown: the catalogue is installed after static start-up.
+constexpr const char* kShowListCaption = QT_TRID_NOOP("詳細表示");
+constexpr const char* kShowGroupsCaption = QT_TRID_NOOP("グループ表示");
 
 } // namespace
 
@@ -61,7 +62,7 @@ AssociationPage::AssociationPage(QWidget* parent) : QWidget(parent) {
         m_ticks.fill(false);
         ShowTicks();
     });
-    m_switch = new QPushButton(kShowListCaption, this);
+    m_switch = new QPushButton(qtTrId(kShowListCaption), this);
     m_switch->setObjectName(QStringLiteral("associationView"));
     connect(m_switch, &QPushButton::clicked, this, &AssociationPage::SwitchView);
     commands->addWidget(all);
@@ -102,7 +103,7 @@ void AssociationPage::ItemChanged(QListWidgetItem* item) {
 void AssociationPage::SwitchView() {
     const bool showingGroups = m_views->currentIndex() == 0;
     m_views->setCurrentIndex(showingGroups ? 1 : 0);
-    m_switch->setText(showingGroups ? kShowGroupsCaption : kShowListCaption);
+    m_switch->setText(qtTrId(showingGroups ? kShowGroupsCaption : kShowListCaption));
 }
 
 } // namespace vantor
