@@ -8,6 +8,7 @@
 #include "engine/output/ThreadOutput.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace vantor::engine {
 
@@ -16,6 +17,8 @@ namespace {
 constexpr std::size_t kBlockFrames = 1024;
 constexpr float kLibraryVersion = 1.0f;
 constexpr std::int32_t kFftPriority = 900;
+// About +24 dB: more than any tagged gain and pre-amp together ask for.
+constexpr float kMaxChannelGain = 16.0f;
 } // namespace
 
 SoundEngine::SoundEngine(EngineOptions options) : m_options(std::move(options)) {}
@@ -211,6 +214,15 @@ bool SoundEngine::FSOUND_SetVolume(std::int32_t channel, std::int32_t volume) {
     ChannelState* state = FindChannel(channel);
     if (state != nullptr) {
         state->volume.store(std::clamp(volume, 0, 255));
+    }
+    return state != nullptr;
+}
+
+bool SoundEngine::SetChannelGain(std::int32_t channel, float gain) {
+    ChannelState* state = FindChannel(channel);
+    if (state != nullptr) {
+        // A damaged value must not blow up the mix.
+        state->gain.store(std::isfinite(gain) ? std::clamp(gain, 0.0f, kMaxChannelGain) : 1.0f);
     }
     return state != nullptr;
 }

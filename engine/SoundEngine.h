@@ -53,6 +53,7 @@ public:
     std::int32_t FSOUND_GetChannelsPlaying() override;
 
     bool FSOUND_SetVolume(std::int32_t channel, std::int32_t volume) override;
+    bool SetChannelGain(std::int32_t channel, float gain) override;
     bool FSOUND_SetPan(std::int32_t channel, std::int32_t pan) override;
     bool FSOUND_SetPaused(std::int32_t channel, bool paused) override;
     bool FSOUND_GetPaused(std::int32_t channel) override;

@@ -871,5 +871,25 @@
         <source></source>
         <translation>Choose a skin to see its description</translation>
     </message>
+    <message id="リプレイゲイン">
+        <source></source>
+        <translation>ReplayGain</translation>
+    </message>
+    <message id="音量の補正">
+        <source></source>
+        <translation>Loudness correction</translation>
+    </message>
+    <message id="しない">
+        <source></source>
+        <translation>Off</translation>
+    </message>
+    <message id="トラックゲイン">
+        <source></source>
+        <translation>Track gain</translation>
+    </message>
+    <message id="アルバムゲイン">
+        <source></source>
+        <translation>Album gain</translation>
+    </message>
 </context>
 </TS>

@@ -28,6 +28,7 @@ int Mixer::Attach(Voice* voice, bool paused) {
         if (channel.voice.load() == nullptr) {
             channel.volume.store(255);
             channel.pan.store(128);
+            channel.gain.store(1.0f);
             channel.frequency.store(voice->NativeRate());
             channel.paused.store(paused);
             channel.voice.store(voice);
@@ -130,9 +131,9 @@ void Mixer::MixChannel(ChannelState& channel, double systemStep) {
     float left = 0.0f;
     float right = 0.0f;
     BalanceGains(channel.pan.load(std::memory_order_relaxed), left, right);
-    float volume =
+    const float volume =
         static_cast<float>(std::clamp(channel.volume.load(std::memory_order_relaxed), 0, 255)) /
-        255.0f;
+        255.0f * channel.gain.load(std::memory_order_relaxed);
     if (!voice->MixInto(m_block.data(), m_blockFrames, left * volume, right * volume, step)) {
         m_underruns.fetch_add(1, std::memory_order_relaxed);
     }

@@ -20,8 +20,10 @@ inline constexpr std::size_t kMixerChannels = 128;
 
 struct ChannelState {
     std::atomic<Voice*> voice{nullptr};
-    std::atomic<std::int32_t> volume{255};  // 0..255
-    std::atomic<std::int32_t> pan{128};     // 0 left .. 255 right
+    std::atomic<std::int32_t> volume{255}; // 0..255
+    std::atomic<std::int32_t> pan{128};    // 0 left .. 255 right
+    // The track's own loudness correction, apart from the volume.
+    std::atomic<float> gain{1.0f};
     std::atomic<std::int32_t> frequency{0}; // Hz of the material
     std::atomic<bool> paused{false};
 };

@@ -3,10 +3,12 @@
 #include "app/Player.h"
 #include "base/Paths.h"
 #include "core/CommandLine.h"
+#include "media/CoverArt.h"
 #include "playlist/MediaLayerProbe.h"
 #include "shell/AssociationMimeTypes.h"
 #include "shell/TrayBehaviour.h"
 #include "skin/BarMapping.h"
+#include "ui/CoverCache.h"
 
 #include <QDBusConnection>
 #include <QUrl>
@@ -35,10 +37,15 @@ const TrackDescription& MprisBridge::Describe(std::int32_t index) {
     if (entry == nullptr) {
         m_describedPath.clear();
         m_description = {};
+        m_artUrl.clear();
     } else if (entry->Path != m_describedPath || entry->MemberName != m_describedMember) {
         m_describedPath = entry->Path;
         m_describedMember = entry->MemberName;
-        m_description = DescribeTrack(SongTrackOf(*entry), m_player.songTexts);
+        const SongTrack track = SongTrackOf(*entry);
+        m_description = DescribeTrack(track, m_player.songTexts);
+        // Only the tags are read, never the audio, so this stays quick
+        // however long the track.
+        m_artUrl = CoverArtUrl(FindCoverArt(track), CoverCacheFolder());
     }
     return m_description;
 }
@@ -90,6 +97,7 @@ MprisState MprisBridge::State() {
     state.album = FromUtf8(description.Album);
     if (entry->IsCdTrack != kFlagOn)
         state.url = QString::fromUtf8(QUrl::fromLocalFile(FromUtf8(entry->Path)).toEncoded());
+    state.artUrl = m_artUrl;
     return state;
 }
 

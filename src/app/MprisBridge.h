@@ -39,7 +39,7 @@ public:
 
 private:
     void Run(MainCommand command);
-    // The tags of the playlist entry, read once per track.
+    // The tags and cover of the playlist entry, read once per track.
     const TrackDescription& Describe(std::int32_t index);
 
     Player& m_player;
@@ -47,6 +47,7 @@ private:
     std::string m_describedPath;
     std::string m_describedMember;
     TrackDescription m_description;
+    QString m_artUrl;
 };
 
 } // namespace vantor

@@ -12,6 +12,7 @@
 #include "app/ShellBridge.h"
 #include "app/SkinBrowserBridge.h"
 #include "app/StartupBridge.h"
+#include "core/MediaTrackGainProbe.h"
 #include "core/MediaVbrProbe.h"
 #include "core/PlaybackBarControls.h"
 #include "core/PlaybackContext.h"
@@ -107,6 +108,8 @@ public:
     VolumeAnimation volumeAnimation;
     // The equaliser's levels, kept in "Equalizer.DVC"; its switch is a setting.
     EqualizerLevels equalizerLevels;
+    // The loudness correction chosen, kept in "ReplayGain.DVC".
+    ReplayGainChoice replayGain;
     bool exiting = false;
 
     // --- services
@@ -138,6 +141,7 @@ public:
     PlaylistWindowBridge playlistWindowBridge;
     SoundSystem soundSystem;
     MediaVbrProbe vbr;
+    MediaTrackGainProbe trackGain;
     PlaybackContext playbackContext;
     PlaybackCore playback;
     PlaybackBarControls barControls;

@@ -111,6 +111,14 @@ void SettingsBridge::ApplyPlaylist(const Settings& before) {
     m_player.playlistWindowBridge.RedrawPlaylist();
 }
 
+ReplayGainChoice SettingsBridge::ReplayGainNow() const {
+    return m_player.replayGain;
+}
+
+void SettingsBridge::SetReplayGain(const ReplayGainChoice& choice) {
+    m_player.replayGain = choice;
+}
+
 void SettingsBridge::SaveSettings() {
     m_player.startupBridge.SaveSettings();
 }

@@ -30,6 +30,8 @@ public:
     std::vector<std::string> DriverNames(std::int32_t outputType) override;
     void SetStreamBufferSize(std::int32_t milliseconds) override;
     void ApplyChangedSettings(const Settings& before) override;
+    ReplayGainChoice ReplayGainNow() const override;
+    void SetReplayGain(const ReplayGainChoice& choice) override;
     void SaveSettings() override;
     void Restart() override;
     void TrimWorkingSet() override;

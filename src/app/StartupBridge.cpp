@@ -11,6 +11,7 @@
 #include "playlist/PlaylistScroll.h"
 #include "playlist/TagReader.h"
 #include "settings/ConfigFile.h"
+#include "settings/ReplayGainFile.h"
 #include "settings/WorkingSet.h"
 #include "shell/TrayBehaviour.h"
 
@@ -67,6 +68,7 @@ void StartupBridge::ApplyLoadedSettings(const Settings& settings, bool) {
     m_player.playlistMeasurer.SetFont(
         {m_player.skin.playListFontName, m_player.skin.playListFontSize, false, false});
     m_player.ApplyTimerIntervals();
+    m_player.replayGain = LoadReplayGainFile(m_player.appFolder + std::string(kReplayGainFileName));
 }
 
 void StartupBridge::InitSoundSystem() {
@@ -230,6 +232,7 @@ void StartupBridge::SaveSettings() {
     vantor::SaveSettings(m_player.settings, m_player.appFolder, *this);
     SaveEqualizerFile(m_player.appFolder + std::string(kEqualizerFileName),
                       m_player.equalizerLevels);
+    SaveReplayGainFile(m_player.appFolder + std::string(kReplayGainFileName), m_player.replayGain);
 }
 
 void StartProgramAgain() {

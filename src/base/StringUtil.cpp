@@ -20,8 +20,12 @@ std::string_view TrimWhitespace(std::string_view text) {
 }
 
 namespace {
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+char UpperAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 } // namespace
 
 std::string AsciiLower(std::string_view text) {
@@ -65,25 +69,30 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
     return out;
 }
 
-std::vector<std::string> SplitLines(std::string_view text) {
-    std::vector<std::string> lines;
+void ForEachLine(std::string_view text, const std::function<void(std::string_view)>& use) {
     std::size_t start = 0;
     while (start < text.size()) {
         auto end = text.find('\n', start);
-        const bool last = end == std::string_view::npos;
-        if (last)
+        if (end == std::string_view::npos)
             end = text.size();
         auto line = text.substr(start, end - start);
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        lines.emplace_back(line);
+        use(line);
         start = end + 1;
     }
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    ForEachLine(text, [&lines](std::string_view line) { lines.emplace_back(line); });
     return lines;
 }
 
 namespace {
-bool IsContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool IsContinuation(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 // Byte offset of character `index`, or the text's size when it has fewer.
 std::size_t ByteOffsetOf(std::string_view text, std::size_t index) {

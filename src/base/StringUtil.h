@@ -1,6 +1,7 @@
 // Small text helpers shared by every parser and text builder. Texts are UTF-8.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,10 +26,13 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
 
 // Splits at LF, dropping a CR before it; a final line without LF is kept.
 std::vector<std::string> SplitLines(std::string_view text);
+// The same lines handed to `use` one by one, as views into `text`.
+void ForEachLine(std::string_view text, const std::function<void(std::string_view)>& use);
 
 // Number of characters (code points) of a UTF-8 text, and the first `count` of them.
 std::size_t Utf8Length(std::string_view text);
 std::string Utf8Left(std::string_view text, std::size_t count);
-std::string Utf8Mid(std::string_view text, std::size_t start, std::size_t count = std::string::npos);
+std::string Utf8Mid(std::string_view text, std::size_t start,
+                    std::size_t count = std::string::npos);
 
 } // namespace vantor

@@ -40,7 +40,9 @@ int ChineseCodePage(std::string_view localeName) {
     return 936;
 }
 
-std::string IconvName(int codePage) { return "CP" + std::to_string(codePage); }
+std::string IconvName(int codePage) {
+    return "CP" + std::to_string(codePage);
+}
 
 // Converts with iconv, replacing each sequence it cannot convert by
 // `replacement` and skipping `skipUnit` input bytes so progress is certain.
@@ -115,40 +117,69 @@ int LegacyCodePage() {
     return codePage;
 }
 
-void SetLegacyCodePage(int codePage) { g_legacyCodePage.store(codePage, std::memory_order_relaxed); }
+void SetLegacyCodePage(int codePage) {
+    g_legacyCodePage.store(codePage, std::memory_order_relaxed);
+}
+
+namespace {
+
+// The length of the well-formed UTF-8 sequence starting at `i`; 0 when the
+// bytes there are not one (a stray continuation byte, an overlong form, a
+// surrogate, a value beyond U+10FFFF or a sequence cut short).
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    std::size_t length = 0;
+    char32_t minimum = 0;
+    char32_t c = 0;
+    if (lead < 0x80)
+        return 1;
+    if ((lead & 0xE0) == 0xC0)
+        length = 2, minimum = 0x80, c = lead & 0x1F;
+    else if ((lead & 0xF0) == 0xE0)
+        length = 3, minimum = 0x800, c = lead & 0x0F;
+    else if ((lead & 0xF8) == 0xF0)
+        length = 4, minimum = 0x10000, c = lead & 0x07;
+    else
+        return 0;
+    if (text.size() - i < length)
+        return 0;
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[i + k]);
+        if ((next & 0xC0) != 0x80)
+            return 0;
+        c = (c << 6) | (next & 0x3F);
+    }
+    if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        return 0;
+    return length;
+}
+
+} // namespace
 
 bool IsValidUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = 0;
-        char32_t minimum = 0;
-        char32_t c = 0;
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        } else if ((lead & 0xE0) == 0xC0) {
-            length = 2, minimum = 0x80, c = lead & 0x1F;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3, minimum = 0x800, c = lead & 0x0F;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4, minimum = 0x10000, c = lead & 0x07;
-        } else {
-            return false;
-        }
-        if (text.size() - i < length)
-            return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return false;
-            c = (c << 6) | (next & 0x3F);
-        }
-        if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = Utf8SequenceLength(text, i);
+        if (length == 0)
             return false;
         i += length;
     }
     return true;
+}
+
+std::string ReplaceInvalidUtf8(std::string_view bytes) {
+    std::string text;
+    text.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t length = Utf8SequenceLength(bytes, i);
+        if (length == 0) {
+            text += "\xEF\xBF\xBD";
+            ++i;
+        } else {
+            text.append(bytes.substr(i, length));
+            i += length;
+        }
+    }
+    return text;
 }
 
 std::string LegacyToUtf8(std::string_view bytes, int codePage) {
@@ -163,7 +194,10 @@ std::string Utf8ToLegacy(std::string_view utf8, int codePage) {
     std::size_t i = 0;
     while (i < utf8.size()) {
         const auto lead = static_cast<unsigned char>(utf8[i]);
-        std::size_t length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : 4;
+        std::size_t length = lead < 0x80             ? 1
+                             : (lead & 0xE0) == 0xC0 ? 2
+                             : (lead & 0xF0) == 0xE0 ? 3
+                                                     : 4;
         length = std::min(length, utf8.size() - i);
         const std::string converted =
             Convert("UTF-8", IconvName(codePage), utf8.substr(i, length), "?", length);

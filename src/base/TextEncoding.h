@@ -21,6 +21,10 @@ void SetLegacyCodePage(int codePage);
 
 bool IsValidUtf8(std::string_view text);
 
+// Bytes that should be UTF-8, with each byte that does not belong to a
+// well-formed sequence replaced by U+FFFD.
+std::string ReplaceInvalidUtf8(std::string_view bytes);
+
 // Bytes from a legacy file: valid UTF-8 is kept as it is, anything else is
 // decoded from `codePage`. Undecodable bytes become U+FFFD.
 std::string LegacyToUtf8(std::string_view bytes, int codePage);

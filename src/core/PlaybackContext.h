@@ -6,6 +6,7 @@
 #include "core/PlayerState.h"
 #include "core/PlayerView.h"
 #include "core/RandomSource.h"
+#include "core/TrackGainProbe.h"
 #include "core/VbrProbe.h"
 #include "platform/MessageBoxes.h"
 #include "playlist/PlaylistState.h"
@@ -25,6 +26,7 @@ struct PlaybackContext {
     PlayerView& view;
     RandomSource& random;
     VbrProbe& vbr;
+    TrackGainProbe& gain;
 
     PlaylistEntry* Entry(std::int32_t index) {
         if (index < 0 || index >= playlist.EntryCount())

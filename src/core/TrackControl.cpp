@@ -22,6 +22,10 @@ void StartSong(PlaybackContext& ctx, PlaybackSlot& slot) {
 void StartStream(PlaybackContext& ctx, PlaybackSlot& slot) {
     slot.channel = ctx.sound.FSOUND_Stream_PlayEx(FSOUND_FREE, slot.streamHandle, 0, false);
     ctx.sound.FSOUND_SetVolume(slot.channel, ctx.settings.MasterVolume);
+    // Each track of a non-stop overlap sounds with its own correction.
+    if (const PlaylistEntry* entry = ctx.Entry(slot.entryIndex);
+        entry != nullptr && slot.channel >= 0)
+        ctx.sound.SetChannelGain(slot.channel, ctx.gain.GainOf(*entry));
     if (slot.channel >= 0) {
         slot.playing = -1;
         return;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "base/ShownText.h"
+#include "media/CoverArt.h"
 #include "media/TrackDescription.h"
 
 #include <string>
@@ -15,6 +16,8 @@ struct FileInfoText {
     std::string Artist;
     // "Label : value" lines joined by CR LF.
     std::string Text;
+    // Shown beside the text when the track has one.
+    CoverArt Cover{};
 };
 
 inline constexpr const char* kFileInfoErrorText =

@@ -91,6 +91,23 @@ std::size_t SlotOf(std::string_view id, bool v22) {
                                             : static_cast<std::size_t>(found - ids.begin());
 }
 
+// A user text frame (TXXX, TXX in version 2.2): its description names the
+// value. Only the loudness values are kept.
+void TakeUserText(std::span<const std::uint8_t> data, Id3v2Tag& tag) {
+    if (data.empty())
+        return;
+    const std::uint8_t encoding = data[0];
+    const auto body = data.subspan(1);
+    const auto value = AfterTerminatedString(encoding, body);
+    const auto name = body.first(body.size() - value.size());
+    TakeReplayGainField(TrimText(DecodeText(encoding, name)), TrimText(DecodeText(encoding, value)),
+                        tag.ReplayGain);
+}
+
+bool IsUserText(std::string_view id, bool v22) {
+    return id == (v22 ? "TXX" : "TXXX");
+}
+
 std::uint32_t SynchsafeValue(std::uint32_t raw) {
     return ((raw >> 3) & 0x0FE00000u) | ((raw >> 2) & 0x001FC000u) | ((raw >> 1) & 0x00003F80u) |
            (raw & 0x7Fu);
@@ -130,7 +147,12 @@ void ReadFrames(ByteReader& reader, std::size_t tagStart, Id3v2Tag& tag) {
         if (!ReadFrameHeader(reader, tag.Header, id, size))
             return;
         const std::size_t slot = SlotOf(id, v22);
-        if (slot < kTagSlotCount && size >= 1) {
+        if (IsUserText(id, v22)) {
+            const auto data = reader.Take(size);
+            if (!data)
+                return;
+            TakeUserText(*data, tag);
+        } else if (slot < kTagSlotCount && size >= 1) {
             const auto data = reader.Take(size);
             if (!data)
                 return;

@@ -3,6 +3,7 @@
 // fields read before any damage. Pure functions; any thread.
 #pragma once
 
+#include "media/ReplayGainTags.h"
 #include "media/SongInfo.h"
 
 #include <cstdint>
@@ -23,6 +24,8 @@ struct Id3v2Header {
 struct Id3v2Tag {
     Id3v2Header Header;
     TagTextFields Fields;
+    // Loudness values from TXXX frames.
+    ReplayGainTags ReplayGain;
     // NUL bytes skipped before "ID3"; the audio starts after them and the tag.
     std::size_t LeadingNuls = 0;
     // True when the range holds an "ID3" header at all.

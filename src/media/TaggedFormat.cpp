@@ -1,8 +1,11 @@
 #include "media/TaggedFormat.h"
 
+#include "base/StringUtil.h"
+
 #include <taglib/apefile.h>
 #include <taglib/fileref.h>
 #include <taglib/flacproperties.h>
+#include <taglib/mp4file.h>
 #include <taglib/mp4properties.h>
 #include <taglib/opusproperties.h>
 #include <taglib/taglib.h>
@@ -42,6 +45,32 @@ void ReadTags(const TagLib::PropertyMap& p, TaggedFormatInfo& info) {
         info.Encoder = FirstValue(p, "ENCODEDBY");
     info.TrackGain = FirstValue(p, "REPLAYGAIN_TRACK_GAIN");
     info.AlbumGain = FirstValue(p, "REPLAYGAIN_ALBUM_GAIN");
+    for (const auto& [key, values] : p) {
+        if (!values.isEmpty())
+            TakeReplayGainField(key.to8Bit(true), values.front().to8Bit(true), info.ReplayGain);
+    }
+}
+
+// MP4 keeps the loudness values in freeform atoms that TagLib's property map
+// leaves out.
+void ReadMp4ReplayGain(const TagLib::MP4::File& file, TaggedFormatInfo& info) {
+    constexpr std::string_view kFreeformPrefix = "----:com.apple.iTunes:";
+    const TagLib::MP4::Tag* tag = file.tag();
+    if (tag == nullptr)
+        return;
+    for (const auto& [key, item] : tag->itemMap()) {
+        const std::string name = key.to8Bit(true);
+        const TagLib::StringList values = item.toStringList();
+        if (!StartsWithIgnoreCase(name, kFreeformPrefix) || values.isEmpty())
+            continue;
+        const std::string_view field = std::string_view(name).substr(kFreeformPrefix.size());
+        const std::string value = values.front().to8Bit(true);
+        TakeReplayGainField(field, value, info.ReplayGain);
+        if (EqualsIgnoreCase(field, "REPLAYGAIN_TRACK_GAIN"))
+            info.TrackGain = value;
+        else if (EqualsIgnoreCase(field, "REPLAYGAIN_ALBUM_GAIN"))
+            info.AlbumGain = value;
+    }
 }
 
 // The codec and sample width, which only each format's own properties know.
@@ -85,6 +114,8 @@ TaggedFormatInfo ReadTaggedFormat(const std::string& path, std::string_view exte
         return info;
     info.Readable = true;
     ReadTags(file.file()->properties(), info);
+    if (const auto* mp4 = dynamic_cast<const TagLib::MP4::File*>(file.file()))
+        ReadMp4ReplayGain(*mp4, info);
     if (const TagLib::AudioProperties* audio = file.audioProperties()) {
         ReadCodec(*audio, info);
         info.SampleRate = audio->sampleRate();

@@ -4,6 +4,7 @@
 // any thread.
 #pragma once
 
+#include "media/ReplayGainTags.h"
 #include "sound/LibraryCredit.h"
 
 #include <cstdint>
@@ -26,6 +27,8 @@ struct TaggedFormatInfo {
     // ReplayGain texts as tagged ("-6.00 dB"); empty when absent.
     std::string TrackGain{};
     std::string AlbumGain{};
+    // The same values, and the peaks, as numbers.
+    ReplayGainTags ReplayGain{};
     // "FLAC", "Opus", "Vorbis", "AAC", "ALAC", "WavPack".
     std::string Codec{};
     // The stored sample width of a lossless codec; 0 for lossy ones.

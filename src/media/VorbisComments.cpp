@@ -60,6 +60,9 @@ void TakeComment(std::string_view comment, VorbisInfo& info) {
             return;
         }
     }
+    const auto equals = comment.find('=');
+    if (equals != std::string_view::npos)
+        TakeReplayGainField(comment.substr(0, equals), comment.substr(equals + 1), info.ReplayGain);
 }
 
 bool ReadIdentification(ByteReader& reader, VorbisInfo& info) {

@@ -3,6 +3,8 @@
 // any thread.
 #pragma once
 
+#include "media/ReplayGainTags.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -19,6 +21,7 @@ struct VorbisInfo {
     std::string Comment;
     std::string TrackNumber;
     std::string EncodedUsing;
+    ReplayGainTags ReplayGain;
     std::int32_t Version = 0;
     std::int32_t Channels = 0;
     std::uint32_t Serial = 0;

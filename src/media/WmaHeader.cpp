@@ -143,6 +143,8 @@ bool ReadAttribute(ByteReader& object, WmaInfo& info) {
             return false;
         if (field != nullptr)
             *field = value;
+        else
+            TakeReplayGainField(name, value, info.ReplayGain);
         return true;
     }
     const auto value = object.Take(valueLength);

@@ -3,6 +3,8 @@
 // bytes; any thread.
 #pragma once
 
+#include "media/ReplayGainTags.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -23,6 +25,7 @@ struct WmaInfo {
     std::uint32_t AvgBytesPerSec = 0;
     // Used as the format name.
     std::string CodecName;
+    ReplayGainTags ReplayGain;
 };
 
 // Reads the ASF header at `start` of the file (0 for a whole file). A file

@@ -12,37 +12,30 @@
 
 namespace vantor {
 
-const std::string_view kSongFileFilter = VANTOR_TEXT(
-    "All song types") " "
-                      "(*.MOD;*.S3M;*.XM;*.IT;*.MID;*.RMI;*.SGT;*.WAV;*.MP2;*.MP3;*.OGG;*.WMA;*."
-                      "ASF;*.AIF;*.AIFF;*."
-                      "ZIP;*.DVL;*.M3U;*.FLAC;*.OPUS;*.M4A;*.MP4;*.AAC;*.WV;*.OGA)|*.MOD;*.S3M;*."
-                      "XM;*.IT;*.MID;*."
-                      "RMI;*.SGT;*.WAV;*.MP2;*.MP3;*.OGG;*.WMA;*.ASF;*.AIF;*.AIFF;*.ZIP;*.DVL;*."
-                      "M3U;*.FLAC;*.OPUS;*."
-                      "M4A;*.MP4;*.AAC;*.WV;*.OGA|"
-                      "WAVE (*.WAV)|*.WAV|"
-                      "MP2/MP3 (*.MP3 *.MP2)|*.MP2;*.MP3|"
-                      "Ogg Vorbis (*.OGG)|*.OGG|"
-                      "Windows Media Format (*.WMA *.ASF)|*.WMA;*.ASF|"
-                      "MIDI/DirectMusic Files (*.MID,*.RMI,*.SGT)|*.MID;*.RMI;*.SGT|"
-                      "Impulse Tracker (*.IT)|*.IT|"
-                      "FastTracker2 (*.XM)|*.XM|"
-                      "ScreamTracker 3 (*.S3M)|*.S3M|"
-                      "Protracker/FastTracker (*.MOD)|*.MOD|"
-                      "Audio Interchange File Format (*.AIF;*.AIFF)|*.AIF;*.AIFF|" VANTOR_TEXT(
-                          "ZipArchiveFile") " (*.ZIP)|*.ZIP|"
-                                            "FLAC/Opus/AAC/ALAC/WavPack "
-                                            "(*.FLAC;*.OPUS;*.M4A;*.MP4;*.AAC;*.WV;*.OGA)|"
-                                            "*.FLAC;*.OPUS;*.M4A;*.MP4;*.AAC;*.WV;*."
-                                            "OGA|" VANTOR_TEXT(
-                                                "PlayListFile") " (*.DVL;*.M3U)|*.DVL;*."
-                                                                "M3U|" VANTOR_TEXT("All Files") " ("
-                                                                                                "*."
-                                                                                                "*)"
-                                                                                                "|*"
-                                                                                                ".*"
-                                                                                                "|";
+// The names are marked for translation inside the list the dialog takes.
+// clang-format off
+const std::string_view kSongFileFilter =
+    VANTOR_TEXT("All song types") " "
+    "(*.MOD;*.S3M;*.XM;*.IT;*.MID;*.RMI;*.SGT;*.WAV;*.MP2;*.MP3;*.OGG;*.WMA;*.ASF;*.AIF;*.AIFF;*."
+    "ZIP;*.DVL;*.M3U;*.FLAC;*.OPUS;*.M4A;*.MP4;*.AAC;*.WV;*.OGA;*.M3U8;*.PLS;*.XSPF)|*.MOD;*.S3M;"
+    "*.XM;*.IT;*.MID;*.RMI;*.SGT;*.WAV;*.MP2;*.MP3;*.OGG;*.WMA;*.ASF;*.AIF;*.AIFF;*.ZIP;*.DVL;*."
+    "M3U;*.FLAC;*.OPUS;*.M4A;*.MP4;*.AAC;*.WV;*.OGA;*.M3U8;*.PLS;*.XSPF|"
+    "WAVE (*.WAV)|*.WAV|"
+    "MP2/MP3 (*.MP3 *.MP2)|*.MP2;*.MP3|"
+    "Ogg Vorbis (*.OGG)|*.OGG|"
+    "Windows Media Format (*.WMA *.ASF)|*.WMA;*.ASF|"
+    "MIDI/DirectMusic Files (*.MID,*.RMI,*.SGT)|*.MID;*.RMI;*.SGT|"
+    "Impulse Tracker (*.IT)|*.IT|"
+    "FastTracker2 (*.XM)|*.XM|"
+    "ScreamTracker 3 (*.S3M)|*.S3M|"
+    "Protracker/FastTracker (*.MOD)|*.MOD|"
+    "Audio Interchange File Format (*.AIF;*.AIFF)|*.AIF;*.AIFF|"
+    VANTOR_TEXT("ZipArchiveFile") " (*.ZIP)|*.ZIP|"
+    "FLAC/Opus/AAC/ALAC/WavPack (*.FLAC;*.OPUS;*.M4A;*.MP4;*.AAC;*.WV;*.OGA)|"
+    "*.FLAC;*.OPUS;*.M4A;*.MP4;*.AAC;*.WV;*.OGA|"
+    VANTOR_TEXT("PlayListFile") " (*.DVL;*.M3U;*.M3U8;*.PLS;*.XSPF)|*.DVL;*.M3U;*.M3U8;*.PLS;*.XSPF|"
+    VANTOR_TEXT("All Files") " (*.*)|*.*|";
+// clang-format on
 
 namespace {
 

@@ -28,7 +28,10 @@ std::string MediaLayerProbe::BuildSongText(const std::string& style, PlaylistEnt
 }
 
 FileInfoText MediaLayerProbe::BuildFileInfoText(const PlaylistEntry& entry) {
-    return vantor::BuildFileInfoText(SongTrackOf(entry), m_texts);
+    const SongTrack track = SongTrackOf(entry);
+    FileInfoText info = vantor::BuildFileInfoText(track, m_texts);
+    info.Cover = FindCoverArt(track);
+    return info;
 }
 
 std::optional<Fixed4> MediaLayerProbe::PlayLengthMs(const PlaylistEntry& entry) {

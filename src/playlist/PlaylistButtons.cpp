@@ -12,10 +12,13 @@ namespace vantor {
 namespace {
 
 constexpr std::string_view kLoadTitle = VANTOR_TEXT("PlayListを開く");
-constexpr std::string_view kLoadFilter = VANTOR_TEXT("PlayListFile") " (*.DVL;*.M3U)|*.DVL;*.M3U|";
+// clang-format off
+constexpr std::string_view kLoadFilter =
+    VANTOR_TEXT("PlayListFile") " (*.DVL;*.M3U;*.M3U8;*.PLS;*.XSPF)|*.DVL;*.M3U;*.M3U8;*.PLS;*.XSPF|";
 constexpr std::string_view kSaveTitle = VANTOR_TEXT("PlayListを保存する");
-constexpr std::string_view kSaveFilter = VANTOR_TEXT("PlayListFile") " (*.M3U)|*.M3U|" VANTOR_TEXT(
-    "DorvanPlayListFile") " (*.DVL)|*.DVL|";
+constexpr std::string_view kSaveFilter =
+    VANTOR_TEXT("PlayListFile") " (*.M3U)|*.M3U|" VANTOR_TEXT("DorvanPlayListFile") " (*.DVL)|*.DVL|";
+// clang-format on
 constexpr std::string_view kNothingLoadedText =
     VANTOR_TEXT("このファイルからは曲を読み込めませんでした。");
 

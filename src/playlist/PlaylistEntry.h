@@ -36,6 +36,9 @@ struct PlaylistEntry {
     std::int16_t IsCdTrack = kFlagOff;
     std::string CdDrive;
     std::int32_t CdTrack = 0;
+    // Beyond the record: the title another program's playlist file gave
+    // (M3U8, PLS, XSPF), shown in the row until the tag reader fills Title.
+    std::string PendingTitle;
 
     bool IsZipMember() const { return !MemberName.empty(); }
     bool operator==(const PlaylistEntry&) const = default;

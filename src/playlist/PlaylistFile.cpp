@@ -5,8 +5,13 @@
 #include "base/Paths.h"
 #include "base/StringUtil.h"
 #include "base/TextEncoding.h"
+#include "playlist/ListedTracks.h"
 #include "playlist/LocationResolver.h"
+#include "playlist/M3u8Reader.h"
+#include "playlist/PlayableExtensions.h"
 #include "playlist/PlaylistText.h"
+#include "playlist/PlsReader.h"
+#include "playlist/XspfReader.h"
 
 #include <limits>
 #include <optional>
@@ -19,6 +24,9 @@ constexpr std::string_view kExtMarker = "#VantorExt:";
 constexpr std::string_view kExt2Marker = "#VantorExt2:";
 constexpr std::string_view kCdMarker = "AudioCD";
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+// The largest list of another program that is read: some hundred thousand
+// tracks. Anything larger is refused whole rather than held in memory.
+constexpr std::size_t kLargestListedFile = 16 * 1024 * 1024;
 
 std::int32_t ToInt32(double value) {
     constexpr double kMax = std::numeric_limits<std::int32_t>::max();
@@ -181,11 +189,33 @@ bool ReadPlaylistText(std::string_view bytes, const std::string& folder, Playlis
     return PlaylistReader(bytes, EnsureTrailingSlash(folder), playlist).Run();
 }
 
+bool ReadListedText(int extension, std::string_view bytes, const std::string& folder,
+                    PlaylistState& playlist) {
+    ListedTrackAppender append(folder, playlist);
+    switch (extension) {
+    case kM3u8Extension:
+        ReadM3u8Text(bytes, append);
+        return true;
+    case kPlsExtension:
+        ReadPlsText(bytes, append);
+        return true;
+    case kXspfExtension:
+        return ReadXspfText(bytes, append);
+    default:
+        return false;
+    }
+}
+
 bool LoadPlaylistFile(const std::string& path, PlaylistState& playlist) {
-    const auto bytes = ReadFileBytes(ShortPath(path));
-    if (!bytes)
+    const int extension = MatchPlayableExtension(path);
+    const bool listed = extension >= kM3u8Extension;
+    const auto bytes =
+        ReadFileBytes(ShortPath(path), 0, listed ? kLargestListedFile + 1 : SIZE_MAX);
+    if (!bytes || (listed && bytes->size() > kLargestListedFile))
         return false;
     const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+    if (listed)
+        return ReadListedText(extension, text, FolderOf(path), playlist);
     return ReadPlaylistText(text, FolderOf(path), playlist);
 }
 

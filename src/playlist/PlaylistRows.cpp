@@ -22,6 +22,8 @@ std::string NumberPrefix(std::int32_t number) {
 }
 
 std::string FallbackTitle(const PlaylistEntry& entry) {
+    if (!entry.PendingTitle.empty())
+        return entry.PendingTitle;
     const auto name = FileNameOf(ToLongPathName(entry.Path));
     const bool shortExtension = EndsWithIgnoreCase(name, ".IT") || EndsWithIgnoreCase(name, ".XM");
     return DropLastCharacters(name, shortExtension ? 3 : 4);

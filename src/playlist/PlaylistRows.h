@@ -19,8 +19,9 @@ namespace vantor {
 // " 7. " for entry 7, "12. " for entry 12, so the full stops line up.
 std::string NumberPrefix(std::int32_t number);
 
-// The file name as the disk spells it, without ".IT"/".XM" or its last
-// four characters.
+// What a row shows while the entry has no Title: the title the playlist file
+// gave (PendingTitle), else the file name as the disk spells it, without
+// ".IT"/".XM" or its last four characters.
 std::string FallbackTitle(const PlaylistEntry& entry);
 
 // `text` when it fits in `width` pixels; otherwise its longest head that

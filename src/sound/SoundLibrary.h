@@ -124,6 +124,9 @@ public:
     // 0 (left) .. 128 (centre) .. 255 (right), frequency in Hz.
     virtual bool FSOUND_SetVolume(std::int32_t channel, std::int32_t volume) = 0;
     virtual bool FSOUND_SetPan(std::int32_t channel, std::int32_t pan) = 0;
+    // A stream channel's loudness correction (a factor, 1 = as decoded),
+    // applied on top of its volume; a channel starts at 1.
+    virtual bool SetChannelGain(std::int32_t channel, float gain) = 0;
     virtual bool FSOUND_SetPaused(std::int32_t channel, bool paused) = 0;
     virtual bool FSOUND_GetPaused(std::int32_t channel) = 0;
     virtual bool FSOUND_SetFrequency(std::int32_t channel, std::int32_t frequency) = 0;

@@ -22,6 +22,8 @@ struct MprisState {
     QString artist;
     QString album;
     QString url;
+    // A file:// URL of the track's cover picture; empty without one.
+    QString artUrl;
     double volume = 0.0;
     double rate = 1.0;
     double minimumRate = 1.0;

@@ -87,6 +87,8 @@ QVariantMap MprisService::Metadata(const MprisState& state) {
         metadata.insert(QStringLiteral("xesam:album"), state.album);
     if (!state.url.isEmpty())
         metadata.insert(QStringLiteral("xesam:url"), state.url);
+    if (!state.artUrl.isEmpty())
+        metadata.insert(QStringLiteral("mpris:artUrl"), state.artUrl);
     return metadata;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/SkinWidget.h"
 
+#include "ui/DeviceScaling.h"
 #include "ui/SurfaceImage.h"
 
 #include <QCloseEvent>
@@ -74,15 +75,21 @@ void SkinWidget::ShowSurface(const gfx::Surface& surface, gfx::RowRange writtenR
     const QRect changed = CopyChangedPixels(surface, m_image, writtenRows);
     if (size() != m_image.size())
         setFixedSize(m_image.size());
-    if (!changed.isEmpty())
-        update(changed);
+    if (!changed.isEmpty()) {
+        const QRect affected = DeviceChangeArea(changed, devicePixelRatioF(), m_image.rect());
+        m_deviceStale += affected;
+        update(affected);
+    }
 }
 
 void SkinWidget::SetShape(const gfx::Region& shape) {
-    if (shape.IsEmpty())
+    m_shape = ToQRegion(shape);
+    if (m_shape.isEmpty())
         clearMask();
     else
-        setMask(ToQRegion(shape));
+        setMask(m_shape);
+    // Scaled edges take their colours from inside the shape.
+    m_deviceStale = m_image.rect();
 }
 
 QString SkinWidget::ToolTipAt(QPoint at) const {
@@ -94,6 +101,12 @@ QString SkinWidget::ToolTipAt(QPoint at) const {
 }
 
 bool SkinWidget::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal && !m_shape.isEmpty()) {
+        // The desktop's mask is in device pixels: a screen of another pixel
+        // ratio needs it scaled anew.
+        clearMask();
+        setMask(m_shape);
+    }
     if (event->type() != QEvent::ToolTip)
         return QWidget::event(event);
     const auto* help = static_cast<QHelpEvent*>(event);
@@ -109,7 +122,37 @@ void SkinWidget::paintEvent(QPaintEvent* event) {
     // Usually only the few pixels that changed are asked for.
     const QRect area = event->rect();
     QPainter painter(this);
-    painter.drawImage(area.topLeft(), m_image, area);
+    const qreal ratio = devicePixelRatioF();
+    if (ratio == 1.0) {
+        painter.drawImage(area.topLeft(), m_image, area);
+        return;
+    }
+    BringDeviceImageUpToDate(ratio);
+    // Device pixels go to the screen one for one; a logical pixel of the
+    // area may share its edge pixels with a neighbour, so one more around it
+    // is drawn and the painter clips.
+    const QRect device = ToDeviceRect(area.adjusted(-1, -1, 1, 1), ratio);
+    painter.scale(1.0 / ratio, 1.0 / ratio);
+    painter.drawImage(device.topLeft(), m_deviceImage, device);
+}
+
+void SkinWidget::BringDeviceImageUpToDate(qreal ratio) {
+    const QSize deviceSize = ToDeviceRect(m_image.rect(), ratio).size();
+    if (ratio != m_deviceRatio || m_deviceImage.size() != deviceSize) {
+        m_deviceRatio = ratio;
+        m_deviceImage = QImage(deviceSize, QImage::Format_RGB32);
+        m_deviceStale = m_image.rect();
+    }
+    if (m_deviceStale.isEmpty())
+        return;
+    QPainter painter(&m_deviceImage);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const QRect& stale : m_deviceStale) {
+        const QRect block = ScalableBlock(stale, ratio, m_image.rect());
+        painter.drawImage(ToDeviceRect(block, ratio).topLeft(),
+                          ScaleToDevice(m_image, m_shape, block, ratio));
+    }
+    m_deviceStale = {};
 }
 
 void SkinWidget::mousePressEvent(QMouseEvent* event) {

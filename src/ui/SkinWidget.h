@@ -9,6 +9,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 #include <QWidget>
 
@@ -85,8 +86,18 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
+    // Scales what changed of m_image since the last paint into m_deviceImage,
+    // all of it when the window went to a screen of another pixel ratio.
+    void BringDeviceImageUpToDate(qreal ratio);
+
     SkinWidgetListener& m_listener;
     QImage m_image; // what the window shows, kept in step with the last surface
+    QRegion m_shape;
+    // m_image at the screen's pixel ratio when that is not 1, and the parts
+    // of m_image that changed since it was scaled.
+    QImage m_deviceImage;
+    qreal m_deviceRatio = 1.0;
+    QRegion m_deviceStale;
     std::vector<AreaToolTip> m_toolTips;
 };
 

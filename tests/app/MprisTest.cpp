@@ -3,16 +3,24 @@
 // drives it, and the sound and the windows follow.
 #include "app/PlayerHarness.h"
 
+#include "support/AudioEncoder.h"
+#include "support/CoverWriter.h"
+#include "support/PngWriter.h"
 #include "support/ToneMeasure.h"
 
 #include <QCoreApplication>
 #include <QProcess>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 namespace vantor {
@@ -180,6 +188,76 @@ TEST_F(MprisTest, NextSeekAndVolumeFromTheDesktopMoveThePlayer) {
     Set(QStringLiteral("Rate"), QStringLiteral("<5.0>"));
     EXPECT_FLOAT_EQ(player.settings.SoundStretchScale, 2.0f);
     player.Exit(1);
+}
+
+// The cover goes to the desktop as a file it can open: an embedded picture
+// copied into the cache once, under a name its bytes give, so that two files
+// with the same cover share it, and the oldest copy beyond the cache's 64
+// leaves; a picture beside the file as itself; no art at all for a file
+// without one.
+TEST_F(MprisTest, TheDesktopGetsTheCoverAsAFileOrNone) {
+    const std::uint8_t rgb[] = {255, 0, 0, 0, 0, 255, 0, 255, 0, 255, 255, 0};
+    const std::vector<std::uint8_t> picture = test::MakeTruecolourPng(2, 2, rgb).Bytes();
+    const auto coveredFlac = [&](const std::string& name) {
+        test::ToneSpec spec;
+        spec.encoder = "flac";
+        spec.container = "flac";
+        spec.seconds = 3.0;
+        const std::string path = m_harness.Dir().File(name);
+        EXPECT_TRUE(test::EncodeTone(path, spec));
+        EXPECT_TRUE(test::EmbedPicture(path, picture, "image/png"));
+        return path;
+    };
+    std::filesystem::create_directories(m_harness.Dir().File("album"));
+    const std::string besideCover = m_harness.Dir().Write("album/Cover.png", picture);
+    const std::filesystem::path cache = m_harness.Dir().File("cache/vantor/covers");
+    std::filesystem::create_directories(cache);
+    const auto now = std::filesystem::file_time_type::clock::now();
+    for (int age = 1; age <= 64; ++age) {
+        const auto old = cache / ("old" + std::to_string(age) + ".png");
+        std::ofstream(old) << "picture";
+        std::filesystem::last_write_time(old, now - std::chrono::hours(age));
+    }
+    m_harness.Start({coveredFlac("first.flac"), coveredFlac("second.flac"),
+                     m_harness.WriteTone("plain.wav", 440.0, 3.0),
+                     m_harness.WriteTone("album/track.wav", 440.0, 3.0)});
+    const auto artUrl = [this] {
+        m_harness.Listen(0.1);
+        const std::string metadata = Get(QStringLiteral("Metadata"));
+        const std::string key = "'mpris:artUrl': <'";
+        const auto start = metadata.find(key);
+        if (start == std::string::npos)
+            return std::string();
+        const auto end = metadata.find("'>", start + key.size());
+        return metadata.substr(start + key.size(), end - start - key.size());
+    };
+
+    const std::string cached = artUrl();
+    ASSERT_FALSE(cached.empty());
+    const std::filesystem::path cachedFile =
+        QUrl(QString::fromStdString(cached)).toLocalFile().toStdString();
+    EXPECT_EQ(cachedFile.parent_path(), cache);
+    std::ifstream in(cachedFile, std::ios::binary);
+    EXPECT_EQ(std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {}), picture);
+    const auto cachedFiles = [&] {
+        return std::distance(std::filesystem::directory_iterator(cache), {});
+    };
+    EXPECT_EQ(cachedFiles(), 64);
+    EXPECT_FALSE(std::filesystem::exists(cache / "old64.png"));
+
+    Request(QStringLiteral("Next"));
+    EXPECT_EQ(artUrl(), cached);
+    EXPECT_EQ(cachedFiles(), 64);
+    EXPECT_TRUE(std::filesystem::exists(cache / "old63.png"));
+
+    Request(QStringLiteral("Next"));
+    EXPECT_EQ(artUrl(), "");
+    const std::string metadata = Get(QStringLiteral("Metadata"));
+    EXPECT_TRUE(Contains(metadata, "plain.wav")) << metadata;
+
+    Request(QStringLiteral("Next"));
+    EXPECT_EQ(artUrl(),
+              QUrl::fromLocalFile(QString::fromStdString(besideCover)).toEncoded().toStdString());
 }
 
 } // namespace

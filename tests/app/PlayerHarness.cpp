@@ -87,10 +87,11 @@ QPoint Centre(const SkinRect& rect) {
 
 PlayerHarness::PlayerHarness(const QStringList& uiLanguages) {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
-    // File associations go to the desktop database of the player's folder,
-    // never to the user's.
+    // File associations and cached cover pictures go to the player's
+    // folder, never to the user's.
     setenv("XDG_CONFIG_HOME", (m_dir.Path() + "config").c_str(), 1);
     setenv("XDG_DATA_HOME", (m_dir.Path() + "data").c_str(), 1);
+    setenv("XDG_CACHE_HOME", (m_dir.Path() + "cache").c_str(), 1);
     QtTestApp();
     std::filesystem::copy(VANTOR_SKIN_FOLDER, m_dir.Path() + "Skin",
                           std::filesystem::copy_options::recursive);

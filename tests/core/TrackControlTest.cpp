@@ -83,7 +83,7 @@ TEST_F(TrackControlTest, RedrawsThePlaylistWhenStartingFoundTheLength) {
     view.entry = &h.playlist.Playlist[0];
     PlaybackContext ctx = h.ctx;
     PlaybackContext local{ctx.player,   ctx.playlist, ctx.settings, ctx.sound, ctx.pitch,
-                          ctx.messages, view,         ctx.random,   ctx.vbr};
+                          ctx.messages, view,         ctx.random,   ctx.vbr,   ctx.gain};
     OpenTrack(local, 0);
     PlayTrack(local);
     EXPECT_TRUE(view.Saw("RedrawPlaylist"));

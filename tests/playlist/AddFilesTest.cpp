@@ -22,9 +22,10 @@ TEST_F(AddFilesTest, DialogUsesTheTitlesFilterAndStartFolder) {
     EXPECT_EQ(dialogs.asked[1].title, "ファイルをリストに追加");
     EXPECT_EQ(dialogs.asked[0].initialFolder, "/start/");
     const auto& filter = dialogs.asked[0].filter;
-    EXPECT_TRUE(filter.starts_with("All song types (*.MOD;*.S3M;*.XM;*.IT;*.MID;*.RMI;*.SGT;*.WAV;"
-                                   "*.MP2;*.MP3;*.OGG;*.WMA;*.ASF;*.AIF;*.AIFF;*.ZIP;*.DVL;*.M3U;"
-                                   "*.FLAC;*.OPUS;*.M4A;*.MP4;*.AAC;*.WV;*.OGA)|"));
+    EXPECT_TRUE(
+        filter.starts_with("All song types (*.MOD;*.S3M;*.XM;*.IT;*.MID;*.RMI;*.SGT;*.WAV;"
+                           "*.MP2;*.MP3;*.OGG;*.WMA;*.ASF;*.AIF;*.AIFF;*.ZIP;*.DVL;*.M3U;"
+                           "*.FLAC;*.OPUS;*.M4A;*.MP4;*.AAC;*.WV;*.OGA;*.M3U8;*.PLS;*.XSPF)|"));
     const std::vector<std::string> order{
         "|WAVE (*.WAV)|*.WAV|",
         "|MP2/MP3 (*.MP3 *.MP2)|*.MP2;*.MP3|",
@@ -38,7 +39,7 @@ TEST_F(AddFilesTest, DialogUsesTheTitlesFilterAndStartFolder) {
         "|Audio Interchange File Format (*.AIF;*.AIFF)|*.AIF;*.AIFF|",
         "|ZipArchiveFile (*.ZIP)|",
         "|FLAC/Opus/AAC/ALAC/WavPack (*.FLAC;*.OPUS;*.M4A;*.MP4;*.AAC;*.WV;*.OGA)|",
-        "|PlayListFile (*.DVL;*.M3U)|*.DVL;*.M3U|"};
+        "|PlayListFile (*.DVL;*.M3U;*.M3U8;*.PLS;*.XSPF)|*.DVL;*.M3U;*.M3U8;*.PLS;*.XSPF|"};
     std::size_t at = 0;
     for (const auto& part : order) {
         const auto found = filter.find(part, at);

@@ -13,7 +13,8 @@ TEST(PlayableExtensions, TableKeepsItsOrder) {
     EXPECT_EQ(PlayableExtensions[18], ".DVL");
     EXPECT_EQ(PlayableExtensions[19], ".M3U");
     EXPECT_EQ(PlayableExtensions[20], ".FLAC");
-    EXPECT_EQ(PlayableExtensions.back(), ".OGA");
+    EXPECT_EQ(PlayableExtensions[26], ".OGA");
+    EXPECT_EQ(PlayableExtensions.back(), ".XSPF");
 }
 
 TEST(PlayableExtensions, ComparesThreeFourAndFiveCharactersIgnoringCase) {
@@ -50,7 +51,17 @@ TEST(PlayableExtensions, NewerFormatsMatchAfterTheFixedIndices) {
     EXPECT_EQ(MatchPlayableExtension("a.oga"), 26);
 }
 
-TEST(PlayableExtensions, OnlyTheTwoPlaylistTypesCountAsPlaylists) {
+TEST(PlayableExtensions, OtherProgramsListsMatchAfterTheAudioFormats) {
+    EXPECT_EQ(MatchPlayableExtension("list.M3U8"), kM3u8Extension);
+    EXPECT_EQ(MatchPlayableExtension("radio.pls"), kPlsExtension);
+    EXPECT_EQ(MatchPlayableExtension("mix.Xspf"), kXspfExtension);
+    for (const char* list : {"a.m3u8", "a.pls", "a.xspf"}) {
+        EXPECT_TRUE(IsPlaylistExtension(MatchPlayableExtension(list))) << list;
+        EXPECT_FALSE(IsMediaExtension(MatchPlayableExtension(list))) << list;
+    }
+}
+
+TEST(PlayableExtensions, OnlyThePlaylistTypesCountAsPlaylists) {
     EXPECT_TRUE(IsPlaylistExtension(MatchPlayableExtension("list.dvl")));
     EXPECT_TRUE(IsPlaylistExtension(MatchPlayableExtension("list.m3u")));
     EXPECT_FALSE(IsMediaExtension(MatchPlayableExtension("list.m3u")));

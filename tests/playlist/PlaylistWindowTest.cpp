@@ -202,7 +202,8 @@ TEST_F(PlaylistWindowTest, LoadOpensTheListWithoutPlaying) {
     ASSERT_EQ(dialogs.asked.size(), 1u);
     EXPECT_EQ(dialogs.asked[0].kind, "open");
     EXPECT_EQ(dialogs.asked[0].title, "PlayListを開く");
-    EXPECT_EQ(dialogs.asked[0].filter, "PlayListFile (*.DVL;*.M3U)|*.DVL;*.M3U|");
+    EXPECT_EQ(dialogs.asked[0].filter,
+              "PlayListFile (*.DVL;*.M3U;*.M3U8;*.PLS;*.XSPF)|*.DVL;*.M3U;*.M3U8;*.PLS;*.XSPF|");
     EXPECT_EQ(Paths(), std::vector<std::string>{song});
     EXPECT_EQ(playback.calls,
               (std::vector<std::string>{"StopTrack", "CloseTrack", "OpenTrack(0)"}));

@@ -40,6 +40,12 @@ public:
     std::vector<std::string> asked;
 };
 
+// Every track plays as decoded.
+class UnitTrackGain : public TrackGainProbe {
+public:
+    float GainOf(const PlaylistEntry&) override { return 1.0f; }
+};
+
 struct PlaybackHarness {
     CallRecorder recorder;
     SimulatedSoundLibrary sound{recorder};
@@ -48,11 +54,13 @@ struct PlaybackHarness {
     FakePlayerView view;
     ScriptedRandom random;
     FakeVbrProbe vbr;
+    UnitTrackGain gain;
     FakeDesktopWindows desktop;
     PlayerState player;
     PlaylistState playlist;
     Settings settings;
-    PlaybackContext ctx{player, playlist, settings, sound, pitch, messages, view, random, vbr};
+    PlaybackContext ctx{player,   playlist, settings, sound, pitch,
+                        messages, view,     random,   vbr,   gain};
 
     PlaybackHarness() { settings.MasterVolume = 200; }
 

@@ -4,6 +4,7 @@
 // UI thread only.
 #pragma once
 
+#include "settings/ReplayGainFile.h"
 #include "settings/Settings.h"
 
 #include <cstdint>
@@ -24,6 +25,11 @@ public:
     // interval, pattern and pen, the song-information font and line, the
     // playlist and its tag reader, the play modes, the windows' stacking.
     virtual void ApplyChangedSettings(const Settings& before) = 0;
+    // The loudness correction chosen, which "Vantor.DVC" has no key for; a
+    // new choice applies to tracks started from then on and is saved with
+    // the settings.
+    virtual ReplayGainChoice ReplayGainNow() const = 0;
+    virtual void SetReplayGain(const ReplayGainChoice& choice) = 0;
     // Writes "Vantor.DVC"; the effect chain follows the settings first.
     virtual void SaveSettings() = 0;
     // Shuts the sound system down and starts the program again.

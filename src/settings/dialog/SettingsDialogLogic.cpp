@@ -51,7 +51,9 @@ SettingsDialogLogic::SettingsDialogLogic(Settings& settings, SettingsDialogHost&
 SettingsForm SettingsDialogLogic::Open() const {
     const AssociationTicks ticks =
         m_associations != nullptr ? CurrentAssociations(*m_associations) : AssociationTicks{};
-    return FormFromSettings(m_settings, ticks);
+    SettingsForm form = FormFromSettings(m_settings, ticks);
+    form.replayGain = m_host.ReplayGainNow();
+    return form;
 }
 
 bool SettingsDialogLogic::Press(DialogButton button, const SettingsForm& form) {
@@ -101,6 +103,7 @@ bool SettingsDialogLogic::Apply(const SettingsForm& form) {
 
     if (m_associations != nullptr)
         ApplyAssociations(*m_associations, form.associations);
+    m_host.SetReplayGain(form.replayGain);
     m_host.ApplyChangedSettings(before);
     m_host.SaveSettings();
     return true;

@@ -4,6 +4,7 @@
 // effect sliders and the rate and balance row act at once and are not here.
 #pragma once
 
+#include "settings/ReplayGainFile.h"
 #include "settings/Settings.h"
 #include "settings/dialog/AssociationGroups.h"
 
@@ -75,6 +76,7 @@ struct SettingsForm {
     // Other.
     bool mpegAccurate = false;
     bool trimWorkingSet = false;
+    ReplayGainChoice replayGain;
 
     // Skin browser settings.
     std::string skinFolder;

@@ -13,6 +13,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QDoubleSpinBox;
 class QLineEdit;
 class QWidget;
 
@@ -73,6 +74,8 @@ struct SettingsControls {
 
     QCheckBox* mpegAccurate = nullptr;
     QCheckBox* trimWorkingSet = nullptr;
+    QComboBox* replayGainMode = nullptr;
+    QDoubleSpinBox* replayGainPreamp = nullptr;
 
     QLineEdit* skinFolder = nullptr;
 };

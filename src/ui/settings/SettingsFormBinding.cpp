@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLineEdit>
 
 namespace vantor {
@@ -20,6 +21,17 @@ void Set(QLineEdit* edit, const std::string& text) {
 
 std::string Text(const QLineEdit* edit) {
     return S(edit->text());
+}
+
+ReplayGainMode ReplayGainModeAt(int index) {
+    switch (index) {
+    case 1:
+        return ReplayGainMode::Track;
+    case 2:
+        return ReplayGainMode::Album;
+    default:
+        return ReplayGainMode::Off;
+    }
 }
 
 // The analyzer list holds patterns 1..14 in order.
@@ -78,6 +90,8 @@ void ShowForm(const SettingsForm& form, SettingsControls& c) {
 
     c.mpegAccurate->setChecked(form.mpegAccurate);
     c.trimWorkingSet->setChecked(form.trimWorkingSet);
+    c.replayGainMode->setCurrentIndex(static_cast<int>(form.replayGain.mode));
+    c.replayGainPreamp->setValue(form.replayGain.preampDb);
 
     Set(c.skinFolder, form.skinFolder);
 }
@@ -136,6 +150,8 @@ SettingsForm ReadForm(const SettingsControls& c) {
 
     form.mpegAccurate = c.mpegAccurate->isChecked();
     form.trimWorkingSet = c.trimWorkingSet->isChecked();
+    form.replayGain = {ReplayGainModeAt(c.replayGainMode->currentIndex()),
+                       c.replayGainPreamp->value()};
 
     form.skinFolder = Text(c.skinFolder);
     return form;

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -237,6 +238,18 @@ QWidget* BuildOtherPage(SettingsControls& c, QWidget* parent) {
         Tick(other, QStringLiteral("mpegAccurate"), qtTrId("MPEGファイルを正確に解析する"));
     c.trimWorkingSet = Tick(other, QStringLiteral("trimWorkingSet"),
                             qtTrId("使っていないメモリーをシステムに返す"));
+    QFormLayout* gain = page.Group(qtTrId("リプレイゲイン"));
+    // In the order of ReplayGainMode.
+    c.replayGainMode = List(gain, QStringLiteral("replayGainMode"), qtTrId("音量の補正"));
+    c.replayGainMode->addItems(
+        {qtTrId("しない"), qtTrId("トラックゲイン"), qtTrId("アルバムゲイン")});
+    c.replayGainPreamp = new QDoubleSpinBox(gain->parentWidget());
+    c.replayGainPreamp->setObjectName(QStringLiteral("replayGainPreamp"));
+    c.replayGainPreamp->setRange(-kReplayGainMaxPreampDb, kReplayGainMaxPreampDb);
+    c.replayGainPreamp->setDecimals(1);
+    c.replayGainPreamp->setSingleStep(0.5);
+    c.replayGainPreamp->setSuffix(QStringLiteral(" dB"));
+    gain->addRow(qtTrId("プリアンプ"), c.replayGainPreamp);
     return page.Done();
 }
 

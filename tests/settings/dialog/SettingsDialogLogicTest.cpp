@@ -31,6 +31,8 @@ public:
         events.emplace_back("save");
         saved.push_back(m_settings);
     }
+    ReplayGainChoice ReplayGainNow() const override { return {}; }
+    void SetReplayGain(const ReplayGainChoice&) override {}
     void Restart() override { events.emplace_back("restart"); }
     void TrimWorkingSet() override { events.emplace_back("trim"); }
 
