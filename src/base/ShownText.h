@@ -15,7 +15,8 @@
 namespace vantor {
 
 // Texts composed around a file name or a number. A window translates a line
-// that is not a whole text of its own by matching it against these.
+// that is not a whole text of its own by matching it against these; their
+// placeholders stand in number order.
 inline constexpr std::string_view kNotStoredZipText =
     VANTOR_TEXT("%1は無圧縮Zipではないので、処理できません。");
 inline constexpr std::string_view kUnknownSkinCommandText =
