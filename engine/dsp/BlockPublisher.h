@@ -30,6 +30,10 @@ public:
         m_published.store(next, std::memory_order_release);
     }
 
+    // Any thread: how many blocks were published so far, so that a reader
+    // can tell whether a newer block came since it last copied one.
+    std::uint64_t PublishedCount() const { return m_published.load(std::memory_order_acquire); }
+
     // Any other thread: copies the newest block into `out` (Size() values);
     // returns false when nothing was published yet.
     bool CopyNewest(float* out) const {

@@ -38,6 +38,8 @@ private:
     std::vector<float> m_samples;
     std::vector<float> m_bins; // interleaved re/im, kWindow / 2 + 1 bins
     Spectrum m_last{};
+    // The published-block count of the block m_last was computed from.
+    std::uint64_t m_analysedCount = 0;
 };
 
 } // namespace vantor::engine

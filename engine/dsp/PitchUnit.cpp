@@ -12,7 +12,10 @@ constexpr std::size_t kPrimeFrames = 1024;
 constexpr int kPrimeBlocks = 96;
 } // namespace
 
-PitchUnit::PitchUnit(int rate) : SwitchedEffect(rate), m_touch(MakeShifter(1.0f)) {}
+// No shifter yet: priming one costs as much as a good part of the player's
+// start, and the first SetPitch, which comes before the unit is switched
+// on, brings one.
+PitchUnit::PitchUnit(int rate) : SwitchedEffect(rate) {}
 
 PitchUnit::~PitchUnit() {
     delete m_pending.exchange(nullptr);
@@ -67,11 +70,18 @@ void PitchUnit::TakePendingShifter() {
 }
 
 void PitchUnit::Reset() {
-    m_touch->clear();
+    if (m_touch) {
+        m_touch->clear();
+    }
 }
 
 void PitchUnit::Wet(const float* in, float* out, std::size_t frames) {
     TakePendingShifter();
+    if (!m_touch) {
+        // Switched on before any pitch was set: nothing to shift by.
+        std::copy(in, in + 2 * frames, out);
+        return;
+    }
     if (m_clearRequested.exchange(false)) {
         m_touch->clear();
     }

@@ -37,7 +37,7 @@ private:
     void TakePendingShifter();
     void DeleteRetiredShifters();
 
-    std::unique_ptr<soundtouch::SoundTouch> m_touch; // mixing thread
+    std::unique_ptr<soundtouch::SoundTouch> m_touch; // mixing thread; null until a pitch is set
     std::atomic<soundtouch::SoundTouch*> m_pending{nullptr};
     std::array<std::atomic<soundtouch::SoundTouch*>, 8> m_retired{};
     std::atomic<bool> m_clearRequested{false};

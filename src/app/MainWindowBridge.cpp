@@ -115,7 +115,14 @@ void MainWindowBridge::OnFilesDropped(const std::vector<std::string>& paths) {
     m_player.Present();
 }
 
+void MainWindowBridge::OnActivationChanged(bool) {
+    // The tick puts on the face the focus asks for.
+    m_player.Wake();
+}
+
 void MainWindowBridge::OnMinimisedChanged(bool minimised) {
+    // The tick shows the title a minimised window carries.
+    m_player.Wake();
     if (m_player.startup.WindowStateTracking != 1)
         return;
     m_player.settings.MainWindowVisible = minimised ? 0 : 1;

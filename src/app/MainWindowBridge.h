@@ -41,6 +41,7 @@ public:
     void OnPointerRelease(WindowButton button, int x, int y) override;
     void OnKeyRelease(int key, bool ctrl) override;
     void OnFilesDropped(const std::vector<std::string>& paths) override;
+    void OnActivationChanged(bool active) override;
     void OnMinimisedChanged(bool minimised) override;
     void OnCloseRequested() override;
 

@@ -4,17 +4,26 @@
 #include "base/Paths.h"
 #include "core/PlaybackTick.h"
 #include "core/SingleInstance.h"
+#include "core/TrackControl.h"
 #include "media/CdTrackText.h"
 #include "media/ModuleTitle.h"
 #include "media/PlayLength.h"
 #include "playlist/AddFiles.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QLoggingCategory>
+
+#include <algorithm>
 
 namespace vantor {
 
 namespace {
+
+// Each tag-reader tick's duration and progress, for measuring how fast a
+// list fills: QT_LOGGING_RULES="vantor.tagreader.debug=true".
+Q_LOGGING_CATEGORY(tagReaderLog, "vantor.tagreader", QtWarningMsg)
 
 std::string ChooseSkinRoot(const std::string& appFolder) {
     const std::string program = ProgramFolder();
@@ -61,9 +70,13 @@ Player::Player(std::string folder, std::vector<std::string> arguments, engine::E
     };
     songTexts.playLengthMs = [this](const SongTrack& track) { return PlayLengthMs(sound, track); };
 
-    QObject::connect(&tickTimer, &QTimer::timeout, [this] { Tick(); });
+    QObject::connect(&tickTimer, &QTimer::timeout, [this] { OnTickTimer(); });
     QObject::connect(&tagReaderTimer, &QTimer::timeout, [this] {
+        QElapsedTimer took;
+        took.start();
         playlistWindow.OnTagReaderTick();
+        qCDebug(tagReaderLog, "tick %.3f ms, %d of %d entries read", 1e-6 * took.nsecsElapsed(),
+                playlist.TagCursor, playlist.EntryCount());
         PresentSoon();
     });
     repeatTimer.setInterval(kRepeatInterval);
@@ -125,14 +138,54 @@ void Player::Exit(int mode) {
 
 void Player::Tick() {
     PlaybackTick(playbackContext, mainWindow);
-    for (int steps = analyzerSteps.Tick(); steps > 0; --steps)
+    const int analyzerFrames = analyzerSteps.Tick();
+    for (int steps = analyzerFrames; steps > 0; --steps)
         visuals.AnalyzerTick(mainWindow, mainWindow);
+    if (analyzerFrames > 0 || !analyzerSteps.IsRunning())
+        m_analyzerFrameOwed = false;
     for (int steps = songInfoSteps.Tick(); steps > 0; --steps)
         visuals.SongInfo().SongInfoTick();
-    Present();
+    ShowSurfaces();
+    if (!m_analyzerFrameOwed && visuals.AnalyzerAtRest() && NothingSounds(playbackContext))
+        Rest();
+}
+
+void Player::OnTickTimer() {
+    if (!m_resting) {
+        Tick();
+        return;
+    }
+    for (int steps = songInfoSteps.Advance(tickTimer.interval()); steps > 0; --steps)
+        visuals.SongInfo().SongInfoTick();
+    ShowSurfaces();
+}
+
+// Only the song information can move on its own now; the timer wakes for
+// its steps alone, or not at all when it stands still.
+void Player::Rest() {
+    m_resting = true;
+    if (songInfoSteps.IsRunning())
+        tickTimer.start(std::max(settings.SongInfoScrollWait, kTickIntervalMs));
+    else
+        tickTimer.stop();
+}
+
+void Player::Wake() {
+    // Whatever woke the player may have drawn over the analyzer area (a new
+    // face, skin or style), so the tick rests again only after a frame.
+    m_analyzerFrameOwed = true;
+    if (!m_resting || exiting)
+        return;
+    m_resting = false;
+    tickTimer.start(kTickIntervalMs);
 }
 
 void Player::Present() {
+    ShowSurfaces();
+    Wake();
+}
+
+void Player::ShowSurfaces() {
     // Rows written while a window is hidden stay on record until it shows.
     if (mainWindow.Widget().isVisible())
         mainWindow.Widget().ShowSurface(surfaces.mainWindow, surfaces.mainWindow.TakeWrittenRows());
@@ -142,7 +195,7 @@ void Player::Present() {
 }
 
 void Player::PresentSoon() {
-    if (!tickTimer.isActive())
+    if (!tickTimer.isActive() || m_resting)
         Present();
 }
 

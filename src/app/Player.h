@@ -81,13 +81,20 @@ public:
     void Exit(int mode);
     // One playback tick: the position and time, the analyzer frames and
     // song-information steps that fell due, then one showing of the windows.
+    // When nothing sounds and the analyzer stands still, the player rests:
+    // its timer then wakes only for the song information's steps.
     void Tick();
-    // Shows the composed surfaces in the windows.
+    // Shows the composed surfaces in the windows, after something the user
+    // or the desktop did; a resting player ticks again.
     void Present();
     // Shows them with the next playback tick, which comes within a display
     // frame: the timers that draw between ticks would otherwise each compare
     // and send the windows again.
     void PresentSoon();
+    // The playback tick runs again at its display rate (the main window's
+    // focus or minimised state changed, or anything was drawn).
+    void Wake();
+    bool Resting() const { return m_resting; }
     // Re-applies the analyzer's and the song information's intervals from
     // the settings.
     void ApplyTimerIntervals();
@@ -169,6 +176,14 @@ public:
 
     // Last, so that the settings window goes before what it works on.
     SettingsBridge settingsWindow{*this};
+
+private:
+    void OnTickTimer();
+    void Rest();
+    void ShowSurfaces();
+
+    bool m_resting = false;
+    bool m_analyzerFrameOwed = true;
 };
 
 } // namespace vantor

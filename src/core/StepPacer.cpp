@@ -16,9 +16,13 @@ void StepPacer::Stop() {
 }
 
 int StepPacer::Tick() {
+    return Advance(m_tickMs);
+}
+
+int StepPacer::Advance(std::int32_t elapsedMs) {
     if (!IsRunning())
         return 0;
-    m_creditMs += m_tickMs;
+    m_creditMs += std::max(elapsedMs, 0);
     const int steps = m_creditMs / m_intervalMs;
     m_creditMs %= m_intervalMs;
     return steps;

@@ -25,6 +25,9 @@ public:
     // tick gives evenly spaced steps. An interval shorter than the tick gives
     // several steps in one tick.
     int Tick();
+    // The same for a wait of `elapsedMs` in place of one tick, for a caller
+    // that sleeps through ticks in which nothing but these steps can change.
+    int Advance(std::int32_t elapsedMs);
 
 private:
     std::int32_t m_tickMs;

@@ -87,6 +87,14 @@ void StepTrack(PlaybackContext& ctx, Direction direction) {
 
 } // namespace
 
+bool NothingSounds(PlaybackContext& ctx) {
+    for (const PlaybackSlot* slot : {&ctx.player.slotA, &ctx.player.slotB}) {
+        if (slot->IsPlaying() && !SlotPaused(ctx, *slot))
+            return false;
+    }
+    return true;
+}
+
 void DrawCurrentTrackNumbers(PlaybackContext& ctx, std::int32_t index) {
     ctx.view.DrawTrackNumbers(index + 1, ctx.playlist.EntryCount());
 }

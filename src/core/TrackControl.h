@@ -25,6 +25,10 @@ void PlayCommand(PlaybackContext& ctx);
 void NextTrack(PlaybackContext& ctx);
 void PreviousTrack(PlaybackContext& ctx);
 
+// Whether neither slot makes a sound: each is stopped or paused. Nothing the
+// playback tick shows can then change until the user does something.
+bool NothingSounds(PlaybackContext& ctx);
+
 // Shows the current track number and the entry count.
 void DrawCurrentTrackNumbers(PlaybackContext& ctx, std::int32_t index);
 

@@ -105,6 +105,7 @@ void ListedTrackAppender::operator()(ListedTrack&& track) {
     auto path = local.empty() ? std::nullopt : m_resolver.Resolve(local, m_folder);
     if (!path)
         return;
+    // A title an earlier ".m3u" left pending belongs to that list, not here.
     PlaylistEntry& spare = m_playlist.Spare();
     spare = PlaylistEntry{};
     spare.Path = std::move(*path);

@@ -56,7 +56,7 @@ void PlaylistWindow::OnButtonRelease(std::int32_t button, std::int32_t region) {
         AddFiles(m_context, kAddMode, AddSource::Dialog);
         break;
     case kButtonDeleteTrack:
-        DeleteSelected(m_context);
+        DeleteSelectedEntry();
         break;
     case kButtonClear:
         ClearList();

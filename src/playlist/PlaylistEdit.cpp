@@ -2,6 +2,7 @@
 
 #include "playlist/NonStopContinuation.h"
 #include "playlist/PlaylistScroll.h"
+#include "playlist/TagTotal.h"
 
 #include <algorithm>
 
@@ -25,8 +26,8 @@ void EmptyTheList(PlaylistContext& context) {
     context.view.DrawSongInfo();
 }
 
-// Entries after the deleted one move up by one, and so do the slots and
-// the tag reader that point at them.
+// Entries after the deleted one move up by one, and so do the slots that
+// point at them.
 void CloseGap(PlaylistContext& context, std::int32_t deleted) {
     auto& playback = context.playback;
     for (const auto slot : kSlots) {
@@ -34,8 +35,6 @@ void CloseGap(PlaylistContext& context, std::int32_t deleted) {
         if (index > deleted)
             playback.SetEntryIndex(slot, std::max(index - 1, 0));
     }
-    if (context.state.TagCursor > deleted)
-        --context.state.TagCursor;
 }
 
 void PrepareAgain(PlaylistContext& context) {
@@ -78,6 +77,7 @@ void DeleteSelected(PlaylistContext& context) {
         ShowPosition(context);
         return;
     }
+    KeepTagTotalOnErase(state, selected);
     state.Playlist.erase(state.Playlist.begin() + selected);
     RecomputeVisibleRows(state, context.view.Layout());
     if (selected <= state.EntryCount() && selected >= state.TopIndex && state.TopIndex > 0)
@@ -102,6 +102,7 @@ bool MoveEntry(PlaylistState& state, std::int32_t from, std::int32_t to) {
     const auto last = state.LastIndex();
     if (from < 0 || to < 0 || from > last || to > last)
         return false;
+    KeepTagTotalOnMove(state, from, to);
     const auto begin = state.Playlist.begin();
     if (from < to)
         std::rotate(begin + from, begin + from + 1, begin + to + 1);

@@ -24,6 +24,10 @@ struct PlaylistState {
     std::int32_t VisibleRows = 0;
     // The next entry the background tag reader fills in.
     std::int32_t TagCursor = 0;
+    // The sum of LengthMs of the entries before TagCursor: the total time the
+    // reader shows. Kept up to date by the reader and by the edits that move
+    // entries across the cursor, so no tick adds up the whole list.
+    Fixed4 LengthBeforeTagCursor;
 
     // Entries held outside an add (the spare element is not one).
     std::int32_t EntryCount() const {

@@ -88,6 +88,7 @@ void PlaylistWindow::MoveSelectedEntry(std::int32_t to) {
     AdjustIndicesAfterMove(m_context, from, to);
     state.SelectedIndex = to;
     m_context.view.RedrawPlaylist();
+    ShowReadTotal();
     m_context.view.ShowToolTip(state.Playlist[static_cast<std::size_t>(to)].Title);
 }
 
@@ -148,8 +149,8 @@ void PlaylistWindow::OnRepeatTick() {
     MoveSelection(m_state.repeatStep);
 }
 
-void PlaylistWindow::OnTagReaderTick() {
-    auto total = TagReaderTick(m_context);
+void PlaylistWindow::OnTagReaderTick(const TagReadBudget& budget) {
+    auto total = TagReaderTick(m_context, budget);
     if (!total.empty())
         m_state.TotalTimeText = std::move(total);
 }
@@ -161,7 +162,19 @@ void PlaylistWindow::OnDrop(const std::vector<std::string>& files) {
 }
 
 void PlaylistWindow::OnMenuDelete() {
+    DeleteSelectedEntry();
+}
+
+void PlaylistWindow::DeleteSelectedEntry() {
     DeleteSelected(m_context);
+    ShowReadTotal();
+}
+
+// A deletion or a move changes which entries lie before the tag reader's
+// cursor. The fields show their total at once: a reader that has finished
+// has no next tick to do it.
+void PlaylistWindow::ShowReadTotal() {
+    m_state.TotalTimeText = ShowTagTotal(m_context);
 }
 
 void PlaylistWindow::OnMenuInformation() {

@@ -10,6 +10,7 @@
 #include "playlist/PlaylistContext.h"
 #include "playlist/PlaylistRows.h"
 #include "playlist/PlaylistView.h"
+#include "playlist/TagReader.h"
 
 #include <array>
 #include <cstdint>
@@ -80,7 +81,7 @@ public:
     // `region` is the index of the button's skin region that was released.
     void OnButtonRelease(std::int32_t button, std::int32_t region = 0);
     void OnRepeatTick();
-    void OnTagReaderTick();
+    void OnTagReaderTick(const TagReadBudget& budget = {});
 
     void OnDrop(const std::vector<std::string>& files);
     void OnMenuDelete();
@@ -99,6 +100,8 @@ private:
     void MoveSelection(std::int32_t step);
     void OpenAndPlaySelected();
     void MoveSelectedEntry(std::int32_t to);
+    void DeleteSelectedEntry();
+    void ShowReadTotal();
     void ClearList();
     void LoadPlaylist();
     void SavePlaylist();

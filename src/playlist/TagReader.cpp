@@ -1,19 +1,13 @@
 #include "playlist/TagReader.h"
 
 #include "base/TimeText.h"
+#include "playlist/TagTotal.h"
 
 namespace vantor {
 
 namespace {
 
 constexpr std::int32_t kFallbackTagInterval = 50;
-
-Fixed4 SumOfLengths(const PlaylistState& state, std::int32_t last) {
-    Fixed4 sum;
-    for (std::int32_t i = 0; i <= last; ++i)
-        sum = sum + state.Playlist[static_cast<std::size_t>(i)].LengthMs;
-    return sum;
-}
 
 // Fills the entry's title and length; true when something was set.
 bool FillEntry(PlaylistContext& context, PlaylistEntry& entry) {
@@ -56,24 +50,36 @@ std::string ReadLengthText(PlaylistEntry& entry, MediaProbe& media) {
 }
 
 void StartTagReader(PlaylistContext& context, std::int32_t first) {
-    context.state.TagCursor = first;
+    PlaceTagCursor(context.state, first);
     const auto interval = context.settings.GetTagInterval;
     context.view.SetTagReaderInterval(interval < 1 ? kFallbackTagInterval : interval);
 }
 
-std::string TagReaderTick(PlaylistContext& context) {
+std::string TagReaderTick(PlaylistContext& context, const TagReadBudget& budget) {
     auto& state = context.state;
     if (state.HasEntries == 0 || state.TagCursor < 0 || state.TagCursor > state.LastIndex()) {
         context.view.SetTagReaderInterval(0);
         return {};
     }
-    if (FillEntry(context, state.Playlist[static_cast<std::size_t>(state.TagCursor)]))
+    const auto end = budget.now() + budget.share;
+    bool filled = false;
+    do {
+        filled =
+            FillEntry(context, state.Playlist[static_cast<std::size_t>(state.TagCursor)]) || filled;
+        PassTagCursor(state);
+    } while (state.TagCursor <= state.LastIndex() && budget.now() < end);
+    if (filled)
         context.view.RedrawPlaylist();
-    const auto total = SumOfLengths(state, state.TagCursor);
-    auto totalText = FormatTime(MillisecondsToSeconds(total.ToDouble()));
+    return ShowTagTotal(context);
+}
+
+std::string ShowTagTotal(PlaylistContext& context) {
+    if (context.state.HasEntries == 0)
+        return {};
+    auto totalText =
+        FormatTime(MillisecondsToSeconds(context.state.LengthBeforeTagCursor.ToDouble()));
     context.view.ShowTimeText(PlayingLengthText(context) + " / " + totalText);
     context.view.ShowTotalTime(totalText);
-    ++state.TagCursor;
     return totalText;
 }
 

@@ -4,6 +4,7 @@
 #include "base/TextEncoding.h"
 #include "playlist/XmlPullReader.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>

@@ -1,5 +1,6 @@
 #include "ui/DeviceScaling.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -69,6 +70,37 @@ QImage BledBlock(const QImage& picture, const QRegion& shape, const QRect& block
     return bled.copy(block.translated(-around.topLeft()));
 }
 
+// The one or two skin pixels a device pixel covers, counted from `origin`
+// within `count` pixels, and the share of the first. The device pixel's
+// position is taken on the whole window, so that a part scaled alone comes
+// out exactly as inside the whole picture.
+struct Span {
+    int first = 0;
+    int second = 0;
+    int firstShare = 256; // of 256
+};
+
+Span SpanOf(int devicePixel, qreal ratio, int origin, int count) {
+    const qreal start = devicePixel / ratio;
+    const qreal end = (devicePixel + 1) / ratio;
+    const int pixel = static_cast<int>(std::floor(start + kTolerance));
+    const qreal firstPart = std::min(end, static_cast<qreal>(pixel + 1)) - start;
+    Span span;
+    span.first = std::clamp(pixel - origin, 0, count - 1);
+    span.second = std::clamp(pixel + 1 - origin, 0, count - 1);
+    span.firstShare = std::clamp(static_cast<int>(std::lround(firstPart * ratio * 256)), 0, 256);
+    return span;
+}
+
+// `share` of 256 parts of `a`, the rest of `b`.
+QRgb Mix(QRgb a, QRgb b, int share) {
+    const auto channel = [share](int from, int to) {
+        return (from * share + to * (256 - share) + 128) >> 8;
+    };
+    return qRgb(channel(qRed(a), qRed(b)), channel(qGreen(a), qGreen(b)),
+                channel(qBlue(a), qBlue(b)));
+}
+
 } // namespace
 
 bool IsWhole(qreal value) {
@@ -103,17 +135,25 @@ QRect DeviceChangeArea(const QRect& changed, qreal ratio, const QRect& bounds) {
 }
 
 QImage ScaleToDevice(const QImage& picture, const QRegion& shape, const QRect& block, qreal ratio) {
-    const QSize device = ToDeviceRect(block, ratio).size();
+    const QRect device = ToDeviceRect(block, ratio);
     if (IsWhole(ratio))
-        return picture.copy(block).scaled(device, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    // Repeating pixels up to the next whole ratio keeps the pixel art's
-    // edges; averaging down from there softens each edge by at most one
-    // device pixel, where plain repetition would make some pixels of a row
-    // wider than others.
-    const QImage block1x = shape.isEmpty() ? picture.copy(block) : BledBlock(picture, shape, block);
-    const int whole = static_cast<int>(std::ceil(ratio));
-    return block1x.scaled(block1x.size() * whole, Qt::IgnoreAspectRatio, Qt::FastTransformation)
-        .scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        return picture.copy(block).scaled(device.size(), Qt::IgnoreAspectRatio,
+                                          Qt::FastTransformation);
+    const QImage source = shape.isEmpty() ? picture.copy(block) : BledBlock(picture, shape, block);
+    QImage scaled(device.size(), QImage::Format_RGB32);
+    for (int y = 0; y < device.height(); ++y) {
+        const Span rows = SpanOf(device.top() + y, ratio, block.top(), source.height());
+        const auto* upper = reinterpret_cast<const QRgb*>(source.constScanLine(rows.first));
+        const auto* lower = reinterpret_cast<const QRgb*>(source.constScanLine(rows.second));
+        auto* to = reinterpret_cast<QRgb*>(scaled.scanLine(y));
+        for (int x = 0; x < device.width(); ++x) {
+            const Span columns = SpanOf(device.left() + x, ratio, block.left(), source.width());
+            to[x] = Mix(Mix(upper[columns.first], upper[columns.second], columns.firstShare),
+                        Mix(lower[columns.first], lower[columns.second], columns.firstShare),
+                        rows.firstShare);
+        }
+    }
+    return scaled;
 }
 
 } // namespace vantor

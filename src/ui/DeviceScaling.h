@@ -1,9 +1,10 @@
 // How a skinned window's 1× picture becomes the device pixels of a screen
 // with a higher pixel ratio (QT_SCALE_FACTOR, a HiDPI monitor). Skins are
-// pixel art: whole ratios repeat each pixel, fractional ones go up to the
-// next whole ratio by repetition and then down to the device size by area
-// averaging, so that edges stay sharp and no pixel row is doubled while its
-// neighbour is not. Pure functions, UI thread.
+// pixel art: whole ratios repeat each pixel; at fractional ones each device
+// pixel takes the average of the skin pixels it covers (the same as
+// repeating up to the next whole ratio and averaging down), so that every
+// skin pixel is equally wide and only its edges soften, by one device pixel
+// at most. Pure functions, UI thread.
 #pragma once
 
 #include <QImage>

@@ -12,6 +12,7 @@
 #include <QToolTip>
 #include <QUrl>
 #include <QWheelEvent>
+#include <QtMath>
 
 namespace vantor {
 
@@ -28,6 +29,13 @@ WindowButton ToButton(Qt::MouseButton button) {
     default:
         return WindowButton::Other;
     }
+}
+
+// The pixel under the pointer. On a screen of a higher pixel ratio the
+// pointer stands between logical pixels; a device pixel belongs to the
+// logical pixel its left and top edges lie in, as drawn.
+QPoint PixelAt(QPointF position) {
+    return {qFloor(position.x()), qFloor(position.y())};
 }
 
 // A modifier on its own is not a command key.
@@ -75,11 +83,16 @@ void SkinWidget::ShowSurface(const gfx::Surface& surface, gfx::RowRange writtenR
     const QRect changed = CopyChangedPixels(surface, m_image, writtenRows);
     if (size() != m_image.size())
         setFixedSize(m_image.size());
-    if (!changed.isEmpty()) {
-        const QRect affected = DeviceChangeArea(changed, devicePixelRatioF(), m_image.rect());
-        m_deviceStale += affected;
-        update(affected);
+    if (changed.isEmpty())
+        return;
+    const qreal ratio = devicePixelRatioF();
+    if (ratio == 1.0) {
+        update(changed);
+        return;
     }
+    const QRect affected = DeviceChangeArea(changed, ratio, m_image.rect());
+    m_deviceStale += affected;
+    update(affected);
 }
 
 void SkinWidget::SetShape(const gfx::Region& shape) {
@@ -125,6 +138,9 @@ void SkinWidget::paintEvent(QPaintEvent* event) {
     const qreal ratio = devicePixelRatioF();
     if (ratio == 1.0) {
         painter.drawImage(area.topLeft(), m_image, area);
+        // Changes are not followed at 1×: a screen of another ratio later
+        // scales the whole picture anew.
+        m_deviceRatio = 1.0;
         return;
     }
     BringDeviceImageUpToDate(ratio);
@@ -156,22 +172,22 @@ void SkinWidget::BringDeviceImageUpToDate(qreal ratio) {
 }
 
 void SkinWidget::mousePressEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = PixelAt(event->position());
     m_listener.OnPointerPress(ToButton(event->button()), at.x(), at.y());
 }
 
 void SkinWidget::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = PixelAt(event->position());
     m_listener.OnPointerMove(at.x(), at.y(), (event->buttons() & Qt::LeftButton) != 0);
 }
 
 void SkinWidget::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = PixelAt(event->position());
     m_listener.OnPointerRelease(ToButton(event->button()), at.x(), at.y());
 }
 
 void SkinWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = PixelAt(event->position());
     m_listener.OnDoubleClick(ToButton(event->button()), at.x(), at.y());
 }
 

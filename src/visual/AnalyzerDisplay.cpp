@@ -109,11 +109,13 @@ void AnalyzerDisplay::FillLevels(const Spectrum& spectrum, bool amplify) {
     }
 }
 
-void AnalyzerDisplay::UpdatePeaks() {
+bool AnalyzerDisplay::UpdatePeaks() {
     const int height = m_area.Height();
+    bool moved = false;
     for (std::size_t i = 0; i < m_levels.size(); ++i) {
         const int top = height - static_cast<int>(std::floor(m_levels[i] * height));
         std::int32_t& peak = m_peaks[i];
+        const std::int32_t before = peak;
         if (top <= peak) {
             peak = top;
         } else {
@@ -123,16 +125,22 @@ void AnalyzerDisplay::UpdatePeaks() {
             if (peak >= height)
                 peak = height - 1;
         }
+        moved = moved || peak != before;
     }
+    return moved;
 }
 
-void AnalyzerDisplay::DropPeaks() {
+bool AnalyzerDisplay::DropPeaks() {
     const int height = m_area.Height();
+    bool moved = false;
     for (std::int32_t& peak : m_peaks) {
+        const std::int32_t before = peak;
         peak += 1;
         if (peak >= height)
             peak = height - 1;
+        moved = moved || peak != before;
     }
+    return moved;
 }
 
 void AnalyzerDisplay::DrawColumn(gfx::Surface& window, int style, int column, int width,
@@ -185,6 +193,7 @@ void AnalyzerDisplay::DrawMirror(gfx::Surface& window) {
 
 void AnalyzerDisplay::DrawSpectrum(gfx::Surface& window, const gfx::Surface& background, int style,
                                    bool live, AnalyzerSource& source, const Settings& settings) {
+    m_atRest = true;
     if (!m_placed)
         return;
     const gfx::Rect area{m_area.left, m_area.top, m_area.right, m_area.bottom};
@@ -192,7 +201,7 @@ void AnalyzerDisplay::DrawSpectrum(gfx::Surface& window, const gfx::Surface& bac
     if (style < 1 || style > 13)
         return;
     if (!live) {
-        DropPeaks();
+        m_atRest = !DropPeaks();
         if (style == 13) {
             const int middle = m_area.top + static_cast<int>(RoundHalfEven(m_area.Height() / 2.0));
             gfx::DrawLine(window, {m_area.left, middle}, {m_area.right, middle}, m_pen.Colour(),
@@ -203,10 +212,11 @@ void AnalyzerDisplay::DrawSpectrum(gfx::Surface& window, const gfx::Surface& bac
         return;
     }
     // While anything is paused the last spectrum stays, so the bars freeze.
-    if (!source.IsAnyPaused())
+    const bool frozen = source.IsAnyPaused();
+    if (!frozen)
         m_lastSpectrum = source.FetchSpectrum();
     FillLevels(m_lastSpectrum, settings.SpectrumAmplify != 0);
-    UpdatePeaks();
+    m_atRest = !UpdatePeaks() && frozen;
     if (style == 13)
         DrawMirror(window);
     else

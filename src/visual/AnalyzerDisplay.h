@@ -40,13 +40,18 @@ public:
     void DrawSpectrum(gfx::Surface& window, const gfx::Surface& background, int style, bool live,
                       AnalyzerSource& source, const Settings& settings);
 
+    // Whether the next frame would draw what the last one drew: the bars
+    // stand still (nothing plays, or the sound is paused) and so do the peaks.
+    bool AtRest() const { return m_atRest; }
+
     const std::vector<float>& Levels() const { return m_levels; }
     const std::vector<std::int32_t>& Peaks() const { return m_peaks; }
 
 private:
     void FillLevels(const Spectrum& spectrum, bool amplify);
-    void UpdatePeaks();
-    void DropPeaks();
+    // Both return whether any peak moved.
+    bool UpdatePeaks();
+    bool DropPeaks();
     void DrawColumns(gfx::Surface& window, int style, bool barsToo);
     void DrawColumn(gfx::Surface& window, int style, int column, int width, bool barsToo);
     void DrawMirror(gfx::Surface& window);
@@ -57,6 +62,7 @@ private:
     std::vector<float> m_levels;
     std::vector<std::int32_t> m_peaks;
     Spectrum m_lastSpectrum{};
+    bool m_atRest = false;
     gfx::Surface m_pattern;
     std::int32_t m_patternType = 0;
     gfx::Pixel m_peakColour = gfx::kWhite;

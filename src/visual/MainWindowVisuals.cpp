@@ -12,6 +12,7 @@ MainWindowVisuals::MainWindowVisuals(const SkinDefinition& skin, SkinSurfaces& s
 
 void MainWindowVisuals::PrepareAnalyzer(PictureSource& pictures) {
     m_analyzer = AnalyzerDisplay{};
+    m_analyzerAtRest = false;
     if (!m_skin.analyzerAreaPlaced)
         return;
     // An area beyond the face cannot be seen; keeping it within the face also
@@ -34,13 +35,21 @@ void MainWindowVisuals::PrepareAnalyzer(PictureSource& pictures) {
 void MainWindowVisuals::AnalyzerTick(AnalyzerSource& spectrum, OscilloscopeInput& oscilloscope) {
     if (m_settings.AnalyzerDisable == 1 || !m_analyzer.IsPlaced())
         return;
-    if (m_settings.AnalyzerPattern < kOscilloscopeStyle)
+    if (m_settings.AnalyzerPattern < kOscilloscopeStyle) {
         m_analyzer.DrawSpectrum(m_surfaces.mainWindow, m_surfaces.FaceShown(),
                                 m_settings.AnalyzerPattern, spectrum.IsLive(), spectrum,
                                 m_settings);
-    else
+        m_analyzerAtRest = m_analyzer.AtRest();
+    } else {
         DrawOscilloscope(m_surfaces.mainWindow, m_surfaces.FaceShown(), m_oscilloscopeWork,
                          m_analyzer.Area(), m_analyzer.Pen(), oscilloscope, m_settings);
+        // Without a sounding channel the oscilloscope is a level line.
+        m_analyzerAtRest = oscilloscope.ChannelsPlaying() == 0;
+    }
+}
+
+bool MainWindowVisuals::AnalyzerAtRest() const {
+    return m_settings.AnalyzerDisable == 1 || !m_analyzer.IsPlaced() || m_analyzerAtRest;
 }
 
 void MainWindowVisuals::NextAnalyzerStyle() {

@@ -27,6 +27,9 @@ public:
     // The analyzer timer: a spectrum frame in styles 1..13, the
     // oscilloscope at 14; nothing while disabled or without an area.
     void AnalyzerTick(AnalyzerSource& spectrum, OscilloscopeInput& oscilloscope);
+    // Whether another frame would show what the last one showed (always so
+    // while the analyzer is off or has no area).
+    bool AnalyzerAtRest() const;
 
     // A press on the analyzer area: the next style, after the oscilloscope
     // back to style 1. The caller saves the settings.
@@ -45,6 +48,7 @@ private:
     AnalyzerDisplay m_analyzer;
     SongInfoDisplay m_songInfo;
     gfx::Surface m_oscilloscopeWork;
+    bool m_analyzerAtRest = false;
 };
 
 } // namespace vantor

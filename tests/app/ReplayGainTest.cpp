@@ -6,6 +6,7 @@
 
 #include "support/AudioEncoder.h"
 #include "support/ByteBuilder.h"
+#include "support/SpectrumMeasure.h"
 #include "support/ToneMeasure.h"
 #include "support/ZipWriter.h"
 
@@ -52,9 +53,10 @@ class ReplayGainTest : public ::testing::Test {
 protected:
     std::string Encode(const std::string& name, const Metadata& metadata,
                        const std::string& encoder = "flac", const std::string& container = "flac",
-                       int sampleRate = 44100) {
+                       int sampleRate = 44100, double frequency = 440.0) {
         ToneSpec spec;
         spec.sampleRate = sampleRate;
+        spec.frequency = frequency;
         spec.encoder = encoder;
         spec.container = container;
         spec.amplitude = kToneAmplitude;
@@ -201,6 +203,21 @@ TEST_F(ReplayGainTest, EveryFormatThatCarriesTheValuesIsCorrected) {
         h.ClickMainButton(MainButton::NextSong);
     }
     EXPECT_TRUE(h.Messages().empty());
+}
+
+TEST_F(ReplayGainTest, EachTrackOfANonStopOverlapSoundsWithItsOwnGain) {
+    h.Start({Encode("first.flac", {{"REPLAYGAIN_TRACK_GAIN", "-6 dB"}}, "flac", "flac", 44100, 440),
+             Encode("second.flac", {{"REPLAYGAIN_TRACK_GAIN", "-12 dB"}}, "flac", "flac", 44100,
+                    1000)});
+    Choose(kTrack, 0.0);
+    h.ClickMainButton(MainButton::NonStopMegaMix);
+    h.ClickMainButton(MainButton::Play);
+    // The second track starts half a second before the first one ends.
+    h.Listen(2.6);
+    const Spectrum overlap(h.Listen(0.3), kHarnessRate);
+    const double toneDb = 20.0 * std::log10(kToneAmplitude);
+    EXPECT_NEAR(overlap.LevelDb(440), toneDb - 6.0, 0.3);
+    EXPECT_NEAR(overlap.LevelDb(1000), toneDb - 12.0, 0.3);
 }
 
 TEST_F(ReplayGainTest, AZipMemberIsCorrectedByItsOwnTag) {

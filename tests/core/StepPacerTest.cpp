@@ -72,6 +72,24 @@ TEST(StepPacerTest, AStoppedPacerGivesNoStepsAndARestartCountsAFullInterval) {
     EXPECT_EQ(pacer.Tick(), 1);
 }
 
+// A caller that sleeps through ticks hands the time it slept: the steps
+// keep their rate, one per interval, whatever mixture of ticks and longer
+// waits passed.
+TEST(StepPacerTest, AWaitLongerThanATickGivesTheStepsThatFellDueInIt) {
+    StepPacer pacer(kTick);
+    pacer.Start(50);
+    EXPECT_EQ(pacer.Tick() + pacer.Tick(), 0); // 30 ms, plus the half tick
+    EXPECT_EQ(pacer.Advance(50), 1);
+    int steps = 0;
+    for (int i = 0; i < 100; ++i)
+        steps += pacer.Advance(50);
+    EXPECT_EQ(steps, 100);
+    EXPECT_EQ(pacer.Advance(200), 4);
+    EXPECT_EQ(pacer.Advance(-10), 0);
+    pacer.Stop();
+    EXPECT_EQ(pacer.Advance(500), 0);
+}
+
 TEST(StepPacerTest, IntervalsBelowOneMillisecondCountAsOne) {
     for (const std::int32_t interval : {0, -5}) {
         StepPacer pacer(kTick);

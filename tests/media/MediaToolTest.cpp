@@ -3,6 +3,7 @@
 #include "Commands.h"
 
 #include "effects/EqualizerFile.h"
+#include "support/AudioEncoder.h"
 #include "support/Id3Writer.h"
 #include "support/MpegFrameWriter.h"
 #include "support/RiffWriter.h"
@@ -141,6 +142,58 @@ TEST(MediaToolTest, DecodeThroughAnEqualizerPresetRaisesItsBand) {
     EXPECT_NE(bad.err.find(damaged + ": "), std::string::npos) << bad.err;
     EXPECT_NE(bad.err.find("<Band 1kHz>"), std::string::npos) << bad.err;
     EXPECT_FALSE(std::filesystem::exists(refused));
+}
+
+// The formats FFmpeg decodes and TagLib reads: info prints their tags and
+// facts, and decode renders them at their length and pitch.
+TEST(MediaToolTest, InfoAndDecodeHandleFlacOpusM4aAacWavPackAndOga) {
+    TempDir dir;
+    struct Case {
+        std::string file, encoder, container, codec;
+        int sampleRate = 44100;
+        int bits = 0;
+    };
+    const std::vector<Case> cases{{"deep.flac", "flac", "flac", "FLAC", 96000, 24},
+                                  {"small.opus", "libopus", "ogg", "Opus", 48000},
+                                  {"apple.m4a", "alac", "ipod", "ALAC"},
+                                  {"plain.aac", "aac", "adts", "AAC"},
+                                  {"packed.wv", "wavpack", "wv", "WavPack"},
+                                  {"lossless.oga", "flac", "ogg", "FLAC"}};
+    for (const auto& c : cases) {
+        ToneSpec spec;
+        spec.encoder = c.encoder;
+        spec.container = c.container;
+        spec.sampleRate = c.sampleRate;
+        spec.bitsPerSample = c.bits;
+        spec.seconds = 1.0;
+        spec.frequency = 440.0;
+        spec.metadata = {{"title", "Tone " + c.codec}, {"artist", "Ann"}};
+        std::string error;
+        const std::string path = dir.File(c.file);
+        ASSERT_TRUE(EncodeTone(path, spec, &error)) << c.file << ": " << error;
+
+        const CommandRun info = RunCommand(tool::RunInfo, {path});
+        EXPECT_EQ(info.code, 0) << c.file;
+        std::vector<std::string> lines{"Codec = " + c.codec + "\n"};
+        // A bare ADTS stream carries no tags, and TagLib reads no facts from it.
+        if (c.container != "adts") {
+            lines.push_back("SampleRate = " + std::to_string(c.sampleRate) + "\n");
+            lines.push_back("Channels = 2\n");
+            lines.push_back("SongInformation = Ann - Tone " + c.codec + " (0:01)      \n");
+        }
+        if (c.bits != 0)
+            lines.push_back("BitsPerSample = 24\n");
+        for (const auto& line : lines)
+            EXPECT_NE(info.out.find(line), std::string::npos) << c.file << ": " << line << info.out;
+
+        const std::string wave = dir.File(c.file + ".wav");
+        const CommandRun decode = RunCommand(tool::RunDecode, {path, wave});
+        ASSERT_EQ(decode.code, 0) << c.file << ": " << decode.err;
+        const auto lengthMs = std::stoi(decode.out.substr(decode.out.find('=') + 1));
+        // The engine gives ADTS and FLAC-in-Ogg streams some 45 ms more.
+        EXPECT_NEAR(lengthMs, 1000, 60) << c.file;
+        EXPECT_NEAR(ZeroCrossingFrequency(WaveSamples(wave, 0.2), 44100), 440.0, 5.0) << c.file;
+    }
 }
 
 } // namespace

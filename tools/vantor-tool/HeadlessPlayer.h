@@ -4,6 +4,7 @@
 // end-to-end tests use it. Owns everything; one thread.
 #pragma once
 
+#include "core/MediaTrackGainProbe.h"
 #include "core/MediaVbrProbe.h"
 #include "core/PlaybackContext.h"
 #include "core/PlaybackCore.h"
@@ -122,8 +123,11 @@ private:
     PlaylistState m_playlist;
     Settings m_settings;
     MediaVbrProbe m_vbr{m_settings};
+    // No loudness correction: tracks play as decoded.
+    ReplayGainChoice m_replayGain;
+    MediaTrackGainProbe m_trackGain{m_replayGain};
     PlaybackContext m_context{m_player,   m_playlist, m_settings, m_engine, m_pitch,
-                              m_messages, m_view,     m_random,   m_vbr};
+                              m_messages, m_view,     m_random,   m_vbr,    m_trackGain};
     PlaybackCore m_core{m_context};
     HeadlessPlaylistView m_playlistView;
     HeadlessMedia m_media;

@@ -1,5 +1,6 @@
 // vantor-tool info FILE [--member START END]: the fields the media readers
-// find in a file (or a ZIP member's byte range) and the texts built from them.
+// (or TagLib, for FLAC, Opus, M4A, AAC, WavPack and .oga) find in a file (or
+// a ZIP member's byte range) and the texts built from them.
 #include "Commands.h"
 
 #include "base/Paths.h"
@@ -70,6 +71,14 @@ void PrintWmaInfo(const WmaInfo& w, Printer& p) {
     p("AvgBytesPerSec", w.AvgBytesPerSec), p("CodecName", w.CodecName);
 }
 
+void PrintTaggedInfo(const TaggedFormatInfo& t, Printer& p) {
+    p("Title", t.Title), p("Artist", t.Artist), p("Album", t.Album), p("Comment", t.Comment);
+    p("Year", t.Year), p("Genre", t.Genre), p("Track", t.Track), p("Encoder", t.Encoder);
+    p("TrackGain", t.TrackGain), p("AlbumGain", t.AlbumGain), p("Codec", t.Codec);
+    p("BitsPerSample", t.BitsPerSample), p("SampleRate", t.SampleRate), p("Channels", t.Channels);
+    p("BitrateKbps", t.BitrateKbps), p("LengthMs", t.LengthMs);
+}
+
 class SilentMessages : public MessageBoxes {
 public:
     void Show(const std::string&, const std::string&, MessageIcon) override {}
@@ -135,6 +144,8 @@ int RunInfo(Args args, std::ostream& out, std::ostream& err) {
         PrintWmaInfo(d.Wma, print);
     else if (d.Type == TrackType::Mpeg)
         PrintSongInfo(d.Info, print);
+    else if (d.Type == TrackType::Tagged)
+        PrintTaggedInfo(d.Tagged, print);
     print("SongInformation", line.Text);
     print("SongFormatText", d.Technical.SongFormatText);
     print("SongBitrateText", d.Technical.SongBitrateText);

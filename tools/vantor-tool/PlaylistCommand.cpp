@@ -1,6 +1,7 @@
-// vantor-tool playlist FILE [--save OUT]: adds FILE the way the player adds
-// a file named on its command line in open mode, lists the entries, and
-// optionally writes them as a playlist file.
+// vantor-tool playlist FILE [--save OUT]: adds FILE (a media file, a folder,
+// or a list: .m3u, .dvl, .m3u8, .pls, .xspf) the way the player adds a file
+// named on its command line in open mode, lists the entries, and optionally
+// writes them as a playlist file.
 #include "Commands.h"
 
 #include "base/Paths.h"
@@ -19,12 +20,14 @@ namespace {
 
 constexpr std::string_view kUsage = "usage: vantor-tool playlist FILE [--save OUT]\n";
 
-// Every field of the entry in record order.
+// Every field of the entry in record order, then the title another
+// program's list gave it.
 void PrintEntry(const PlaylistEntry& entry, std::ostream& out) {
     out << entry.Path << " | " << entry.MemberName << " | " << EscapeLineBreaks(entry.Title)
         << " | " << entry.MemberStart << " | " << entry.MemberEnd << " | " << entry.LengthText
         << " | " << FormatStoredLength(entry.LengthMs) << " | " << entry.Played << " | "
-        << entry.IsCdTrack << " | " << entry.CdDrive << " | " << entry.CdTrack << "\n";
+        << entry.IsCdTrack << " | " << entry.CdDrive << " | " << entry.CdTrack << " | "
+        << entry.PendingTitle << "\n";
 }
 
 // The player receives command-line names as absolute paths.

@@ -1,0 +1,45 @@
+// A list of another program (.m3u8, .pls or .xspf, chosen when the target is
+// built), read with its locations resolved against a folder that holds a few
+// real files. Every entry must name one of them, and every title must be
+// UTF-8 the rows can draw.
+#include "base/TextEncoding.h"
+#include "playlist/PlayableExtensions.h"
+#include "playlist/PlaylistFile.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+namespace {
+
+// A folder with files the fuzzed locations can name, so that the paths that
+// append entries are reached too.
+const std::string& Folder() {
+    static const std::string folder = [] {
+        std::string pattern = "/tmp/vantor-fuzz-list-XXXXXX";
+        if (::mkdtemp(pattern.data()) == nullptr)
+            std::abort();
+        for (const char* name : {"a.flac", "b c.opus", "d%.m4a"})
+            std::ofstream(pattern + "/" + name) << "x";
+        return pattern + "/";
+    }();
+    return folder;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    vantor::PlaylistState playlist;
+    playlist.ResetToSpare();
+    vantor::ReadListedText(VANTOR_LIST_EXTENSION, bytes, Folder(), playlist);
+    playlist.TrimSpare();
+    for (std::int32_t i = 0; i < playlist.EntryCount(); ++i) {
+        const auto& entry = playlist.Playlist[static_cast<std::size_t>(i)];
+        if (!entry.Path.starts_with(Folder()) || !vantor::IsValidUtf8(entry.PendingTitle))
+            std::abort();
+    }
+    return 0;
+}

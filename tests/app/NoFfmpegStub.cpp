@@ -1,0 +1,1 @@
+// Deliberately empty: a library with FFmpeg's name and none of its functions.
