@@ -2,6 +2,7 @@
 
 #include "app/Player.h"
 #include "base/Paths.h"
+#include "base/ShownText.h"
 #include "core/AboutText.h"
 #include "core/TrackControl.h"
 #include "effects/EffectChain.h"
@@ -55,8 +56,8 @@ void CommandBridge::AddFilesFromDialog(std::int32_t mode) {
 }
 
 void CommandBridge::AddFolderFromPicker(std::int32_t mode) {
-    const std::string folder =
-        m_player.dialogs.BrowseForFolder("フォルダの選択", m_player.settings.RecentSongFileFolder);
+    const std::string folder = m_player.dialogs.BrowseForFolder(
+        VANTOR_TEXT("フォルダの選択"), m_player.settings.RecentSongFileFolder);
     if (!folder.empty())
         AddFolder(m_player.playlistContext, folder, m_player.settings.SearchSubFolder == 1, mode);
 }
@@ -74,7 +75,8 @@ void CommandBridge::ShowSettingsDialog(std::int32_t page) {
 }
 
 void CommandBridge::ShowSkinFileDialog() {
-    const auto files = m_player.dialogs.OpenFiles("Skinファイルを開く", "Skin File (*.dvk)|*.dvk|",
+    const auto files = m_player.dialogs.OpenFiles(VANTOR_TEXT("Skinファイルを開く"),
+                                                  VANTOR_TEXT("Skin File") " (*.dvk)|*.dvk|",
                                                   m_player.settings.RecentSkinFileFolder, false);
     if (files.empty())
         return;

@@ -264,9 +264,9 @@ void PlaylistWindowBridge::ShowToolTip(const std::string& text) {
 
 void PlaylistWindowBridge::ShowRowMenu() {
     QMenu menu;
-    QObject::connect(menu.addAction(QStringLiteral("削除")), &QAction::triggered,
+    QObject::connect(menu.addAction(qtTrId("削除")), &QAction::triggered,
                      [this] { m_player.playlistWindow.OnMenuDelete(); });
-    QObject::connect(menu.addAction(QStringLiteral("ファイル情報")), &QAction::triggered,
+    QObject::connect(menu.addAction(qtTrId("ファイル情報")), &QAction::triggered,
                      [this] { m_player.playlistWindow.OnMenuInformation(); });
     menu.exec(QCursor::pos());
     m_player.Present();

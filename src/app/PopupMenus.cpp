@@ -4,6 +4,7 @@
 #include "core/MainCommands.h"
 #include "core/MainMenu.h"
 #include "core/MenuTicks.h"
+#include "ui/Translation.h"
 
 #include <QMenu>
 
@@ -12,8 +13,7 @@ namespace vantor {
 namespace {
 
 QString Caption(const MenuItem& item) {
-    QString caption =
-        QString::fromUtf8(item.caption.data(), static_cast<qsizetype>(item.caption.size()));
+    QString caption = ShownText(item.caption);
     if (item.shortcut != 0)
         caption += QLatin1Char('\t') + QChar::fromLatin1(item.shortcut);
     return caption;

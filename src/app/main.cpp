@@ -7,6 +7,7 @@
 #include "core/SingleInstance.h"
 #include "ui/QtInstanceChannel.h"
 #include "ui/QtMessageBoxes.h"
+#include "ui/Translation.h"
 
 #include <QApplication>
 
@@ -59,6 +60,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     vantor::SetLegacyCodePage(vantor::CodePageFromEnvironment());
+    const std::string program = vantor::ProgramFolder();
+    vantor::UseDesktopLanguage({program, program + "../share/vantor/"});
 
     const std::string argumentString = vantor::JoinCommandLine(GivenArguments(argc, argv));
     const auto args = vantor::ParseCommandLine(vantor::kDefaultMaxArgs, argumentString);

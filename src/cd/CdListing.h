@@ -3,6 +3,7 @@
 // what these return. UI thread only.
 #pragma once
 
+#include "base/ShownText.h"
 #include "platform/DriveTypes.h"
 #include "platform/MessageBoxes.h"
 #include "playlist/PlaylistEntry.h"
@@ -14,9 +15,9 @@
 
 namespace vantor {
 
-inline constexpr std::string_view kNoCdDevices = "No CD\\DVD devices found!";
+inline constexpr std::string_view kNoCdDevices = VANTOR_TEXT("No CD\\DVD devices found!");
 // The message of any failure while listing or ejecting.
-inline constexpr std::string_view kCdFailure = "どっかーん";
+inline constexpr std::string_view kCdFailure = VANTOR_TEXT("どっかーん");
 
 // One row of the track list and the entry it stands for.
 struct CdTrackRow {

@@ -4,6 +4,7 @@
 // draws it is its host. UI thread only.
 #pragma once
 
+#include "base/ShownText.h"
 #include "cd/CdListing.h"
 #include "platform/DriveTypes.h"
 #include "playlist/PlaylistContext.h"
@@ -30,9 +31,9 @@ public:
 };
 
 // The file dialog offering CD images.
-inline constexpr std::string_view kCdImageDialogTitle = "CDイメージを開く";
+inline constexpr std::string_view kCdImageDialogTitle = VANTOR_TEXT("CDイメージを開く");
 inline constexpr std::string_view kCdImageFilter =
-    "CD Image (*.CUE;*.TOC;*.NRG)|*.CUE;*.TOC;*.NRG|";
+    VANTOR_TEXT("CD Image") " (*.CUE;*.TOC;*.NRG)|*.CUE;*.TOC;*.NRG|";
 
 class CdWindow {
 public:

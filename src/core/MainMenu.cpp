@@ -1,5 +1,7 @@
 #include "core/MainMenu.h"
 
+#include "base/ShownText.h"
+
 namespace vantor {
 
 namespace {
@@ -25,29 +27,31 @@ MenuItem Submenu(std::string_view name, std::string_view caption, std::vector<Me
 }
 
 MenuItem FileMenu() {
-    return Submenu("Mnu_File_Root", "ファイル(&F)",
-                   {Item("Mnu_File_New", "新たに開く(&N)"),
-                    Item("Mnu_File_Add", "リストに追加する(&A)"),
-                    Item("Mnu_OpenFolder", "フォルダを開く(&R)"),
-                    Item("Mnu_AddFolder", "フォルダを追加する(&P)"), Separator(),
-                    Item("Mnu_AutoPlay", "開いたファイルを自動再生(&D)", Kind::Check),
-                    Item("Mnu_SearchSubDir", "サブフォルダも検索(&S)", Kind::Check),
-                    Item("Mnu_CD", "Audio CDを開く(&C)")});
+    return Submenu("Mnu_File_Root", VANTOR_TEXT("ファイル(&F)"),
+                   {Item("Mnu_File_New", VANTOR_TEXT("新たに開く(&N)")),
+                    Item("Mnu_File_Add", VANTOR_TEXT("リストに追加する(&A)")),
+                    Item("Mnu_OpenFolder", VANTOR_TEXT("フォルダを開く(&R)")),
+                    Item("Mnu_AddFolder", VANTOR_TEXT("フォルダを追加する(&P)")), Separator(),
+                    Item("Mnu_AutoPlay", VANTOR_TEXT("開いたファイルを自動再生(&D)"), Kind::Check),
+                    Item("Mnu_SearchSubDir", VANTOR_TEXT("サブフォルダも検索(&S)"), Kind::Check),
+                    Item("Mnu_CD", VANTOR_TEXT("Audio CDを開く(&C)"))});
 }
 
 MenuItem PlayMenu() {
-    return Submenu(
-        "Mnu_Play_Root", "演奏制御(&P)",
-        {Indexed("Mnu_Play", 0, "前の曲へ(&R)", 'Z'), Indexed("Mnu_Play", 1, "再生(&P)", 'X'),
-         Indexed("Mnu_Play", 2, "一時停止(&A)", 'C'), Indexed("Mnu_Play", 3, "停止(&S)", 'V'),
-         Indexed("Mnu_Play", 4, "次の曲へ(&N)", 'B')});
+    return Submenu("Mnu_Play_Root", VANTOR_TEXT("演奏制御(&P)"),
+                   {Indexed("Mnu_Play", 0, VANTOR_TEXT("前の曲へ(&R)"), 'Z'),
+                    Indexed("Mnu_Play", 1, VANTOR_TEXT("再生(&P)"), 'X'),
+                    Indexed("Mnu_Play", 2, VANTOR_TEXT("一時停止(&A)"), 'C'),
+                    Indexed("Mnu_Play", 3, VANTOR_TEXT("停止(&S)"), 'V'),
+                    Indexed("Mnu_Play", 4, VANTOR_TEXT("次の曲へ(&N)"), 'B')});
 }
 
 MenuItem PlayModeMenu() {
-    return Submenu("Mnu_PlayMode", "PlayMode(&M)",
-                   {Item("Mnu_Loop", "Loop(&L)", Kind::Check, 'L'),
-                    Item("Mnu_Random", "Random(&R)", Kind::Check, 'R'), Separator(),
-                    Item("Mnu_NonStop", "Non-Stop MegaMix Mode(&N)", Kind::Check, 'N')});
+    return Submenu(
+        "Mnu_PlayMode", VANTOR_TEXT("PlayMode(&M)"),
+        {Item("Mnu_Loop", VANTOR_TEXT("Loop(&L)"), Kind::Check, 'L'),
+         Item("Mnu_Random", VANTOR_TEXT("Random(&R)"), Kind::Check, 'R'), Separator(),
+         Item("Mnu_NonStop", VANTOR_TEXT("Non-Stop MegaMix Mode(&N)"), Kind::Check, 'N')});
 }
 
 MenuItem IndexedMenu(std::string_view root, std::string_view rootCaption, std::string_view name,
@@ -59,10 +63,11 @@ MenuItem IndexedMenu(std::string_view root, std::string_view rootCaption, std::s
 }
 
 MenuItem OptionMenu() {
-    return Submenu("Mnu_Option_Root", "オプション(&O)",
-                   {Item("Mnu_Config", "設定(&C)"), Item("Mnu_Skin", "Skinを変更する(&S)"),
-                    Item("Mnu_SkinB", "スキンブラウザー(&B)"), Separator(),
-                    Item("Mnu_AlwaysTop", "常に手前に表示(&A)", Kind::Check)});
+    return Submenu("Mnu_Option_Root", VANTOR_TEXT("オプション(&O)"),
+                   {Item("Mnu_Config", VANTOR_TEXT("設定(&C)")),
+                    Item("Mnu_Skin", VANTOR_TEXT("Skinを変更する(&S)")),
+                    Item("Mnu_SkinB", VANTOR_TEXT("スキンブラウザー(&B)")), Separator(),
+                    Item("Mnu_AlwaysTop", VANTOR_TEXT("常に手前に表示(&A)"), Kind::Check)});
 }
 
 MenuItem AnalyzerMenu() {
@@ -71,28 +76,29 @@ MenuItem AnalyzerMenu() {
     std::vector<MenuItem> patterns;
     for (std::int32_t i = 0; i < 13; ++i)
         patterns.push_back(Indexed("Mnu_Analyzer_Patturn", i, kPatternCaptions[i], 0, Kind::Radio));
-    return Submenu("Mnu_Analyzer_Root", "アナライザー(&U)",
-                   {Submenu("Mnu_FFT", "FFTアナライザー", std::move(patterns)),
-                    Item("Mnu_Oscillo", "オシロスコープ", Kind::Check), Separator(),
-                    Item("Mnu_LevAmp2", "レベル増幅を有効にする", Kind::Check)});
+    return Submenu("Mnu_Analyzer_Root", VANTOR_TEXT("アナライザー(&U)"),
+                   {Submenu("Mnu_FFT", VANTOR_TEXT("FFTアナライザー"), std::move(patterns)),
+                    Item("Mnu_Oscillo", VANTOR_TEXT("オシロスコープ"), Kind::Check), Separator(),
+                    Item("Mnu_LevAmp2", VANTOR_TEXT("レベル増幅を有効にする"), Kind::Check)});
 }
 
 MenuItem BuildMainPopup() {
-    return Submenu("Mnu_pop", "",
-                   {FileMenu(), Separator(), PlayMenu(), PlayModeMenu(),
-                    IndexedMenu("Mnu_Balance_Root", "PanControl(&C)", "Mnu_Balance",
-                                {"左(&L)", "中央(&C)", "右(&R)"}),
-                    IndexedMenu("Mnu_Pitch_Root", "PitchControl(&P)", "Mnu_Pitch",
-                                {"×0.5", "×1.0", "×1.25", "×1.5", "×1.75", "×2.0"}),
-                    IndexedMenu("Mnu_Volume_Root", "VolumeControl(&V)", "Mnu_Volume",
-                                {"100%", "75%", "50%", "25%", "0%"}),
-                    Separator(), Item("Mnu_MainWindow", "メインウィンドウ(&W)", Kind::Check),
-                    Item("Mnu_PlayListWindow", "プレイリストエディター(&E)", Kind::Check),
-                    Item("Mnu_TagWindow", "タグエディター(&T)", Kind::Check), Separator(),
-                    OptionMenu(), AnalyzerMenu(),
-                    Item("Mnu_RedrawList", "プレイリストを再描画(&R)"),
-                    Item("Mnu_ListLink", "プレイリストをリンクする(&L)"), Separator(),
-                    Item("Mnu_About", "About(&A)"), Item("Mnu_End", "終了(&E)")});
+    return Submenu(
+        "Mnu_pop", "",
+        {FileMenu(), Separator(), PlayMenu(), PlayModeMenu(),
+         IndexedMenu("Mnu_Balance_Root", VANTOR_TEXT("PanControl(&C)"), "Mnu_Balance",
+                     {VANTOR_TEXT("左(&L)"), VANTOR_TEXT("中央(&C)"), VANTOR_TEXT("右(&R)")}),
+         IndexedMenu("Mnu_Pitch_Root", VANTOR_TEXT("PitchControl(&P)"), "Mnu_Pitch",
+                     {"×0.5", "×1.0", "×1.25", "×1.5", "×1.75", "×2.0"}),
+         IndexedMenu("Mnu_Volume_Root", VANTOR_TEXT("VolumeControl(&V)"), "Mnu_Volume",
+                     {"100%", "75%", "50%", "25%", "0%"}),
+         Separator(), Item("Mnu_MainWindow", VANTOR_TEXT("メインウィンドウ(&W)"), Kind::Check),
+         Item("Mnu_PlayListWindow", VANTOR_TEXT("プレイリストエディター(&E)"), Kind::Check),
+         Item("Mnu_TagWindow", VANTOR_TEXT("タグエディター(&T)"), Kind::Check), Separator(),
+         OptionMenu(), AnalyzerMenu(),
+         Item("Mnu_RedrawList", VANTOR_TEXT("プレイリストを再描画(&R)")),
+         Item("Mnu_ListLink", VANTOR_TEXT("プレイリストをリンクする(&L)")), Separator(),
+         Item("Mnu_About", VANTOR_TEXT("About(&A)")), Item("Mnu_End", VANTOR_TEXT("終了(&E)"))});
 }
 
 } // namespace
@@ -103,14 +109,14 @@ const MenuItem& MainPopupMenu() {
 }
 
 const MenuItem& AnalyzerPopupMenu() {
-    static const MenuItem menu =
-        Submenu("Mnu_Pop2", "", {Item("Mnu_LevAmp", "レベル増幅を有効にする", Kind::Check)});
+    static const MenuItem menu = Submenu(
+        "Mnu_Pop2", "", {Item("Mnu_LevAmp", VANTOR_TEXT("レベル増幅を有効にする"), Kind::Check)});
     return menu;
 }
 
 const MenuItem& SongInfoPopupMenu() {
     static const MenuItem menu =
-        Submenu("Mnu_Pop3", "", {Item("Mnu_ChFont", "フォントを変更する(&F)")});
+        Submenu("Mnu_Pop3", "", {Item("Mnu_ChFont", VANTOR_TEXT("フォントを変更する(&F)"))});
     return menu;
 }
 

@@ -1,5 +1,7 @@
 #include "core/RandomPick.h"
 
+#include "base/ShownText.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -33,7 +35,8 @@ std::int32_t PickRandomIndex(PlaybackContext& ctx, std::int32_t exclude) {
         return 0;
     const std::int32_t count = ctx.playlist.EntryCount();
     if (exclude != -1 && (exclude < 0 || exclude >= count)) {
-        ctx.messages.Show("GetFreeIndex Error", "どかん！！", MessageIcon::Critical);
+        ctx.messages.Show(VANTOR_TEXT("GetFreeIndex Error"), VANTOR_TEXT("どかん！！"),
+                          MessageIcon::Critical);
         return 0;
     }
     auto& entries = ctx.playlist.Playlist;

@@ -1,5 +1,6 @@
 #include "core/SingleInstance.h"
 
+#include "base/ShownText.h"
 #include "base/TextEncoding.h"
 #include "core/CommandLine.h"
 #include "playlist/AddFiles.h"
@@ -11,7 +12,7 @@ namespace vantor {
 namespace {
 
 constexpr const char* kSkippedArgsText =
-    "次のファイルは見つからないか再生できないので、追加しませんでした：";
+    VANTOR_TEXT("次のファイルは見つからないか再生できないので、追加しませんでした：");
 
 } // namespace
 
@@ -26,7 +27,7 @@ StartDecision DecideSingleInstance(const std::vector<std::string>& args,
     if (channel.Claim(false))
         return StartDecision::Continue;
     if (first.empty()) {
-        messages.Show("2重起動はできません", "Vantor", MessageIcon::Exclamation);
+        messages.Show(VANTOR_TEXT("2重起動はできません"), "Vantor", MessageIcon::Exclamation);
         return StartDecision::End;
     }
     if (channel.Send(argumentString))

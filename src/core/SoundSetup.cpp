@@ -1,5 +1,6 @@
 #include "core/SoundSetup.h"
 
+#include "base/ShownText.h"
 #include "base/VbNumber.h"
 #include "core/SoundErrorText.h"
 #include "core/SoundFailure.h"
@@ -15,8 +16,8 @@ namespace {
 constexpr std::int32_t kSoftwareChannels = 128;
 constexpr std::int32_t kCapturePriority = 303;
 constexpr std::int32_t kLibraryChoosesOutput = -1;
-constexpr const char* kInitFailedText = "サウンド出力の初期化に失敗しました";
-constexpr const char* kControlErrorText = "Error : SetSoundControl";
+constexpr const char* kInitFailedText = VANTOR_TEXT("サウンド出力の初期化に失敗しました");
+constexpr const char* kControlErrorText = VANTOR_TEXT("Error : SetSoundControl");
 
 // The switches count as on only when exactly 1, as the settings store them.
 bool On(std::int32_t flag) {

@@ -1,5 +1,6 @@
 #include "core/Startup.h"
 
+#include "base/ShownText.h"
 #include "core/SingleInstance.h"
 
 #include <cstdlib>
@@ -93,7 +94,7 @@ void ExitPlayer(int mode, Settings& settings, const StartupState& state, Startup
         settings.PlayListWindowY = y;
         host.SaveSettings();
         if (state.RestartPending == 1) {
-            messages.Show("オーディオ出力の設定が変更されたので再起動します", "Vantor",
+            messages.Show(VANTOR_TEXT("オーディオ出力の設定が変更されたので再起動します"), "Vantor",
                           MessageIcon::Information);
             host.Relaunch();
         }

@@ -1,5 +1,6 @@
 #include "core/TrackControl.h"
 
+#include "base/ShownText.h"
 #include "core/RandomPick.h"
 #include "core/SoundFailure.h"
 #include "core/TrackOpening.h"
@@ -14,7 +15,8 @@ void StartSong(PlaybackContext& ctx, PlaybackSlot& slot) {
         return;
     }
     slot.playing = 0;
-    ReportSoundFailure(ctx.sound, ctx.messages, "", "Play Song", MessageIcon::Critical);
+    ReportSoundFailure(ctx.sound, ctx.messages, "", VANTOR_TEXT("Play Song"),
+                       MessageIcon::Critical);
 }
 
 void StartStream(PlaybackContext& ctx, PlaybackSlot& slot) {
@@ -29,7 +31,8 @@ void StartStream(PlaybackContext& ctx, PlaybackSlot& slot) {
         return;
     }
     slot.playing = 0;
-    ReportSoundFailure(ctx.sound, ctx.messages, "", "Play Stream", MessageIcon::Critical);
+    ReportSoundFailure(ctx.sound, ctx.messages, "", VANTOR_TEXT("Play Stream"),
+                       MessageIcon::Critical);
 }
 
 void StartSlot(PlaybackContext& ctx, PlaybackSlot& slot) {

@@ -1,5 +1,6 @@
 #include "core/TrackOpening.h"
 
+#include "base/ShownText.h"
 #include "base/StringUtil.h"
 #include "core/RandomPick.h"
 #include "core/SoundFailure.h"
@@ -52,7 +53,7 @@ void OpenSlot(PlaybackContext& ctx, PlaybackSlot& slot) {
     else
         OpenFileTrack(ctx, slot, *entry);
     if (slot.Kind() == TrackKind::None) {
-        ReportSoundFailure(ctx.sound, ctx.messages, "Error while opening file\r\n",
+        ReportSoundFailure(ctx.sound, ctx.messages, VANTOR_TEXT("Error while opening file") "\r\n",
                            kDefaultMessageTitle, MessageIcon::None);
         return;
     }

@@ -1,5 +1,6 @@
 #include "effects/EffectControls.h"
 
+#include "base/ShownText.h"
 #include "effects/EffectChain.h"
 #include "effects/EqualizerFile.h"
 
@@ -108,7 +109,7 @@ void SaveEqualizerPreset(FileDialogs& dialogs, MessageBoxes& messages,
     const std::string path =
         dialogs.SaveFile(std::string(kEqualizerSaveTitle), std::string(kEqualizerFilter), "");
     if (!path.empty() && !SaveEqualizerFile(path, levels))
-        messages.Show(path + "\r\nThe preset could not be written.",
+        messages.Show(path + "\r\n" + VANTOR_TEXT("The preset could not be written."),
                       std::string(kEqualizerSaveTitle), MessageIcon::Exclamation);
 }
 

@@ -4,6 +4,7 @@
 // dialog calls these; UI thread only.
 #pragma once
 
+#include "base/ShownText.h"
 #include "effects/ControlsHost.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageBoxes.h"
@@ -46,9 +47,12 @@ void ApplyEffectSwitches(Settings& settings, ControlsHost& host,
 // A level slider stores its value at once; the sound follows at the next save.
 void MoveEffectSlider(Settings& settings, EffectSlider slider, std::int32_t value);
 
-inline constexpr std::string_view kEqualizerFilter = "EqualizerConfigFile (*.dvc)|*.dvc|";
-inline constexpr std::string_view kEqualizerOpenTitle = "イコライザーコンフィグファイルを開く";
-inline constexpr std::string_view kEqualizerSaveTitle = "イコライザーコンフィグファイルを保存する";
+inline constexpr std::string_view kEqualizerFilter =
+    VANTOR_TEXT("EqualizerConfigFile") " (*.dvc)|*.dvc|";
+inline constexpr std::string_view kEqualizerOpenTitle =
+    VANTOR_TEXT("イコライザーコンフィグファイルを開く");
+inline constexpr std::string_view kEqualizerSaveTitle =
+    VANTOR_TEXT("イコライザーコンフィグファイルを保存する");
 
 // The equaliser's "open" command: the levels of the preset chosen in the
 // open dialog; nullopt when the dialog was cancelled or the file refused

@@ -3,6 +3,7 @@
 // Returns plain values; UI thread.
 #pragma once
 
+#include "base/ShownText.h"
 #include "media/CoverArt.h"
 #include "media/TrackDescription.h"
 
@@ -19,7 +20,8 @@ struct FileInfoText {
     CoverArt Cover{};
 };
 
-inline constexpr const char* kFileInfoErrorText = "Errorにより、情報取得に失敗しました。";
+inline constexpr const char* kFileInfoErrorText =
+    VANTOR_TEXT("Errorにより、情報取得に失敗しました。");
 
 FileInfoText BuildFileInfoText(const SongTrack& track, const SongTextContext& context);
 

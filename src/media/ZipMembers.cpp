@@ -1,6 +1,7 @@
 #include "media/ZipMembers.h"
 
 #include "base/ByteReader.h"
+#include "base/ShownText.h"
 #include "base/StringUtil.h"
 #include "base/TextEncoding.h"
 #include "media/FileBytes.h"
@@ -59,7 +60,7 @@ ZipScan ScanZipArchive(std::span<const std::uint8_t> bytes, const std::string& p
             return scan;
         const bool playable = IsPlayableMemberName(header.name);
         if (playable && header.method != 0) {
-            messages.Show(path + "は無圧縮Zipではないので、処理できません。", "Vantor",
+            messages.Show(ComposeText(kNotStoredZipText, {path}), "Vantor",
                           MessageIcon::Information);
             return scan;
         }

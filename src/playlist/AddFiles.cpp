@@ -1,6 +1,7 @@
 #include "playlist/AddFiles.h"
 
 #include "base/Paths.h"
+#include "base/ShownText.h"
 #include "base/StringUtil.h"
 #include "playlist/FolderScan.h"
 #include "playlist/NonStopContinuation.h"
@@ -11,8 +12,10 @@
 
 namespace vantor {
 
+// The names are marked for translation inside the list the dialog takes.
+// clang-format off
 const std::string_view kSongFileFilter =
-    "All song types "
+    VANTOR_TEXT("All song types") " "
     "(*.MOD;*.S3M;*.XM;*.IT;*.MID;*.RMI;*.SGT;*.WAV;*.MP2;*.MP3;*.OGG;*.WMA;*.ASF;*.AIF;*.AIFF;*."
     "ZIP;*.DVL;*.M3U;*.FLAC;*.OPUS;*.M4A;*.MP4;*.AAC;*.WV;*.OGA;*.M3U8;*.PLS;*.XSPF)|*.MOD;*.S3M;"
     "*.XM;*.IT;*.MID;*.RMI;*.SGT;*.WAV;*.MP2;*.MP3;*.OGG;*.WMA;*.ASF;*.AIF;*.AIFF;*.ZIP;*.DVL;*."
@@ -27,11 +30,12 @@ const std::string_view kSongFileFilter =
     "ScreamTracker 3 (*.S3M)|*.S3M|"
     "Protracker/FastTracker (*.MOD)|*.MOD|"
     "Audio Interchange File Format (*.AIF;*.AIFF)|*.AIF;*.AIFF|"
-    "ZipArchiveFile (*.ZIP)|*.ZIP|"
+    VANTOR_TEXT("ZipArchiveFile") " (*.ZIP)|*.ZIP|"
     "FLAC/Opus/AAC/ALAC/WavPack (*.FLAC;*.OPUS;*.M4A;*.MP4;*.AAC;*.WV;*.OGA)|"
     "*.FLAC;*.OPUS;*.M4A;*.MP4;*.AAC;*.WV;*.OGA|"
-    "PlayListFile (*.DVL;*.M3U;*.M3U8;*.PLS;*.XSPF)|*.DVL;*.M3U;*.M3U8;*.PLS;*.XSPF|"
-    "All Files (*.*)|*.*|";
+    VANTOR_TEXT("PlayListFile") " (*.DVL;*.M3U;*.M3U8;*.PLS;*.XSPF)|*.DVL;*.M3U;*.M3U8;*.PLS;*.XSPF|"
+    VANTOR_TEXT("All Files") " (*.*)|*.*|";
+// clang-format on
 
 namespace {
 
@@ -175,7 +179,8 @@ void AddFolder(PlaylistContext& context, const std::string& folder, bool recurse
                std::int32_t mode) {
     const auto path = EnsureTrailingSlash(folder);
     if (IsRootFolder(path) || !DirectoryExists(path)) {
-        context.messages.Show("Error : SubFindFile", "エラーメッセージを報告してください",
+        context.messages.Show(VANTOR_TEXT("Error : SubFindFile"),
+                              VANTOR_TEXT("エラーメッセージを報告してください"),
                               MessageIcon::Critical);
         return;
     }

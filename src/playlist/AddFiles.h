@@ -4,6 +4,7 @@
 // and keeps the non-stop mix going. UI thread only.
 #pragma once
 
+#include "base/ShownText.h"
 #include "playlist/PlaylistContext.h"
 
 #include <cstdint>
@@ -18,8 +19,8 @@ inline constexpr std::int32_t kAddMode = 2;
 
 enum class AddSource { Dialog, CommandLine, Drop };
 
-inline constexpr std::string_view kOpenFilesTitle = "ファイルを開く";
-inline constexpr std::string_view kAddFilesTitle = "ファイルをリストに追加";
+inline constexpr std::string_view kOpenFilesTitle = VANTOR_TEXT("ファイルを開く");
+inline constexpr std::string_view kAddFilesTitle = VANTOR_TEXT("ファイルをリストに追加");
 // The open dialog's filter, in the order the dialog offers it.
 extern const std::string_view kSongFileFilter;
 

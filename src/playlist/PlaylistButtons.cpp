@@ -1,4 +1,6 @@
 #include "playlist/AddFiles.h"
+
+#include "base/ShownText.h"
 #include "playlist/PlayableExtensions.h"
 #include "playlist/PlaylistEdit.h"
 #include "playlist/PlaylistFile.h"
@@ -9,13 +11,16 @@ namespace vantor {
 
 namespace {
 
-constexpr std::string_view kLoadTitle = "PlayListを開く";
+constexpr std::string_view kLoadTitle = VANTOR_TEXT("PlayListを開く");
+// clang-format off
 constexpr std::string_view kLoadFilter =
-    "PlayListFile (*.DVL;*.M3U;*.M3U8;*.PLS;*.XSPF)|*.DVL;*.M3U;*.M3U8;*.PLS;*.XSPF|";
-constexpr std::string_view kSaveTitle = "PlayListを保存する";
+    VANTOR_TEXT("PlayListFile") " (*.DVL;*.M3U;*.M3U8;*.PLS;*.XSPF)|*.DVL;*.M3U;*.M3U8;*.PLS;*.XSPF|";
+constexpr std::string_view kSaveTitle = VANTOR_TEXT("PlayListを保存する");
 constexpr std::string_view kSaveFilter =
-    "PlayListFile (*.M3U)|*.M3U|DorvanPlayListFile (*.DVL)|*.DVL|";
-constexpr std::string_view kNothingLoadedText = "このファイルからは曲を読み込めませんでした。";
+    VANTOR_TEXT("PlayListFile") " (*.M3U)|*.M3U|" VANTOR_TEXT("DorvanPlayListFile") " (*.DVL)|*.DVL|";
+// clang-format on
+constexpr std::string_view kNothingLoadedText =
+    VANTOR_TEXT("このファイルからは曲を読み込めませんでした。");
 
 // Whether `path` is a playlist file with at least one entry that resolves.
 bool ReadsEntries(const std::string& path) {
@@ -162,7 +167,8 @@ void PlaylistWindow::SavePlaylist() {
     // A save that fails leaves the previous file whole; the user must know
     // the list was not written.
     if (!SavePlaylistFile(path, m_context.state))
-        m_context.messages.Show("Error : SavePlaylistFile", "Vantor", MessageIcon::Critical);
+        m_context.messages.Show(VANTOR_TEXT("Error : SavePlaylistFile"), "Vantor",
+                                MessageIcon::Critical);
 }
 
 void PlaylistWindow::ToggleLink() {

@@ -5,6 +5,7 @@
 // services. UI thread.
 #pragma once
 
+#include "base/ShownText.h"
 #include "platform/TextPainter.h"
 #include "settings/Settings.h"
 #include "skin/SkinApplicationPeers.h"
@@ -21,7 +22,8 @@ namespace vantor {
 
 inline constexpr const char* kDefaultSkinPath = "Skin\\Default\\Default.dvk";
 inline constexpr const char* kDefaultPlayListSkinPath = "Skin\\Default\\PL.txt";
-inline constexpr const char* kTargetMissingMessage = "指定されたSkinファイルは存在しません";
+inline constexpr const char* kTargetMissingMessage =
+    VANTOR_TEXT("指定されたSkinファイルは存在しません");
 
 struct SkinApplicationContext {
     SkinDefinition& skin;

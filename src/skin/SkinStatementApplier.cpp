@@ -1,6 +1,7 @@
 #include "skin/SkinStatementApplier.h"
 
 #include "base/Paths.h"
+#include "base/ShownText.h"
 #include "base/StringUtil.h"
 
 #include <algorithm>
@@ -151,8 +152,9 @@ void SkinStatementApplier::OnMissingFile(const std::string&) {
 
 void SkinStatementApplier::OnUnknownKeyword(const SkinFileContext& file, int lineNumber,
                                             const std::string& lowerKeyword) {
-    const std::string text = FileNameOf(file.path) + "\r\nLine : " + std::to_string(lineNumber) +
-                             " 「" + lowerKeyword + "」は有効なコマンドではありません";
+    const std::string text =
+        FileNameOf(file.path) + "\r\n" +
+        ComposeText(kUnknownSkinCommandText, {std::to_string(lineNumber), lowerKeyword});
     m_services.messages.Show(text, kSkinCoreTitle, MessageIcon::Information);
 }
 

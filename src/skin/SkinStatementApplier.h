@@ -4,6 +4,7 @@
 // it touches. UI thread.
 #pragma once
 
+#include "base/ShownText.h"
 #include "platform/MessageBoxes.h"
 #include "settings/Settings.h"
 #include "skin/FontNameResolver.h"
@@ -13,7 +14,7 @@
 
 namespace vantor {
 
-inline constexpr const char* kSkinInvalidMessage = "Skinファイルが有効ではありません";
+inline constexpr const char* kSkinInvalidMessage = VANTOR_TEXT("Skinファイルが有効ではありません");
 inline constexpr const char* kSkinCoreTitle = "Vantor SkinCoreModule";
 inline constexpr const char* kPlayerTitle = "Vantor";
 

@@ -1,5 +1,7 @@
 #include "skin/WindowShape.h"
 
+#include "base/ShownText.h"
+
 #include <cstring>
 #include <vector>
 
@@ -7,8 +9,8 @@ namespace vantor {
 
 namespace {
 
-constexpr const char* kRegionRefused = "CreateRgnFromPictureに失敗しました";
-constexpr const char* kShapeError = "エラーだよ";
+constexpr const char* kRegionRefused = VANTOR_TEXT("CreateRgnFromPictureに失敗しました");
+constexpr const char* kShapeError = VANTOR_TEXT("エラーだよ");
 constexpr const char* kTitle = "Vantor";
 
 void ShowPlain(MessageBoxes& messages, const char* text) {

@@ -2,6 +2,7 @@
 
 #include "media/FileInfoText.h"
 #include "ui/CoverImage.h"
+#include "ui/Translation.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,8 +16,8 @@
 namespace vantor {
 namespace {
 
-QString FromCrLf(const std::string& text) {
-    QString shown = QString::fromStdString(text);
+QString FromCrLf(const QString& text) {
+    QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return shown;
 }
@@ -26,8 +27,9 @@ QString FromCrLf(const std::string& text) {
 Form4::Form4(QWidget* parent)
     : QDialog(parent), m_heading(new QLabel(this)), m_artist(new QLabel(this)),
       m_text(new QPlainTextEdit(this)), m_cover(new QLabel(this)),
-      m_close(new QPushButton(tr("閉じる"), this)), m_copy(new QPushButton(tr("コピー"), this)) {
-    setWindowTitle(tr("ファイル情報"));
+      m_close(new QPushButton(qtTrId("閉じる"), this)),
+      m_copy(new QPushButton(qtTrId("コピー"), this)) {
+    setWindowTitle(qtTrId("ファイル情報"));
     QFont bold = m_heading->font();
     bold.setBold(true);
     m_heading->setFont(bold);
@@ -65,10 +67,12 @@ Form4::Form4(QWidget* parent)
 }
 
 void Form4::ShowInfo(const FileInfoText& info) {
-    m_heading->setText(FromCrLf(info.Heading));
-    m_artist->setText(FromCrLf(info.Artist));
+    m_heading->setText(FromCrLf(QString::fromStdString(info.Heading)));
+    m_artist->setText(FromCrLf(QString::fromStdString(info.Artist)));
     m_artist->setVisible(!info.Artist.empty());
-    m_text->setPlainText(FromCrLf(info.Text));
+    // The heading and the artist are the song's own; the lines below are
+    // the player's labels and messages.
+    m_text->setPlainText(FromCrLf(ShownText(info.Text)));
     ShowCover(DecodeCover(info.Cover));
     show();
     raise();

@@ -24,8 +24,8 @@ Form5::Form5(const AboutContent& content, QWidget* parent)
       m_version(new QLabel(QString::fromStdString(content.programVersion), this)),
       m_libraries(new QLabel(ToLines(content.libraryLines).join(QLatin1Char('\n')), this)),
       m_staff(new StaffScroll(ToLines(content.staffLines), this)),
-      m_close(new QPushButton(tr("OK"), this)) {
-    setWindowTitle(tr("バージョン情報"));
+      m_close(new QPushButton(qtTrId("OK"), this)) {
+    setWindowTitle(qtTrId("バージョン情報"));
     QFont title = m_name->font();
     title.setPointSizeF(title.pointSizeF() * 2.0);
     title.setBold(true);

@@ -1,5 +1,7 @@
 #include "ui/FrmCD.h"
 
+#include "ui/Translation.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -36,17 +38,16 @@ FrmCD::FrmCD(SoundLibrary& sound, const DriveTypes& drives, PlaylistContext& pla
     });
 
     auto* drive = new QGridLayout;
-    AddCommand(*drive, 0, "eject", QStringLiteral("取り出し"), [this] { m_window.Eject(); });
-    AddCommand(*drive, 1, "listAgain", QStringLiteral("再読み込み"),
-               [this] { m_window.ListAgain(); });
-    AddCommand(*drive, 2, "openImage", QStringLiteral("イメージを開く..."),
+    AddCommand(*drive, 0, "eject", qtTrId("取り出し"), [this] { m_window.Eject(); });
+    AddCommand(*drive, 1, "listAgain", qtTrId("再読み込み"), [this] { m_window.ListAgain(); });
+    AddCommand(*drive, 2, "openImage", qtTrId("イメージを開く..."),
                [this] { m_window.OpenImage(); });
     auto* list = new QGridLayout;
-    AddCommand(*list, 0, "tickAll", QStringLiteral("全て選択"), [this] { m_window.TickAll(); });
-    AddCommand(*list, 1, "untickAll", QStringLiteral("全て解除"), [this] { m_window.UntickAll(); });
-    AddCommand(*list, 2, "play", QStringLiteral("再生"), [this] { m_window.Play(); });
-    AddCommand(*list, 3, "add", QStringLiteral("追加"), [this] { m_window.Add(); });
-    AddCommand(*list, 4, "close", QStringLiteral("閉じる"), [this] { m_window.Close(); });
+    AddCommand(*list, 0, "tickAll", qtTrId("全て選択"), [this] { m_window.TickAll(); });
+    AddCommand(*list, 1, "untickAll", qtTrId("全て解除"), [this] { m_window.UntickAll(); });
+    AddCommand(*list, 2, "play", qtTrId("再生"), [this] { m_window.Play(); });
+    AddCommand(*list, 3, "add", qtTrId("追加"), [this] { m_window.Add(); });
+    AddCommand(*list, 4, "close", qtTrId("閉じる"), [this] { m_window.Close(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_drives);
@@ -76,7 +77,7 @@ void FrmCD::ShowDrives(const std::vector<std::string>& lines, std::size_t select
     const QSignalBlocker quiet(m_drives);
     m_drives->clear();
     for (const std::string& line : lines)
-        m_drives->addItem(Utf8(line));
+        m_drives->addItem(ShownText(line));
     m_drives->setCurrentIndex(static_cast<int>(selected));
 }
 

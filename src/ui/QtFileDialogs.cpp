@@ -1,5 +1,7 @@
 #include "ui/QtFileDialogs.h"
 
+#include "ui/Translation.h"
+
 #include <QFileDialog>
 #include <QRegularExpression>
 
@@ -9,6 +11,14 @@ namespace {
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// A filter's description is a name ("PlayListFile") and its patterns in
+// brackets; the name is the player's own text, the patterns are not.
+QString ShownDescription(const QString& description) {
+    const qsizetype patterns = description.indexOf(QStringLiteral(" ("));
+    const QString name = patterns < 0 ? description : description.left(patterns);
+    return ShownText(name.toStdString()) + description.mid(name.size());
 }
 
 } // namespace
@@ -22,8 +32,8 @@ QStringList ToQtFilters(const std::string& filter) {
             if (pattern == QStringLiteral("*.*"))
                 pattern = QStringLiteral("*");
         }
-        filters << parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
-                       QLatin1Char(')');
+        filters << ShownDescription(parts[i]) + QStringLiteral(" (") +
+                       patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return filters;
 }
@@ -32,7 +42,7 @@ std::vector<std::string> QtFileDialogs::OpenFiles(const std::string& title,
                                                   const std::string& filter,
                                                   const std::string& initialFolder,
                                                   bool multipleSelection) {
-    QFileDialog dialog(m_parent, Q(title), Q(initialFolder));
+    QFileDialog dialog(m_parent, ShownText(title), Q(initialFolder));
     dialog.setFileMode(multipleSelection ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     dialog.setNameFilters(ToQtFilters(filter));
     std::vector<std::string> chosen;
@@ -54,7 +64,7 @@ QString FilterExtension(const QString& qtFilter) {
 // file that will be written.
 std::string QtFileDialogs::SaveFile(const std::string& title, const std::string& filter,
                                     const std::string& initialFolder) {
-    QFileDialog dialog(m_parent, Q(title), Q(initialFolder));
+    QFileDialog dialog(m_parent, ShownText(title), Q(initialFolder));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(ToQtFilters(filter));
     const auto useExtensionOf = [&dialog](const QString& nameFilter) {
@@ -69,7 +79,8 @@ std::string QtFileDialogs::SaveFile(const std::string& title, const std::string&
 
 std::string QtFileDialogs::BrowseForFolder(const std::string& title,
                                            const std::string& initialFolder) {
-    return QFileDialog::getExistingDirectory(m_parent, Q(title), Q(initialFolder)).toStdString();
+    return QFileDialog::getExistingDirectory(m_parent, ShownText(title), Q(initialFolder))
+        .toStdString();
 }
 
 } // namespace vantor

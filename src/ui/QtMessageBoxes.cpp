@@ -1,5 +1,7 @@
 #include "ui/QtMessageBoxes.h"
 
+#include "ui/Translation.h"
+
 #include <QMessageBox>
 
 namespace vantor {
@@ -25,8 +27,7 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
 } // namespace
 
 void QtMessageBoxes::Show(const std::string& text, const std::string& title, MessageIcon icon) {
-    QMessageBox box(ToQtIcon(icon), QString::fromStdString(title), QString::fromStdString(text),
-                    QMessageBox::Ok, m_parent);
+    QMessageBox box(ToQtIcon(icon), ShownText(title), ShownText(text), QMessageBox::Ok, m_parent);
     box.exec();
 }
 

@@ -59,13 +59,13 @@ QString FromCrLf(const std::string& text) {
 SkinBrowserPage::SkinBrowserPage(SkinBrowserHost& host, QWidget* parent)
     : QWidget(parent), m_host(host), m_view(new QTreeWidget(this)), m_preview(new QLabel(this)),
       m_description(new QPlainTextEdit(this)),
-      m_apply(new QPushButton(tr("このスキンを使う"), this)) {
+      m_apply(new QPushButton(qtTrId("このスキンを使う"), this)) {
     m_view->setHeaderHidden(true);
     m_view->setMinimumWidth(180);
     m_preview->setMinimumSize(kPreviewWidth, kPreviewHeight);
     m_preview->setAlignment(Qt::AlignCenter);
     m_description->setReadOnly(true);
-    m_description->setPlaceholderText(tr("スキンを選ぶと説明が表示されます"));
+    m_description->setPlaceholderText(qtTrId("スキンを選ぶと説明が表示されます"));
     m_apply->setEnabled(false);
 
     auto* details = new QVBoxLayout;

@@ -6,6 +6,7 @@
 #include "support/RiffWriter.h"
 #include "ui/QtTestApp.h"
 #include "ui/SurfaceImage.h"
+#include "ui/Translation.h"
 #include "visual/SongInfoDisplay.h"
 
 #include <QApplication>
@@ -32,7 +33,7 @@ namespace {
 constexpr std::size_t kFramesPerTick = kHarnessRate * kTickIntervalMs / 1000;
 
 QString CaptionOf(const MenuItem& item) {
-    return QString::fromUtf8(item.caption.data(), static_cast<qsizetype>(item.caption.size()));
+    return ShownText(item.caption);
 }
 
 // The captions leading from `menu` down to the item, or empty when absent.
@@ -84,7 +85,7 @@ QPoint Centre(const SkinRect& rect) {
     return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
-PlayerHarness::PlayerHarness() {
+PlayerHarness::PlayerHarness(const QStringList& uiLanguages) {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     // File associations and cached cover pictures go to the player's
     // folder, never to the user's.
@@ -94,6 +95,9 @@ PlayerHarness::PlayerHarness() {
     QtTestApp();
     std::filesystem::copy(VANTOR_SKIN_FOLDER, m_dir.Path() + "Skin",
                           std::filesystem::copy_options::recursive);
+    std::filesystem::copy(VANTOR_CATALOGUE_FOLDER, m_dir.Path() + "translations",
+                          std::filesystem::copy_options::recursive);
+    UseLanguage(uiLanguages, {m_dir.Path()});
     m_watch.setInterval(5);
     QObject::connect(&m_watch, &QTimer::timeout, [this] { AnswerModalWindows(); });
     m_watch.start();
@@ -196,6 +200,14 @@ void PlayerHarness::ChoosePlaylistMenuItem(const std::string& caption, QPoint at
     m_menuByCaption = false;
 }
 
+std::vector<QString> PlayerHarness::MenuCaptions(QPoint at) {
+    m_menuCaptions.emplace();
+    ClickMain(at, Qt::RightButton);
+    std::vector<QString> captions = std::move(*m_menuCaptions);
+    m_menuCaptions.reset();
+    return captions;
+}
+
 bool PlayerHarness::MenuTicked(const std::string& name, int index, QPoint at) {
     m_menuChoice = {name, index};
     m_menuReadOnly = true;
@@ -235,6 +247,14 @@ void PlayerHarness::WhenWindowOpens(std::function<void(QDialog&)> use) {
 
 void PlayerHarness::AnswerModalWindows() {
     if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        if (m_menuCaptions) {
+            for (const QAction* action : menu->actions()) {
+                if (!action->isSeparator())
+                    m_menuCaptions->push_back(action->text().section(QLatin1Char('\t'), 0, 0));
+            }
+            menu->close();
+            return;
+        }
         if (m_menuChoice && m_menuTick && !m_menuReadOnly)
             return; // its item is being chosen
         if (!m_menuChoice || m_menuTick) {

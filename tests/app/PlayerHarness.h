@@ -35,12 +35,16 @@ struct SeenMessage {
 
 class PlayerHarness {
 public:
-    PlayerHarness();
+    // The player speaks the language the desktop's `uiLanguages` ask for
+    // (QLocale's names, "ja_JP" or "en_US"): Japanese unless told otherwise,
+    // whatever the locale of the test run.
+    explicit PlayerHarness(const QStringList& uiLanguages = {QStringLiteral("ja_JP")});
     ~PlayerHarness();
     PlayerHarness(const PlayerHarness&) = delete;
     PlayerHarness& operator=(const PlayerHarness&) = delete;
 
-    // The player's folder (AppFolder), with "Skin/" copied into it.
+    // The player's folder (AppFolder), with "Skin/" and "translations/"
+    // copied into it.
     const TempDir& Dir() const { return m_dir; }
 
     // Starts a player with these arguments (the parsed command line; {""}
@@ -70,6 +74,8 @@ public:
     // Right-clicks the playlist window at `at` and chooses the item captioned
     // `caption` from the pop-up menu that opens there.
     void ChoosePlaylistMenuItem(const std::string& caption, QPoint at);
+    // The captions of the pop-up menu's first level, as shown.
+    std::vector<QString> MenuCaptions(QPoint at = {2, 2});
     // Whether the item shows a tick when the pop-up menu opens.
     bool MenuTicked(const std::string& name, int index = -1, QPoint at = {2, 2});
     // A key pressed and released in a window (the main one by default).
@@ -155,6 +161,8 @@ private:
     bool m_menuReadOnly = false;
     // The choice is a caption of the menu's first level, not a main menu item.
     bool m_menuByCaption = false;
+    // Set while the test only reads the captions of the menu that opens.
+    std::optional<std::vector<QString>> m_menuCaptions;
     std::optional<bool> m_menuTick;
     std::vector<SeenMessage> m_messages;
     int m_relaunches = 0;

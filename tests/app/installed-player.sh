@@ -28,6 +28,8 @@ test -s "$prefix/share/man/man1/vantor.1.gz" && test -s "$prefix/share/man/man1/
 # The skins are only under the prefix, not beside the build's program.
 test -f "$prefix/share/vantor/Skin/Default/Default.dvk"
 test ! -e "$prefix/bin/Skin"
+# The English catalogue lies beside the skins.
+test -s "$prefix/share/vantor/translations/vantor_en.qm"
 "$prefix/bin/vantor-tool" --help >/dev/null
 
 export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/runtime

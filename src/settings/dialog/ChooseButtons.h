@@ -4,6 +4,7 @@
 // UI thread only.
 #pragma once
 
+#include "base/ShownText.h"
 #include "platform/FileDialogs.h"
 
 #include <string>
@@ -11,10 +12,11 @@
 
 namespace vantor {
 
-inline constexpr std::string_view kSkinFolderPickerTitle = "フォルダを指定する";
-inline constexpr std::string_view kPatternFileTitle = "アナライザーパターンファイルを開く";
+inline constexpr std::string_view kSkinFolderPickerTitle = VANTOR_TEXT("フォルダを指定する");
+inline constexpr std::string_view kPatternFileTitle =
+    VANTOR_TEXT("アナライザーパターンファイルを開く");
 inline constexpr std::string_view kPatternFileFilter =
-    "Graphics File (*.bmp;*.jpeg;*.jpg;*.gif)|*.bmp;*.jpeg;*.jpg;*.gif|";
+    VANTOR_TEXT("Graphics File") " (*.bmp;*.jpeg;*.jpg;*.gif)|*.bmp;*.jpeg;*.jpg;*.gif|";
 
 // The folder picker starts at the box's folder; the choice gets a trailing
 // separator, as every stored folder has.

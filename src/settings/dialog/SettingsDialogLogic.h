@@ -3,6 +3,7 @@
 // restart an audio-output change asks for, and closing. UI thread only.
 #pragma once
 
+#include "base/ShownText.h"
 #include "platform/FileAssociations.h"
 #include "platform/MessageBoxes.h"
 #include "settings/Settings.h"
@@ -16,12 +17,12 @@ namespace vantor {
 
 enum class DialogButton { Ok = 0, Cancel = 1, Apply = 2 };
 
-inline constexpr std::string_view kSettingsErrorTitle = "設定エラー";
+inline constexpr std::string_view kSettingsErrorTitle = VANTOR_TEXT("設定エラー");
 inline constexpr std::string_view kOscilloscopeWidthMessage =
-    "オシロスコープの描画幅は1未満に設定できません。";
+    VANTOR_TEXT("オシロスコープの描画幅は1未満に設定できません。");
 inline constexpr std::string_view kBufferLengthMessage =
-    "バッファーサイズは50ms以下は設定できません。";
-inline constexpr std::string_view kConfigSetError = "Error : ConfigSet";
+    VANTOR_TEXT("バッファーサイズは50ms以下は設定できません。");
+inline constexpr std::string_view kConfigSetError = VANTOR_TEXT("Error : ConfigSet");
 
 class SettingsDialogLogic {
 public:

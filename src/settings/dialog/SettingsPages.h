@@ -2,6 +2,8 @@
 // shows which page. Data and one rule; no state.
 #pragma once
 
+#include "base/ShownText.h"
+
 #include <array>
 #include <string_view>
 
@@ -36,21 +38,21 @@ struct CategoryNode {
 
 // In the order the tree shows them.
 inline constexpr std::array<CategoryNode, 15> kCategoryNodes{{
-    {"一般設定", "100_", "", kPageGeneral},
-    {"プレイオプション", "109_", "", kPagePlayOptions},
-    {"エフェクト", "101_", "", kPageEffects},
-    {"イコライザー", "108_", "", kPageEqualizer},
-    {"オーディオ出力", "102_", "", kPageAudioOutput},
-    {"表示設定", "103_", "", kNoPage},
-    {"本体", "203_", "103_", kPageMainDisplay},
-    {"プレイリスト", "204_", "103_", kPagePlaylistDisplay},
-    {"プレイリスト", "104_", "", kPagePlaylist},
-    {"アナライザー", "105_", "", kPageAnalyzer},
-    {"関連付け", "106_", "", kPageAssociations},
-    {"その他", "107_", "", kPageOther},
+    {VANTOR_TEXT("一般設定"), "100_", "", kPageGeneral},
+    {VANTOR_TEXT("プレイオプション"), "109_", "", kPagePlayOptions},
+    {VANTOR_TEXT("エフェクト"), "101_", "", kPageEffects},
+    {VANTOR_TEXT("イコライザー"), "108_", "", kPageEqualizer},
+    {VANTOR_TEXT("オーディオ出力"), "102_", "", kPageAudioOutput},
+    {VANTOR_TEXT("表示設定"), "103_", "", kNoPage},
+    {VANTOR_TEXT("本体"), "203_", "103_", kPageMainDisplay},
+    {VANTOR_TEXT("プレイリスト"), "204_", "103_", kPagePlaylistDisplay},
+    {VANTOR_TEXT("プレイリスト"), "104_", "", kPagePlaylist},
+    {VANTOR_TEXT("アナライザー"), "105_", "", kPageAnalyzer},
+    {VANTOR_TEXT("関連付け"), "106_", "", kPageAssociations},
+    {VANTOR_TEXT("その他"), "107_", "", kPageOther},
     {"", "300_", "", kNoPage},
-    {"スキンブラウザー", "400_", "", kPageSkinBrowser},
-    {"設定", "401_", "400_", kPageSkinFolder},
+    {VANTOR_TEXT("スキンブラウザー"), "400_", "", kPageSkinBrowser},
+    {VANTOR_TEXT("設定"), "401_", "400_", kPageSkinFolder},
 }};
 
 // The page shown after the node `key` was selected while `currentPage` was

@@ -14,14 +14,15 @@ namespace vantor {
 
 namespace {
 
-const QString kShowListCaption = QStringLiteral("詳細表示");
-const QString kShowGroupsCaption = QStringLiteral("グループ表示");
+// Translated when shown: the catalogue is installed after static start-up.
+constexpr const char* kShowListCaption = QT_TRID_NOOP("詳細表示");
+constexpr const char* kShowGroupsCaption = QT_TRID_NOOP("グループ表示");
 
 } // namespace
 
 AssociationPage::AssociationPage(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
-    auto* frame = new QGroupBox(QStringLiteral("関連付けるファイルの種類"), this);
+    auto* frame = new QGroupBox(qtTrId("関連付けるファイルの種類"), this);
     auto* frameLayout = new QVBoxLayout(frame);
     m_views = new QStackedWidget(frame);
 
@@ -49,19 +50,19 @@ AssociationPage::AssociationPage(QWidget* parent) : QWidget(parent) {
     layout->addWidget(frame);
 
     auto* commands = new QHBoxLayout;
-    auto* all = new QPushButton(QStringLiteral("すべて選択"), this);
+    auto* all = new QPushButton(qtTrId("すべて選択"), this);
     all->setObjectName(QStringLiteral("associateAll"));
     connect(all, &QPushButton::clicked, this, [this] {
         m_ticks.fill(true);
         ShowTicks();
     });
-    auto* none = new QPushButton(QStringLiteral("すべて解除"), this);
+    auto* none = new QPushButton(qtTrId("すべて解除"), this);
     none->setObjectName(QStringLiteral("associateNone"));
     connect(none, &QPushButton::clicked, this, [this] {
         m_ticks.fill(false);
         ShowTicks();
     });
-    m_switch = new QPushButton(kShowListCaption, this);
+    m_switch = new QPushButton(qtTrId(kShowListCaption), this);
     m_switch->setObjectName(QStringLiteral("associationView"));
     connect(m_switch, &QPushButton::clicked, this, &AssociationPage::SwitchView);
     commands->addWidget(all);
@@ -102,7 +103,7 @@ void AssociationPage::ItemChanged(QListWidgetItem* item) {
 void AssociationPage::SwitchView() {
     const bool showingGroups = m_views->currentIndex() == 0;
     m_views->setCurrentIndex(showingGroups ? 1 : 0);
-    m_switch->setText(showingGroups ? kShowGroupsCaption : kShowListCaption);
+    m_switch->setText(qtTrId(showingGroups ? kShowGroupsCaption : kShowListCaption));
 }
 
 } // namespace vantor

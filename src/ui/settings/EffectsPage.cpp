@@ -43,14 +43,14 @@ EffectsPage::EffectsPage(Settings& settings, ControlsHost& host, SoundLibrary& s
 }
 
 QWidget* EffectsPage::BuildEffects() {
-    auto* box = new QGroupBox(QStringLiteral("エフェクト"), this);
+    auto* box = new QGroupBox(qtTrId("エフェクト"), this);
     auto* grid = new QGridLayout(box);
     const std::array<std::pair<EffectIndex, QString>, kEffectCount> effects{{
-        {kEffectLowPass, QStringLiteral("ローパスフィルター")},
-        {kEffectEcho, QStringLiteral("エコー")},
-        {kEffectReverb, QStringLiteral("リバーブ")},
-        {kEffectPreverb, QStringLiteral("プリバーブ")},
-        {kEffectRobot, QStringLiteral("ロボットフィルター")},
+        {kEffectLowPass, qtTrId("ローパスフィルター")},
+        {kEffectEcho, qtTrId("エコー")},
+        {kEffectReverb, qtTrId("リバーブ")},
+        {kEffectPreverb, qtTrId("プリバーブ")},
+        {kEffectRobot, qtTrId("ロボットフィルター")},
     }};
     int row = 0;
     for (const auto& [index, caption] : effects) {
@@ -64,9 +64,9 @@ QWidget* EffectsPage::BuildEffects() {
     m_resonance = Slider(QStringLiteral("resonanceLevel"), 1, 20, box);
     m_echo = Slider(QStringLiteral("echoLevel"), 1, 2000, box);
     const std::array<std::tuple<QSlider*, QString, EffectSlider>, 3> sliders{{
-        {m_cutOff, QStringLiteral("カットオフ"), EffectSlider::CutOff},
-        {m_resonance, QStringLiteral("レゾナンス"), EffectSlider::Resonance},
-        {m_echo, QStringLiteral("エコーレベル"), EffectSlider::Echo},
+        {m_cutOff, qtTrId("カットオフ"), EffectSlider::CutOff},
+        {m_resonance, qtTrId("レゾナンス"), EffectSlider::Resonance},
+        {m_echo, qtTrId("エコーレベル"), EffectSlider::Echo},
     }};
     row = 0;
     for (const auto& [slider, caption, kind] : sliders) {
@@ -82,11 +82,10 @@ QWidget* EffectsPage::BuildEffects() {
 }
 
 QWidget* EffectsPage::BuildRates() {
-    auto* box = new QGroupBox(QStringLiteral("ピッチ・再生速度・バランス"), this);
+    auto* box = new QGroupBox(qtTrId("ピッチ・再生速度・バランス"), this);
     auto* grid = new QGridLayout(box);
-    const std::array<QString, 4> captions{QStringLiteral("ピッチ"), QStringLiteral("周波数"),
-                                          QStringLiteral("タイムストレッチ"),
-                                          QStringLiteral("バランス")};
+    const std::array<QString, 4> captions{qtTrId("ピッチ"), qtTrId("周波数"),
+                                          qtTrId("タイムストレッチ"), qtTrId("バランス")};
     const std::array<QString, 4> names{QStringLiteral("pitch"), QStringLiteral("frequency"),
                                        QStringLiteral("soundStretch"), QStringLiteral("balance")};
     for (std::size_t i = 0; i < 4; ++i) {

@@ -36,14 +36,14 @@ EqualizerPage::EqualizerPage(FileDialogs& dialogs, MessageBoxes& messages, Equal
                              QWidget* parent)
     : QWidget(parent), m_dialogs(dialogs), m_messages(messages), m_host(host) {
     auto* layout = new QVBoxLayout(this);
-    m_switch = new QCheckBox(QStringLiteral("イコライザーを有効にする"), this);
+    m_switch = new QCheckBox(qtTrId("イコライザーを有効にする"), this);
     m_switch->setObjectName(QStringLiteral("equalizer"));
     layout->addWidget(m_switch);
 
     auto* bands = new QGridLayout;
     m_preamp = LevelSlider(QStringLiteral("equalizerPreamp"), this);
     bands->addWidget(m_preamp, 0, 0, Qt::AlignHCenter);
-    bands->addWidget(new QLabel(QStringLiteral("プリアンプ"), this), 1, 0, Qt::AlignHCenter);
+    bands->addWidget(new QLabel(qtTrId("プリアンプ"), this), 1, 0, Qt::AlignHCenter);
     bands->setColumnMinimumWidth(1, 16);
     for (std::size_t i = 0; i < m_bands.size(); ++i) {
         const int column = static_cast<int>(i) + 2;
@@ -61,14 +61,14 @@ EqualizerPage::EqualizerPage(FileDialogs& dialogs, MessageBoxes& messages, Equal
         m_presets->addItem(
             QString::fromUtf8(preset.name.data(), static_cast<qsizetype>(preset.name.size())));
     connect(m_presets, &QComboBox::activated, this, &EqualizerPage::ChoosePreset);
-    auto* open = new QPushButton(QStringLiteral("開く..."), this);
+    auto* open = new QPushButton(qtTrId("開く..."), this);
     open->setObjectName(QStringLiteral("equalizerOpen"));
     connect(open, &QPushButton::clicked, this, &EqualizerPage::OpenPreset);
-    auto* save = new QPushButton(QStringLiteral("保存..."), this);
+    auto* save = new QPushButton(qtTrId("保存..."), this);
     save->setObjectName(QStringLiteral("equalizerSave"));
     connect(save, &QPushButton::clicked, this,
             [this] { SaveEqualizerPreset(m_dialogs, m_messages, Levels()); });
-    commands->addWidget(new QLabel(QStringLiteral("プリセット"), this));
+    commands->addWidget(new QLabel(qtTrId("プリセット"), this));
     commands->addWidget(m_presets, 1);
     commands->addWidget(open);
     commands->addWidget(save);

@@ -2,6 +2,7 @@
 
 #include "settings/dialog/ChooseButtons.h"
 #include "settings/dialog/SettingsPages.h"
+#include "ui/Translation.h"
 #include "ui/settings/AssociationPage.h"
 #include "ui/settings/DialogText.h"
 #include "ui/settings/EffectsPage.h"
@@ -30,7 +31,7 @@ constexpr int kKeyRole = Qt::UserRole + 1;
 SettingsDialog::SettingsDialog(SettingsDialogServices services, QWidget* parent)
     : QDialog(parent), m_services(std::move(services)) {
     setObjectName(QStringLiteral("settingsDialog"));
-    setWindowTitle(QStringLiteral("Vantor 設定"));
+    setWindowTitle(qtTrId("Vantor 設定"));
     auto* layout = new QVBoxLayout(this);
     auto* body = new QHBoxLayout;
     m_tree = new QTreeWidget(this);
@@ -56,8 +57,8 @@ QWidget* SettingsDialog::BuildCommandRow() {
     auto* row = new QDialogButtonBox(this);
     const std::array<std::tuple<QString, QString, DialogButton>, 3> buttons{{
         {QStringLiteral("OK"), QStringLiteral("okButton"), DialogButton::Ok},
-        {QStringLiteral("キャンセル"), QStringLiteral("cancelButton"), DialogButton::Cancel},
-        {QStringLiteral("適用"), QStringLiteral("applyButton"), DialogButton::Apply},
+        {qtTrId("キャンセル"), QStringLiteral("cancelButton"), DialogButton::Cancel},
+        {qtTrId("適用"), QStringLiteral("applyButton"), DialogButton::Apply},
     }};
     for (const auto& [caption, name, button] : buttons) {
         auto* push = row->addButton(caption, QDialogButtonBox::ActionRole);
@@ -72,11 +73,11 @@ void SettingsDialog::BuildPages() {
     SettingsControls& c = m_controls;
     const QString settingsFile =
         QString::fromStdString(m_services.appFolder) + QStringLiteral("Vantor.DVC");
-    m_pages->addWidget(BuildNotePage(QStringLiteral("一般設定"),
-                                     QStringLiteral("左の一覧から設定する項目を選んでください。\n\n"
-                                                    "設定は次のファイルに保存されます:\n") +
-                                         settingsFile,
-                                     m_pages));
+    m_pages->addWidget(BuildNotePage(
+        qtTrId("一般設定"),
+        qtTrId("左の一覧から設定する項目を選んでください。") + QStringLiteral("\n\n") +
+            qtTrId("設定は次のファイルに保存されます:") + QStringLiteral("\n") + settingsFile,
+        m_pages));
     m_pages->addWidget(BuildPlayOptionsPage(c, m_pages));
     c.effects =
         new EffectsPage(m_services.settings, m_services.controls, m_services.sound, m_pages);
@@ -89,13 +90,12 @@ void SettingsDialog::BuildPages() {
     m_pages->addWidget(BuildMainDisplayPage(c, m_pages));
     m_pages->addWidget(BuildPlaylistDisplayPage(c, m_pages));
     m_pages->addWidget(
-        BuildNotePage(QStringLiteral("プレイリスト"),
-                      QStringLiteral("プレイリストは終了するときに次のファイルに保存され、"
-                                     "次に起動したときに読み込まれます:\n") +
-                          QString::fromStdString(m_services.appFolder) +
-                          QStringLiteral("Vantor.m3u\n\n"
-                                         "行の表示形式は「表示設定 - "
-                                         "プレイリスト」で設定します。"),
+        BuildNotePage(qtTrId("プレイリスト"),
+                      qtTrId("プレイリストは終了するときに次のファイルに保存され、"
+                             "次に起動したときに読み込まれます:") +
+                          QStringLiteral("\n") + QString::fromStdString(m_services.appFolder) +
+                          QStringLiteral("Vantor.m3u\n\n") +
+                          qtTrId("行の表示形式は「表示設定 - プレイリスト」で設定します。"),
                       m_pages));
     m_pages->addWidget(BuildAnalyzerPage(
         c,
@@ -132,7 +132,7 @@ void SettingsDialog::BuildTree() {
                 parent = top;
         }
         auto* item = parent != nullptr ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_tree);
-        item->setText(0, U(node.text));
+        item->setText(0, ShownText(node.text));
         item->setData(0, kKeyRole, U(node.key));
         item->setData(0, kPageRole, node.page);
     }

@@ -89,7 +89,7 @@ QLineEdit* PathBox(QFormLayout* form, const QString& name, const QString& captio
                    std::function<void()> choose) {
     auto* edit = new QLineEdit(form->parentWidget());
     edit->setObjectName(name);
-    auto* button = new QPushButton(QStringLiteral("参照..."), form->parentWidget());
+    auto* button = new QPushButton(qtTrId("参照..."), form->parentWidget());
     button->setObjectName(name + QStringLiteral("Button"));
     QObject::connect(button, &QPushButton::clicked, form->parentWidget(), std::move(choose));
     auto* row = new QHBoxLayout;
@@ -112,17 +112,17 @@ QWidget* BuildNotePage(const QString& title, const QString& text, QWidget* paren
 
 QWidget* BuildPlayOptionsPage(SettingsControls& c, QWidget* parent) {
     PageBuilder page(parent);
-    QFormLayout* modes = page.Group(QStringLiteral("再生モード"));
-    c.loop = Tick(modes, QStringLiteral("loop"), QStringLiteral("ループ再生"));
-    c.random = Tick(modes, QStringLiteral("random"), QStringLiteral("ランダム再生"));
-    c.nonStop = Tick(modes, QStringLiteral("nonStop"), QStringLiteral("ノンストップミックス"));
+    QFormLayout* modes = page.Group(qtTrId("再生モード"));
+    c.loop = Tick(modes, QStringLiteral("loop"), qtTrId("ループ再生"));
+    c.random = Tick(modes, QStringLiteral("random"), qtTrId("ランダム再生"));
+    c.nonStop = Tick(modes, QStringLiteral("nonStop"), qtTrId("ノンストップミックス"));
     c.gapLength =
-        Box(modes, QStringLiteral("gapLength"), QStringLiteral("曲の重なり"), QStringLiteral("ms"));
-    QFormLayout* adding = page.Group(QStringLiteral("ファイルの追加"));
-    c.autoPlay = Tick(adding, QStringLiteral("autoPlay"),
-                      QStringLiteral("ファイルを追加したら自動的に再生する"));
+        Box(modes, QStringLiteral("gapLength"), qtTrId("曲の重なり"), QStringLiteral("ms"));
+    QFormLayout* adding = page.Group(qtTrId("ファイルの追加"));
+    c.autoPlay =
+        Tick(adding, QStringLiteral("autoPlay"), qtTrId("ファイルを追加したら自動的に再生する"));
     c.searchSubFolder = Tick(adding, QStringLiteral("searchSubFolder"),
-                             QStringLiteral("フォルダの追加でサブフォルダも検索する"));
+                             qtTrId("フォルダの追加でサブフォルダも検索する"));
     return page.Done();
 }
 
@@ -130,28 +130,28 @@ QWidget* BuildAudioOutputPage(SettingsControls& c,
                               std::function<std::vector<std::string>(int)> driverNames,
                               QWidget* parent) {
     PageBuilder page(parent);
-    QFormLayout* device = page.Group(QStringLiteral("出力デバイス"));
-    c.output = List(device, QStringLiteral("output"), QStringLiteral("出力"));
+    QFormLayout* device = page.Group(qtTrId("出力デバイス"));
+    c.output = List(device, QStringLiteral("output"), qtTrId("出力"));
     AddCaptions(c.output, kOutputCaptions);
-    c.driver = List(device, QStringLiteral("driver"), QStringLiteral("ドライバー"));
+    c.driver = List(device, QStringLiteral("driver"), qtTrId("ドライバー"));
     QObject::connect(c.output, &QComboBox::currentIndexChanged, c.output,
                      [&c, driverNames = std::move(driverNames)](int index) {
                          FillDriverList(c, driverNames(index), 0);
                      });
-    QFormLayout* mixing = page.Group(QStringLiteral("ミキサー"));
-    c.mixer = List(mixing, QStringLiteral("mixer"), QStringLiteral("ミキサー"));
+    QFormLayout* mixing = page.Group(qtTrId("ミキサー"));
+    c.mixer = List(mixing, QStringLiteral("mixer"), qtTrId("ミキサー"));
     AddCaptions(c.mixer, kMixerCaptions);
-    c.rate = List(mixing, QStringLiteral("rate"), QStringLiteral("出力周波数"));
+    c.rate = List(mixing, QStringLiteral("rate"), qtTrId("出力周波数"));
     AddCaptions(c.rate, kRateCaptions);
-    c.bufferLength = Box(mixing, QStringLiteral("bufferLength"),
-                         QStringLiteral("ストリームバッファー"), QStringLiteral("ms"));
-    c.globalFocus = Tick(mixing, QStringLiteral("globalFocus"),
-                         QStringLiteral("ウィンドウが非アクティブでも音を出す"));
-    c.forceSoftwareMidi = Tick(mixing, QStringLiteral("forceSoftwareMidi"),
-                               QStringLiteral("MIDIをソフトウェアで再生する"));
-    auto* note = new QLabel(
-        QStringLiteral("オーディオ出力の設定を変更して適用すると、プレイヤーが再起動します。"),
-        page.Page());
+    c.bufferLength = Box(mixing, QStringLiteral("bufferLength"), qtTrId("ストリームバッファー"),
+                         QStringLiteral("ms"));
+    c.globalFocus =
+        Tick(mixing, QStringLiteral("globalFocus"), qtTrId("ウィンドウが非アクティブでも音を出す"));
+    c.forceSoftwareMidi =
+        Tick(mixing, QStringLiteral("forceSoftwareMidi"), qtTrId("MIDIをソフトウェアで再生する"));
+    auto* note =
+        new QLabel(qtTrId("オーディオ出力の設定を変更して適用すると、プレイヤーが再起動します。"),
+                   page.Page());
     note->setWordWrap(true);
     mixing->addRow(note);
     return page.Done();
@@ -166,100 +166,98 @@ void FillDriverList(SettingsControls& c, const std::vector<std::string>& names, 
 
 QWidget* BuildMainDisplayPage(SettingsControls& c, QWidget* parent) {
     PageBuilder page(parent);
-    QFormLayout* song = page.Group(QStringLiteral("曲情報"));
+    QFormLayout* song = page.Group(qtTrId("曲情報"));
     c.font = new FontButton(page.Page());
-    song->addRow(QStringLiteral("フォント"), c.font);
+    song->addRow(qtTrId("フォント"), c.font);
     c.fontColor = new ColorButton(QStringLiteral("songInfoFontColor"), page.Page());
-    song->addRow(QStringLiteral("文字色"), c.fontColor);
-    c.songInfoStyle =
-        Box(song, QStringLiteral("songInfoStyle"), QStringLiteral("表示形式 (%1～%7)"));
+    song->addRow(qtTrId("文字色"), c.fontColor);
+    c.songInfoStyle = Box(song, QStringLiteral("songInfoStyle"), qtTrId("表示形式 (%1～%7)"));
     c.scrollDisable =
-        Tick(song, QStringLiteral("scrollDisable"), QStringLiteral("曲情報をスクロールしない"));
-    c.scrollWait = Box(song, QStringLiteral("scrollWait"), QStringLiteral("スクロール間隔"),
-                       QStringLiteral("ms"));
-    c.ignoreSkinFont = Tick(song, QStringLiteral("ignoreSkinFont"),
-                            QStringLiteral("スキンのフォント設定を無視する"));
-    QFormLayout* window = page.Group(QStringLiteral("ウィンドウ"));
-    c.volumeAnimation = Tick(window, QStringLiteral("volumeAnimation"),
-                             QStringLiteral("ボリュームをアニメーションする"));
+        Tick(song, QStringLiteral("scrollDisable"), qtTrId("曲情報をスクロールしない"));
+    c.scrollWait =
+        Box(song, QStringLiteral("scrollWait"), qtTrId("スクロール間隔"), QStringLiteral("ms"));
+    c.ignoreSkinFont =
+        Tick(song, QStringLiteral("ignoreSkinFont"), qtTrId("スキンのフォント設定を無視する"));
+    QFormLayout* window = page.Group(qtTrId("ウィンドウ"));
+    c.volumeAnimation =
+        Tick(window, QStringLiteral("volumeAnimation"), qtTrId("ボリュームをアニメーションする"));
     c.volumeAnimationWait = Box(window, QStringLiteral("volumeAnimationWait"),
-                                QStringLiteral("アニメーション間隔"), QStringLiteral("ms"));
+                                qtTrId("アニメーション間隔"), QStringLiteral("ms"));
     c.showInSystemTask = Tick(window, QStringLiteral("showInSystemTask"),
-                              QStringLiteral("最小化したらトレイアイコンにする"));
-    c.alwaysOnTop = Tick(window, QStringLiteral("alwaysOnTop"), QStringLiteral("常に手前に表示"));
+                              qtTrId("最小化したらトレイアイコンにする"));
+    c.alwaysOnTop = Tick(window, QStringLiteral("alwaysOnTop"), qtTrId("常に手前に表示"));
     return page.Done();
 }
 
 QWidget* BuildPlaylistDisplayPage(SettingsControls& c, QWidget* parent) {
     PageBuilder page(parent);
-    QFormLayout* lines = page.Group(QStringLiteral("プレイリストの行"));
-    c.playListStyle =
-        Box(lines, QStringLiteral("playListStyle"), QStringLiteral("表示形式 (%1～%7)"));
+    QFormLayout* lines = page.Group(qtTrId("プレイリストの行"));
+    c.playListStyle = Box(lines, QStringLiteral("playListStyle"), qtTrId("表示形式 (%1～%7)"));
     c.showTrackNumber =
-        Tick(lines, QStringLiteral("showTrackNumber"), QStringLiteral("トラック番号を表示する"));
+        Tick(lines, QStringLiteral("showTrackNumber"), qtTrId("トラック番号を表示する"));
     c.showTrackPlayTime =
-        Tick(lines, QStringLiteral("showTrackPlayTime"), QStringLiteral("演奏時間を表示する"));
-    QFormLayout* behaviour = page.Group(QStringLiteral("動作"));
+        Tick(lines, QStringLiteral("showTrackPlayTime"), qtTrId("演奏時間を表示する"));
+    QFormLayout* behaviour = page.Group(qtTrId("動作"));
     c.wheelScrollValue = Box(behaviour, QStringLiteral("wheelScrollValue"),
-                             QStringLiteral("ホイールのスクロール量"), QStringLiteral("行"));
-    c.getTagInterval = Box(behaviour, QStringLiteral("getTagInterval"),
-                           QStringLiteral("タグ読み込み間隔"), QStringLiteral("ms"));
+                             qtTrId("ホイールのスクロール量"), qtTrId("行"));
+    c.getTagInterval = Box(behaviour, QStringLiteral("getTagInterval"), qtTrId("タグ読み込み間隔"),
+                           QStringLiteral("ms"));
     return page.Done();
 }
 
 QWidget* BuildAnalyzerPage(SettingsControls& c, std::function<void()> choosePattern,
                            QWidget* parent) {
     PageBuilder page(parent);
-    QFormLayout* analyzer = page.Group(QStringLiteral("アナライザー"));
-    c.analyzerPattern = List(analyzer, QStringLiteral("analyzerPattern"), QStringLiteral("表示"));
+    QFormLayout* analyzer = page.Group(qtTrId("アナライザー"));
+    c.analyzerPattern = List(analyzer, QStringLiteral("analyzerPattern"), qtTrId("表示"));
     for (int style = 1; style <= 13; ++style)
-        c.analyzerPattern->addItem(QStringLiteral("FFTアナライザー %1").arg(style));
-    c.analyzerPattern->addItem(QStringLiteral("オシロスコープ"));
-    c.analyzerPriority = Box(analyzer, QStringLiteral("analyzerPriority"),
-                             QStringLiteral("更新間隔"), QStringLiteral("ms"));
+        c.analyzerPattern->addItem(qtTrId("FFTアナライザー %1").arg(style));
+    c.analyzerPattern->addItem(qtTrId("オシロスコープ"));
+    c.analyzerPriority =
+        Box(analyzer, QStringLiteral("analyzerPriority"), qtTrId("更新間隔"), QStringLiteral("ms"));
     c.analyzerDisable =
-        Tick(analyzer, QStringLiteral("analyzerDisable"), QStringLiteral("アナライザーを停止する"));
+        Tick(analyzer, QStringLiteral("analyzerDisable"), qtTrId("アナライザーを停止する"));
     c.analyzerPatternFile = PathBox(analyzer, QStringLiteral("analyzerPatternFile"),
-                                    QStringLiteral("パターンファイル"), std::move(choosePattern));
+                                    qtTrId("パターンファイル"), std::move(choosePattern));
     c.ignoreSkinAnalyzerPattern = Tick(analyzer, QStringLiteral("ignoreSkinAnalyzerPattern"),
-                                       QStringLiteral("スキンのパターン設定を無視する"));
-    QFormLayout* scope = page.Group(QStringLiteral("オシロスコープ"));
+                                       qtTrId("スキンのパターン設定を無視する"));
+    QFormLayout* scope = page.Group(qtTrId("オシロスコープ"));
     c.oscilloscopeColor = new ColorButton(QStringLiteral("oscilloscopeColor"), page.Page());
-    scope->addRow(QStringLiteral("線の色"), c.oscilloscopeColor);
-    c.oscilloscopeWidth = Box(scope, QStringLiteral("oscilloscopeWidth"), QStringLiteral("描画幅"),
-                              QStringLiteral("px"));
+    scope->addRow(qtTrId("線の色"), c.oscilloscopeColor);
+    c.oscilloscopeWidth =
+        Box(scope, QStringLiteral("oscilloscopeWidth"), qtTrId("描画幅"), QStringLiteral("px"));
     c.ignoreSkinOscilloscope = Tick(scope, QStringLiteral("ignoreSkinOscilloscope"),
-                                    QStringLiteral("スキンのオシロスコープ設定を無視する"));
+                                    qtTrId("スキンのオシロスコープ設定を無視する"));
     return page.Done();
 }
 
 QWidget* BuildOtherPage(SettingsControls& c, QWidget* parent) {
     PageBuilder page(parent);
-    QFormLayout* other = page.Group(QStringLiteral("その他"));
+    QFormLayout* other = page.Group(qtTrId("その他"));
     c.mpegAccurate =
-        Tick(other, QStringLiteral("mpegAccurate"), QStringLiteral("MPEGファイルを正確に解析する"));
+        Tick(other, QStringLiteral("mpegAccurate"), qtTrId("MPEGファイルを正確に解析する"));
     c.trimWorkingSet = Tick(other, QStringLiteral("trimWorkingSet"),
-                            QStringLiteral("使っていないメモリーをシステムに返す"));
-    QFormLayout* gain = page.Group(QStringLiteral("リプレイゲイン"));
+                            qtTrId("使っていないメモリーをシステムに返す"));
+    QFormLayout* gain = page.Group(qtTrId("リプレイゲイン"));
     // In the order of ReplayGainMode.
-    c.replayGainMode = List(gain, QStringLiteral("replayGainMode"), QStringLiteral("音量の補正"));
-    c.replayGainMode->addItems({QStringLiteral("しない"), QStringLiteral("トラックゲイン"),
-                                QStringLiteral("アルバムゲイン")});
+    c.replayGainMode = List(gain, QStringLiteral("replayGainMode"), qtTrId("音量の補正"));
+    c.replayGainMode->addItems(
+        {qtTrId("しない"), qtTrId("トラックゲイン"), qtTrId("アルバムゲイン")});
     c.replayGainPreamp = new QDoubleSpinBox(gain->parentWidget());
     c.replayGainPreamp->setObjectName(QStringLiteral("replayGainPreamp"));
     c.replayGainPreamp->setRange(-kReplayGainMaxPreampDb, kReplayGainMaxPreampDb);
     c.replayGainPreamp->setDecimals(1);
     c.replayGainPreamp->setSingleStep(0.5);
     c.replayGainPreamp->setSuffix(QStringLiteral(" dB"));
-    gain->addRow(QStringLiteral("プリアンプ"), c.replayGainPreamp);
+    gain->addRow(qtTrId("プリアンプ"), c.replayGainPreamp);
     return page.Done();
 }
 
 QWidget* BuildSkinFolderPage(SettingsControls& c, std::function<void()> chooseFolder,
                              QWidget* parent) {
     PageBuilder page(parent);
-    QFormLayout* skins = page.Group(QStringLiteral("スキンブラウザー"));
-    c.skinFolder = PathBox(skins, QStringLiteral("skinFolder"), QStringLiteral("スキンフォルダ"),
+    QFormLayout* skins = page.Group(qtTrId("スキンブラウザー"));
+    c.skinFolder = PathBox(skins, QStringLiteral("skinFolder"), qtTrId("スキンフォルダ"),
                            std::move(chooseFolder));
     return page.Done();
 }
