@@ -18,6 +18,8 @@ inline constexpr std::array<std::string_view, 30> PlayableExtensions{
     ".FLAC", ".OPUS", ".M4A", ".MP4", ".AAC",  ".WV",      ".OGA",     ".M3U8", ".PLS", ".XSPF"};
 
 inline constexpr int kNoExtensionMatch = -1;
+// The first of the formats FFmpeg decodes beyond the fixed indices.
+inline constexpr int kFirstLaterFormat = 20;
 // The playlist files: ".DVL" and ".M3U" in the player's own line format,
 // then ".M3U8", ".PLS" and ".XSPF" as other programs write them. Every other
 // index is a media file or a ZIP archive.

@@ -2,6 +2,7 @@
 
 #include "base/Paths.h"
 #include "base/StringUtil.h"
+#include "playlist/PlayableExtensions.h"
 
 namespace vantor {
 
@@ -25,6 +26,13 @@ std::string FallbackTitle(const PlaylistEntry& entry) {
     if (!entry.PendingTitle.empty())
         return entry.PendingTitle;
     const auto name = FileNameOf(ToLongPathName(entry.Path));
+    // The first formats keep their fixed cut (which leaves the dot of
+    // ".aiff"); the later ones lose exactly their extension, so that
+    // ".flac" and ".wv" leave the whole name.
+    const int format = MatchPlayableExtension(name);
+    if (format >= kFirstLaterFormat)
+        return name.substr(0, name.size() -
+                                  PlayableExtensions[static_cast<std::size_t>(format)].size());
     const bool shortExtension = EndsWithIgnoreCase(name, ".IT") || EndsWithIgnoreCase(name, ".XM");
     return DropLastCharacters(name, shortExtension ? 3 : 4);
 }

@@ -49,6 +49,18 @@ TEST_F(RowTextTest, FallbackTitleDropsTheExtension) {
     EXPECT_EQ(FallbackTitle(entry), "");
 }
 
+TEST_F(RowTextTest, FallbackTitleDropsTheWholeExtensionOfTheLaterFormats) {
+    PlaylistEntry entry;
+    entry.Path = dir.Write("a.flac", "x");
+    EXPECT_EQ(FallbackTitle(entry), "a");
+    entry.Path = dir.Write("Live.Take.OPUS", "x");
+    EXPECT_EQ(FallbackTitle(entry), "Live.Take");
+    entry.Path = dir.Write("pack.wv", "x");
+    EXPECT_EQ(FallbackTitle(entry), "pack");
+    entry.Path = dir.Write("song.m4a", "x");
+    EXPECT_EQ(FallbackTitle(entry), "song");
+}
+
 TEST_F(RowTextTest, RowHasPrefixTitleAndTimeInTheSpaceLeft) {
     PlaylistEntry entry;
     entry.Title = "Artist - A long song";
