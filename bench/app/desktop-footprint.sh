@@ -10,14 +10,8 @@ build=${1:-$top/build}
 player="$build/src/app/vantor"
 [ -x "$player" ] || { echo "build the player first: $player"; exit 1; }
 
-need=()
-for pkg in audacious xdotool x11-utils xvfb ffmpeg dbus-daemon; do
-    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || need+=("$pkg")
-done
-if [ ${#need[@]} -gt 0 ]; then
-    sudo=""; [ "$(id -u)" -ne 0 ] && sudo=sudo
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${need[@]}"
-fi
+. "$top/bench/app/peer-bench.sh"
+install_missing audacious xdotool x11-utils xvfb ffmpeg dbus-daemon
 
 # A desktop session has a message bus; without one, both toolkits try to
 # start one at every launch.
@@ -38,15 +32,6 @@ export DISPLAY=$display SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" HOME="$work/home"
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$HOME"
 chmod 700 "$XDG_RUNTIME_DIR"
-
-# xdotool's own --sync polls only every half second, too coarse for start-up.
-wait_mapped() {
-    local deadline=$((SECONDS + 20))
-    until xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do
-        [ $SECONDS -lt $deadline ] || { echo "no window named $1 appeared" >&2; exit 1; }
-        sleep 0.005
-    done
-}
 
 rss_mib() { awk '/VmRSS/ {printf "%.1f", $2 / 1024}' "/proc/$1/status"; }
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
@@ -84,9 +69,8 @@ measure() {
         "$(echo "($t1 - $t0) * 100 / $hz / 10" | bc -l)"
 }
 
-# A first start writes each player's settings, so both are measured warm.
-# Audacious's plugin registry only exists after that run; there its classic
-# skinned interface and SDL output are switched on in place of GTK and ALSA.
+# A first start writes each player's settings, so both are measured warm;
+# Audacious then gets its classic skinned interface and SDL output.
 warm_up() {
     "$@" >/dev/null 2>&1 &
     local pid=$!
@@ -95,15 +79,7 @@ warm_up() {
 }
 warm_up "$player"
 warm_up audacious -G
-registry="$XDG_CONFIG_HOME/audacious/plugin-registry"
-awk '
-    /^[a-z]+ \// { plugin = $2 }
-    /^enabled / {
-        if (plugin ~ /\/(gtkui|alsa)\.so$/) $0 = "enabled 0"
-        if (plugin ~ /\/(skins|sdlout)\.so$/) $0 = "enabled 1"
-    }
-    { print }' "$registry" >"$registry.new"
-mv "$registry.new" "$registry"
+use_classic_audacious
 
 # Alternating runs, so that a busy moment of the machine weighs on both.
 for _ in $(seq "${RUNS:-3}"); do

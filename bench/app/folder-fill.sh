@@ -13,14 +13,8 @@ build=${1:-$top/build}
 built="$build/src/app"
 [ -x "$built/vantor" ] || { echo "build the player first: $built/vantor"; exit 1; }
 
-need=()
-for pkg in audacious xdotool x11-utils xvfb ffmpeg dbus-daemon bc; do
-    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || need+=("$pkg")
-done
-if [ ${#need[@]} -gt 0 ]; then
-    sudo=""; [ "$(id -u)" -ne 0 ] && sudo=sudo
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${need[@]}"
-fi
+. "$top/bench/app/peer-bench.sh"
+install_missing audacious xdotool x11-utils xvfb ffmpeg dbus-daemon bc
 
 # audtool reaches Audacious over the session bus.
 if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
@@ -66,14 +60,6 @@ export DISPLAY=$display SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" HOME="$work/home"
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$HOME"
 chmod 700 "$XDG_RUNTIME_DIR"
-
-wait_mapped() {
-    local deadline=$((SECONDS + 20))
-    until xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do
-        [ $SECONDS -lt $deadline ] || { echo "no window named $1 appeared" >&2; exit 1; }
-        sleep 0.005
-    done
-}
 
 elapsed() { echo "$(date +%s.%N) - $1" | bc -l; }
 
@@ -133,21 +119,12 @@ audacious_round() {
     kill "$pid"; wait "$pid" 2>/dev/null || true
 }
 
-# Audacious's classic skinned interface and SDL output, as in
-# desktop-footprint.sh: its plugin registry exists after a first start.
+# Audacious's classic skinned interface and SDL output.
 audacious -G >/dev/null 2>&1 &
 pid=$!
 sleep 4
 kill -TERM "$pid"; wait "$pid" 2>/dev/null || true
-registry="$XDG_CONFIG_HOME/audacious/plugin-registry"
-awk '
-    /^[a-z]+ \// { plugin = $2 }
-    /^enabled / {
-        if (plugin ~ /\/(gtkui|alsa)\.so$/) $0 = "enabled 0"
-        if (plugin ~ /\/(skins|sdlout)\.so$/) $0 = "enabled 1"
-    }
-    { print }' "$registry" >"$registry.new"
-mv "$registry.new" "$registry"
+use_classic_audacious
 
 vantor_times=() audacious_times=() longest=0
 for round in $(seq "${RUNS:-3}"); do
