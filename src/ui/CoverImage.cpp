@@ -9,10 +9,24 @@ namespace vantor {
 
 namespace {
 
-QByteArray BytesOf(const CoverArt& cover) {
-    // The reader only reads while `cover` lives, so the bytes need no copy.
-    return QByteArray::fromRawData(cover.Bytes.data(), static_cast<qsizetype>(cover.Bytes.size()));
-}
+// A picture reader over the cover's bytes in place: it only reads while
+// `cover` lives, so the bytes need no copy.
+class CoverReader {
+public:
+    explicit CoverReader(const CoverArt& cover)
+        : m_bytes(QByteArray::fromRawData(cover.Bytes.data(),
+                                          static_cast<qsizetype>(cover.Bytes.size()))),
+          m_buffer(&m_bytes) {
+        m_buffer.open(QIODevice::ReadOnly);
+        m_reader.setDevice(&m_buffer);
+    }
+    QImageReader& Reader() { return m_reader; }
+
+private:
+    QByteArray m_bytes;
+    QBuffer m_buffer;
+    QImageReader m_reader;
+};
 
 } // namespace
 
@@ -22,20 +36,14 @@ QByteArray BytesOf(const CoverArt& cover) {
 QImage DecodeCover(const CoverArt& cover) {
     if (cover.IsEmpty())
         return {};
-    QByteArray bytes = BytesOf(cover);
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    return reader.read();
+    return CoverReader(cover).Reader().read();
 }
 
 QByteArray CoverFormat(const CoverArt& cover) {
     if (cover.IsEmpty())
         return {};
-    QByteArray bytes = BytesOf(cover);
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    CoverReader opened(cover);
+    QImageReader& reader = opened.Reader();
     if (!reader.canRead() || reader.size().isEmpty())
         return {};
     return reader.format();
