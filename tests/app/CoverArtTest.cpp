@@ -2,6 +2,7 @@
 // front cover embedded in each format's tags, else a picture beside the
 // file, drawn beside the facts with its shape kept; pictures that are
 // broken or too large show nothing and harm nothing.
+#include "app/EncodedFormat.h"
 #include "app/PlayerHarness.h"
 
 #include "support/AudioEncoder.h"
@@ -55,17 +56,6 @@ QRect AreaOf(const QImage& image, QColor colour) {
         }
     }
     return area;
-}
-
-struct Format {
-    std::string file;
-    std::string encoder;
-    std::string container;
-    int sampleRate = 44100;
-};
-
-std::ostream& operator<<(std::ostream& out, const Format& format) {
-    return out << format.file;
 }
 
 const Format kFlac{"tone.flac", "flac", "flac"};

@@ -1,6 +1,7 @@
 // FLAC, Opus, AAC, ALAC and WavPack files through the real player: found by
 // folder scans, drops, the open dialog and playlists, played at their pitch
 // and length, seekable, and damaged ones refused without harm.
+#include "app/EncodedFormat.h"
 #include "app/PlayerHarness.h"
 
 #include "playlist/PlaylistWindow.h"
@@ -15,17 +16,6 @@
 
 namespace vantor::test {
 namespace {
-
-struct Format {
-    std::string file;
-    std::string encoder;
-    std::string container;
-    int sampleRate = 44100;
-};
-
-std::ostream& operator<<(std::ostream& out, const Format& format) {
-    return out << format.file;
-}
 
 class FormatsTest : public ::testing::Test {
 protected:
