@@ -2,6 +2,7 @@
 // built), read with its locations resolved against a folder that holds a few
 // real files. Every entry must name one of them, and every title must be
 // UTF-8 the rows can draw.
+#include "FilledFolder.h"
 #include "base/TextEncoding.h"
 #include "playlist/PlayableExtensions.h"
 #include "playlist/PlaylistFile.h"
@@ -9,22 +10,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 
 namespace {
 
-// A folder with files the fuzzed locations can name, so that the paths that
-// append entries are reached too.
 const std::string& Folder() {
-    static const std::string folder = [] {
-        std::string pattern = "/tmp/vantor-fuzz-list-XXXXXX";
-        if (::mkdtemp(pattern.data()) == nullptr)
-            std::abort();
-        for (const char* name : {"a.flac", "b c.opus", "d%.m4a"})
-            std::ofstream(pattern + "/" + name) << "x";
-        return pattern + "/";
-    }();
+    static const std::string folder = FilledFolder({"a.flac", "b c.opus", "d%.m4a"});
     return folder;
 }
 

@@ -1,26 +1,17 @@
 // Any playlist file, read with its locations resolved against a folder that
 // holds a few real files, then written back and read again.
+#include "FilledFolder.h"
 #include "playlist/PlaylistFile.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 
 namespace {
 
-// A folder with files the fuzzed lines can name, so that the paths that
-// append entries are reached too.
 const std::string& Folder() {
-    static const std::string folder = [] {
-        std::string pattern = "/tmp/vantor-fuzz-playlist-XXXXXX";
-        if (::mkdtemp(pattern.data()) == nullptr)
-            std::abort();
-        for (const char* name : {"a.mp3", "B.ogg", "pack.zip"})
-            std::ofstream(pattern + "/" + name) << "x";
-        return pattern + "/";
-    }();
+    static const std::string folder = FilledFolder({"a.mp3", "B.ogg", "pack.zip"});
     return folder;
 }
 
