@@ -70,8 +70,12 @@ protected:
     static std::string Gdbus(QStringList args) {
         QProcess gdbus;
         gdbus.start(QStringLiteral("gdbus"), args);
-        while (!gdbus.waitForFinished(5))
+        // The event loop may see gdbus end, after which waiting for it
+        // never succeeds: its state tells.
+        while (gdbus.state() != QProcess::NotRunning) {
+            gdbus.waitForFinished(5);
             QCoreApplication::processEvents();
+        }
         return gdbus.readAllStandardOutput().trimmed().toStdString();
     }
     static std::string Call(const QString& method, QStringList args = {}) {
@@ -120,8 +124,11 @@ TEST_F(MprisTest, TheDesktopReadsWhatPlaysAndPausesAndResumesIt) {
                    QStringLiteral("--session"), QStringLiteral("-d"), kDestination});
     ASSERT_TRUE(monitor.waitForStarted());
     // The monitor reports the name's owner once it watches.
-    while (!monitor.readAllStandardOutput().contains("is owned by"))
-        monitor.waitForReadyRead(20);
+    QByteArray watching;
+    do
+        watching += monitor.readAllStandardOutput();
+    while (!watching.contains("is owned by") && monitor.waitForReadyRead(30000));
+    ASSERT_TRUE(watching.contains("is owned by")) << watching.toStdString();
 
     Request(QStringLiteral("PlayPause"));
     EXPECT_EQ(Get(QStringLiteral("PlaybackStatus")), "(<'Paused'>,)");
