@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLoggingCategory>
+#include <QScreen>
 
 #include <algorithm>
 #include <ctime>
@@ -109,6 +110,8 @@ void Player::Start() {
     // tray take the program's icon from here.
     QGuiApplication::setWindowIcon(ProgramIcon());
     songTexts.inspect.mpegAccurate = settings.MpegAccurate == 1;
+    FollowPixelRatio(false);
+    QObject::connect(qGuiApp, &QGuiApplication::screenAdded, [this] { FollowPixelRatio(true); });
     RunStartup(args, settings, startup, startupBridge, messages);
     songTexts.inspect.mpegAccurate = settings.MpegAccurate == 1;
     tickTimer.start();
@@ -203,6 +206,18 @@ void Player::ShowSurfaces() {
     if (playlistWindowBridge.Widget().isVisible())
         playlistWindowBridge.Widget().ShowSurface(surfaces.playListWindow,
                                                   surfaces.playListWindow.TakeWrittenRows());
+}
+
+void Player::FollowPixelRatio(bool redraw) {
+    const bool sharp = qGuiApp->devicePixelRatio() > 1.0;
+    if (sharp == painter.LeavesMarks())
+        return;
+    painter.SetLeavingMarks(sharp);
+    if (!redraw || !sharp)
+        return;
+    mainWindow.ApplyFace(surfaces.inactiveFaceShown ? Face::Inactive : Face::Normal);
+    playlistWindowBridge.RedrawPlaylist();
+    Present();
 }
 
 void Player::PresentSoon() {

@@ -181,6 +181,10 @@ private:
     void OnTickTimer();
     void Rest();
     void ShowSurfaces();
+    // Texts leave marks for sharp drawing while some screen has a pixel
+    // ratio above 1; when such a screen comes, the shown texts are drawn
+    // again so that they leave theirs.
+    void FollowPixelRatio(bool redraw);
 
     bool m_resting = false;
     bool m_analyzerFrameOwed = true;

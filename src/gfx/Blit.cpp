@@ -1,6 +1,8 @@
 #include "gfx/Blit.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <utility>
 
 namespace vantor::gfx {
 
@@ -21,6 +23,46 @@ void ForEachClippedRow(Surface& dst, Point to, const Surface& src, const Rect& f
         rowOp(dst.Row(y) + target.left, src.Row(y - dy) + (target.left - dx), count);
 }
 
+// Where a copy of `from` to `to` lands in dst, after clipping to both surfaces.
+Rect CopyTarget(const Surface& dst, Point to, const Surface& src, const Rect& from) {
+    const Rect source = Intersect(from, src.Bounds());
+    return Intersect(source.Offset(to.x - from.left, to.y - from.top), dst.Bounds());
+}
+
+// The text marks of the copied pixels go with them. Through a colour key the
+// pixels under a mark's key-coloured pixels are dst's own, so the mark takes
+// those as its own too; this must run before the pixels are copied.
+void CarryTextMarks(Surface& dst, Point to, const Surface& src, const Rect& from,
+                    const Pixel* key) {
+    const Rect target = CopyTarget(dst, to, src, from);
+    if (target.IsEmpty())
+        return;
+    if (key == nullptr)
+        dst.Marks().DropInside(target);
+    if (src.Marks().IsEmpty())
+        return;
+    const Point offset{to.x - from.left, to.y - from.top};
+    const TextMarks::Items carried = src.Marks().All();
+    for (const auto& mark : carried) {
+        auto moved = CropMark(*mark, target.Offset(-offset.x, -offset.y), offset);
+        if (moved == nullptr)
+            continue;
+        if (key != nullptr) {
+            std::size_t i = 0;
+            for (int y = moved->area.top; y < moved->area.bottom; ++y) {
+                const Pixel* row = std::as_const(dst).Row(y);
+                for (int x = moved->area.left; x < moved->area.right; ++x, ++i) {
+                    if (moved->under[i] == *key)
+                        moved->under[i] = row[x];
+                    if (moved->drawn[i] == *key)
+                        moved->drawn[i] = row[x];
+                }
+            }
+        }
+        dst.Marks().Add(std::move(moved));
+    }
+}
+
 std::uint8_t BlendChannel(std::uint8_t over, std::uint8_t under, std::uint8_t opacity) {
     const unsigned sum = unsigned{over} * opacity + unsigned{under} * (255u - opacity);
     return static_cast<std::uint8_t>((sum + 127u) / 255u);
@@ -35,11 +77,13 @@ Pixel BlendPixel(Pixel over, Pixel under, std::uint8_t opacity) {
 }
 
 void Blit(Surface& dst, Point to, const Surface& src, const Rect& from) {
+    CarryTextMarks(dst, to, src, from, nullptr);
     ForEachClippedRow(dst, to, src, from,
                       [](Pixel* out, const Pixel* in, int count) { std::copy_n(in, count, out); });
 }
 
 void TransparentBlit(Surface& dst, Point to, const Surface& src, const Rect& from, Pixel key) {
+    CarryTextMarks(dst, to, src, from, &key);
     ForEachClippedRow(dst, to, src, from, [key](Pixel* out, const Pixel* in, int count) {
         for (int i = 0; i < count; ++i) {
             if (in[i] != key)

@@ -16,11 +16,12 @@ Surface::Surface(int width, int height, Pixel fill) {
 
 Surface::Surface(const Surface& other)
     : m_width(other.m_width), m_height(other.m_height),
-      m_pixels(other.m_pixels), m_written{0, other.m_height} {}
+      m_pixels(other.m_pixels), m_written{0, other.m_height}, m_marks(other.m_marks) {}
 
 Surface::Surface(Surface&& other) noexcept
     : m_width(std::exchange(other.m_width, 0)), m_height(std::exchange(other.m_height, 0)),
-      m_pixels(std::move(other.m_pixels)), m_written{0, m_height} {
+      m_pixels(std::move(other.m_pixels)), m_written{0, m_height},
+      m_marks(std::exchange(other.m_marks, {})) {
     other.m_pixels.clear();
     other.m_written = {};
 }
@@ -31,6 +32,7 @@ Surface& Surface::operator=(const Surface& other) {
         m_height = other.m_height;
         m_pixels = other.m_pixels;
         m_written = {0, m_height};
+        m_marks = other.m_marks;
     }
     return *this;
 }
@@ -40,6 +42,7 @@ Surface& Surface::operator=(Surface&& other) noexcept {
         m_width = std::exchange(other.m_width, 0);
         m_height = std::exchange(other.m_height, 0);
         m_pixels = std::move(other.m_pixels);
+        m_marks = std::exchange(other.m_marks, {});
         other.m_pixels.clear();
         other.m_written = {};
         m_written = {0, m_height};
@@ -69,10 +72,12 @@ Pixel Surface::GetPixel(int x, int y) const {
 void Surface::Fill(Pixel pixel) {
     NoteWritten(0, m_height);
     std::fill(m_pixels.begin(), m_pixels.end(), pixel);
+    m_marks.Clear();
 }
 
 void Surface::FillRect(const Rect& area, Pixel pixel) {
     const Rect clipped = Intersect(area, Bounds());
+    m_marks.DropInside(clipped);
     for (int y = clipped.top; y < clipped.bottom; ++y)
         std::fill(Row(y) + clipped.left, Row(y) + clipped.right, pixel);
 }

@@ -5,6 +5,7 @@
 
 #include "gfx/Color.h"
 #include "gfx/Geometry.h"
+#include "gfx/TextMark.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -65,6 +66,11 @@ public:
     // compares only those; the record starts again empty.
     RowRange TakeWrittenRows();
 
+    // The font text drawn here whose pixels may still be shown (see TextMark).
+    TextMarks& Marks() { return m_marks; }
+    const TextMarks& Marks() const { return m_marks; }
+
+    // Pixels only; marks are what a window may draw better, not what it shows.
     bool operator==(const Surface& other) const;
 
 private:
@@ -82,6 +88,7 @@ private:
     int m_height = 0;
     std::vector<Pixel> m_pixels;
     RowRange m_written;
+    TextMarks m_marks;
 };
 
 } // namespace vantor::gfx

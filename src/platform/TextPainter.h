@@ -7,18 +7,13 @@
 #include "gfx/Color.h"
 #include "gfx/Geometry.h"
 #include "gfx/Surface.h"
+#include "gfx/TextMark.h"
 
 #include <string>
 
 namespace vantor {
 
-struct TextFont {
-    std::string name;
-    int size = 10; // points
-    bool bold = false;
-    bool italic = false;
-    bool operator==(const TextFont&) const = default;
-};
+using TextFont = gfx::TextFont;
 
 struct TextSize {
     int width = 0;

@@ -2,12 +2,12 @@
 
 namespace vantor {
 
-QFont ToQFont(const TextFont& font) {
+QFont ToQFont(const TextFont& font, bool antialiased) {
     QFont result(QString::fromStdString(font.name));
     result.setPointSize(font.size > 0 ? font.size : 1);
     result.setBold(font.bold);
     result.setItalic(font.italic);
-    result.setStyleStrategy(QFont::NoAntialias);
+    result.setStyleStrategy(antialiased ? QFont::PreferAntialias : QFont::NoAntialias);
     return result;
 }
 
@@ -29,7 +29,11 @@ void QtTextPainter::DrawText(gfx::Surface& surface, gfx::Point at, const gfx::Re
     const TextStencil& stencil = m_stencils.GetOrMake(key, [this, &key] {
         return RenderStencil(Face(key.font).qfont, QString::fromStdString(key.text), key.area);
     });
-    PaintStencil(stencil, surface, {area.left, area.top}, colour);
+    const auto paint = [&] { PaintStencil(stencil, surface, {area.left, area.top}, colour); };
+    if (m_leavingMarks)
+        gfx::DrawMarkedText(surface, {font, colour, at, area, text}, paint);
+    else
+        paint();
 }
 
 int QtTextMeasurer::TextWidth(std::string_view text) const {

@@ -15,7 +15,9 @@
 
 namespace vantor {
 
-QFont ToQFont(const TextFont& font);
+// `antialiased` for text drawn straight onto a screen's pixels; text drawn
+// into skin surfaces keeps exact colours for the colour keys around it.
+QFont ToQFont(const TextFont& font, bool antialiased = false);
 
 // A font built once with its metrics; Qt looks both up anew on construction.
 struct QtFontFace {
@@ -40,11 +42,18 @@ public:
     void DrawText(gfx::Surface& surface, gfx::Point at, const gfx::Rect& clip, const TextFont& font,
                   gfx::Pixel colour, const std::string& text) override;
 
+    // Whether drawn texts leave marks on their surfaces, for windows shown
+    // at a higher pixel ratio to draw them again sharp (it costs a copy of
+    // the pixels around every text and every copy of them, so only then).
+    void SetLeavingMarks(bool leaving) { m_leavingMarks = leaving; }
+    bool LeavesMarks() const { return m_leavingMarks; }
+
 private:
     const QtFontFace& Face(const TextFont& font);
 
     LruCache<TextFont, QtFontFace> m_faces{8};
     LruCache<TextStencilKey, TextStencil> m_stencils{64};
+    bool m_leavingMarks = false;
 };
 
 class QtTextMeasurer : public TextMeasurer {

@@ -1,6 +1,7 @@
 #include "ui/SkinWidget.h"
 
 #include "ui/DeviceScaling.h"
+#include "ui/SharpText.h"
 #include "ui/SurfaceImage.h"
 
 #include <QCloseEvent>
@@ -13,6 +14,8 @@
 #include <QUrl>
 #include <QWheelEvent>
 #include <QtMath>
+
+#include <algorithm>
 
 namespace vantor {
 
@@ -80,9 +83,10 @@ void SkinWidget::ShowSurface(const gfx::Surface& surface) {
 void SkinWidget::ShowSurface(const gfx::Surface& surface, gfx::RowRange writtenRows) {
     // The player presents after every tick; most ticks change nothing or a
     // few fields, and only those go to the display.
-    const QRegion changed = CopyChangedPixels(surface, m_image, writtenRows);
+    QRegion changed = CopyChangedPixels(surface, m_image, writtenRows);
     if (size() != m_image.size())
         setFixedSize(m_image.size());
+    changed += TakeTextMarks(surface.Marks());
     if (changed.isEmpty())
         return;
     const qreal ratio = devicePixelRatioF();
@@ -90,11 +94,48 @@ void SkinWidget::ShowSurface(const gfx::Surface& surface, gfx::RowRange writtenR
         update(changed);
         return;
     }
+    RefreshBackdrop(changed);
     QRegion affected;
     for (const QRect& rect : changed)
         affected += DeviceChangeArea(rect, ratio, m_image.rect());
     m_deviceStale += affected;
     update(affected);
+}
+
+QRegion SkinWidget::TakeTextMarks(const gfx::TextMarks& marks) {
+    const gfx::TextMarks::Items& taken = marks.All();
+    if (taken == m_marks)
+        return {};
+    QRegion moved;
+    const auto note = [&moved](const auto& from, const auto& other) {
+        for (const auto& mark : from) {
+            if (std::find(other.begin(), other.end(), mark) == other.end())
+                moved += ToQRect(mark->area);
+        }
+    };
+    note(taken, m_marks);
+    note(m_marks, taken);
+    m_marks = taken;
+    return moved;
+}
+
+void SkinWidget::RefreshBackdrop(const QRegion& area) {
+    if (m_backdrop.size() != m_image.size() || m_backdrop.format() != m_image.format()) {
+        m_backdrop = m_image.copy();
+    } else {
+        for (const QRect& rect : area) {
+            for (int y = rect.top(); y <= rect.bottom(); ++y)
+                std::copy_n(reinterpret_cast<const QRgb*>(m_image.constScanLine(y)) + rect.left(),
+                            rect.width(),
+                            reinterpret_cast<QRgb*>(m_backdrop.scanLine(y)) + rect.left());
+        }
+    }
+    for (const auto& mark : m_marks) {
+        if (!area.intersects(ToQRect(mark->area)) || !ShowsMark(m_image, *mark))
+            continue;
+        for (const QRect& rect : area)
+            PasteUnder(m_backdrop, *mark, rect);
+    }
 }
 
 void SkinWidget::SetShape(const gfx::Region& shape) {
@@ -162,15 +203,30 @@ void SkinWidget::BringDeviceImageUpToDate(qreal ratio) {
         m_deviceRatio = ratio;
         m_deviceImage = QImage(deviceSize, QImage::Format_RGB32);
         m_deviceStale = m_image.rect();
+        RefreshBackdrop(m_image.rect());
     }
     if (m_deviceStale.isEmpty())
         return;
-    QPainter painter(&m_deviceImage);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    std::vector<QRect> blocks;
+    QRegion scaled;
     for (const QRect& stale : m_deviceStale) {
-        const QRect block = ScalableBlock(stale, ratio, m_image.rect());
-        painter.drawImage(ToDeviceRect(block, ratio).topLeft(),
-                          ScaleToDevice(m_image, m_shape, block, ratio));
+        blocks.push_back(ScalableBlock(stale, ratio, m_image.rect()));
+        scaled += blocks.back();
+    }
+    std::vector<const gfx::TextMark*> shown;
+    for (const auto& mark : m_marks) {
+        if (scaled.intersects(ToQRect(mark->area)) && ShowsMark(m_image, *mark))
+            shown.push_back(mark.get());
+    }
+    const QImage& picture = shown.empty() ? m_image : m_backdrop;
+    QPainter painter(&m_deviceImage);
+    for (const QRect& block : blocks) {
+        const QRect deviceBlock = ToDeviceRect(block, ratio);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(deviceBlock.topLeft(), ScaleToDevice(picture, m_shape, block, ratio));
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        for (const gfx::TextMark* mark : shown)
+            DrawSharpText(painter, *mark, ratio, deviceBlock);
     }
     m_deviceStale = {};
 }

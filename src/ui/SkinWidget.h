@@ -89,6 +89,11 @@ private:
     // Scales what changed of m_image since the last paint into m_deviceImage,
     // all of it when the window went to a screen of another pixel ratio.
     void BringDeviceImageUpToDate(qreal ratio);
+    // Takes the surface's text marks; returns the areas whose sharp text
+    // appeared or went.
+    QRegion TakeTextMarks(const gfx::TextMarks& marks);
+    // Brings `area` of m_backdrop up to date with m_image.
+    void RefreshBackdrop(const QRegion& area);
 
     SkinWidgetListener& m_listener;
     QImage m_image; // what the window shows, kept in step with the last surface
@@ -98,6 +103,10 @@ private:
     QImage m_deviceImage;
     qreal m_deviceRatio = 1.0;
     QRegion m_deviceStale;
+    // The font text on the window, drawn again sharp at a higher pixel
+    // ratio over m_backdrop: m_image with the text's own pixels taken out.
+    gfx::TextMarks::Items m_marks;
+    QImage m_backdrop;
     std::vector<AreaToolTip> m_toolTips;
 };
 

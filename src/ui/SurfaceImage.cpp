@@ -150,8 +150,12 @@ gfx::Surface FromImage(const QImage& image) {
 QRegion ToQRegion(const gfx::Region& region) {
     QRegion result;
     for (const auto& rect : region.Rects())
-        result += QRect(rect.left, rect.top, rect.Width(), rect.Height());
+        result += ToQRect(rect);
     return result;
+}
+
+QRect ToQRect(const gfx::Rect& rect) {
+    return {rect.left, rect.top, rect.Width(), rect.Height()};
 }
 
 } // namespace vantor

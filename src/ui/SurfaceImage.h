@@ -27,5 +27,6 @@ QRegion CopyChangedPixels(const gfx::Surface& surface, QImage& image, gfx::RowRa
 // The surface of an image (alpha dropped).
 gfx::Surface FromImage(const QImage& image);
 QRegion ToQRegion(const gfx::Region& region);
+QRect ToQRect(const gfx::Rect& rect);
 
 } // namespace vantor

@@ -148,16 +148,18 @@ void SongInfoDisplay::RevealStep() {
     gfx::Blit(m_surfaces.mainWindow, {field.left, field.top}, m_surfaces.FaceShown(), ToGfx(field));
     const int c = m_state.revealCounter;
     const int blocks = m_state.textWidth / kBlockWidth;
+    // Every strip lands where the whole text would, so their order does not
+    // change the pixels; the whole-height ones go first, onto the clean field,
+    // so that they carry the text's mark with the field as its background.
+    for (int k = 0; k <= c - 6 && k < blocks; ++k)
+        CopyStrip(kBlockWidth * k, 0, c - k - 6, m_state.textHeight);
     for (int k = 0; k < blocks && k <= c; ++k) {
-        const int x = kBlockWidth * k;
         for (int y = 0; y < m_state.textHeight; ++y) {
             if (y % 3 == 0)
-                CopyStrip(x, y, c - k, 1);
+                CopyStrip(kBlockWidth * k, y, c - k, 1);
             else if (y % 3 == 1 && k <= c - 3)
-                CopyStrip(x, y, c - k - 3, 1);
+                CopyStrip(kBlockWidth * k, y, c - k - 3, 1);
         }
-        if (k <= c - 6)
-            CopyStrip(x, 0, c - k - 6, m_state.textHeight);
     }
     if (c - m_state.fieldWidth / kBlockWidth - 6 >= kBlockWidth) {
         m_state.revealDone = true;
