@@ -2,6 +2,7 @@
 // ratio (QT_SCALE_FACTOR 1, 1.5 and 2, set for the test process), and the
 // pointer arrives at device pixels, as a real screen delivers it.
 #include "app/PlayerHarness.h"
+#include "app/SharpTextCheck.h"
 
 #include "playlist/PlaylistWindow.h"
 #include "skin/BarMapping.h"
@@ -217,55 +218,17 @@ TEST_F(HiDpiTest, TextIsDrawnAtTheScreensResolutionAndTheRestIsTheEnlargedSkin) 
     h.ClickMainButton(MainButton::Play);
     // The new song line slides in strip by strip before it scrolls whole.
     h.Listen(3.0);
-    const auto check = [&](QWidget& window, const gfx::Surface& surface, const QImage& shown,
-                           const SkinRect& textField) {
-        if (ratio == 1.0) {
-            // A 1× screen needs no marks, and nothing is spent on them.
-            EXPECT_TRUE(surface.Marks().IsEmpty());
-            return;
-        }
-        const QRect field = ToQRect(ToGfx(textField));
-        QRegion text;
-        for (const auto& mark : surface.Marks().All())
-            text += ToDeviceRect(ToQRect(mark->area).adjusted(-1, -1, 1, 1), ratio);
-        ASSERT_TRUE(text.intersects(ToDeviceRect(field, ratio)));
-
-        const QImage picture = ToImage(surface);
-        const QImage enlarged = ScaleToDevice(picture, window.mask(), picture.rect(), ratio);
-        ASSERT_EQ(shown.size(), enlarged.size());
-        int sharpPixels = 0;
-        for (int y = 0; y < shown.height(); ++y) {
-            for (int x = 0; x < shown.width(); ++x) {
-                if (shown.pixel(x, y) == enlarged.pixel(x, y))
-                    continue;
-                ASSERT_TRUE(text.contains(QPoint(x, y)))
-                    << "changed outside text at " << x << "," << y;
-                ++sharpPixels;
-            }
-        }
-        EXPECT_GT(sharpPixels, 50);
-        if (!IsWhole(ratio))
-            return;
-        // Whole ratios enlarge a skin pixel to a square of one colour; the
-        // text's edges fall inside such squares.
-        const int whole = qRound(ratio);
-        int finer = 0;
-        for (int y = field.top(); y <= field.bottom(); ++y) {
-            for (int x = field.left(); x <= field.right(); ++x) {
-                const QRgb corner = shown.pixel(x * whole, y * whole);
-                bool uniform = true;
-                for (int dy = 0; dy < whole; ++dy)
-                    for (int dx = 0; dx < whole; ++dx)
-                        uniform = uniform && shown.pixel(x * whole + dx, y * whole + dy) == corner;
-                finer += uniform ? 0 : 1;
-            }
-        }
-        EXPECT_GT(finer, 20);
-    };
-    check(Main(), player.surfaces.mainWindow, h.MainWindowImage(),
-          player.skin.Style(TextField::SongInfo).rect);
-    check(player.playlistWindowBridge.Widget(), player.surfaces.playListWindow,
-          h.PlaylistWindowImage(), player.skin.playListTextRect);
+    if (ratio == 1.0) {
+        // A 1× screen needs no marks, and nothing is spent on them.
+        EXPECT_TRUE(player.surfaces.mainWindow.Marks().IsEmpty());
+        EXPECT_TRUE(player.surfaces.playListWindow.Marks().IsEmpty());
+        return;
+    }
+    ExpectSharpTextOnEnlargedSkin(Main(), player.surfaces.mainWindow, h.MainWindowImage(), ratio,
+                                  player.skin.Style(TextField::SongInfo).rect);
+    ExpectSharpTextOnEnlargedSkin(player.playlistWindowBridge.Widget(),
+                                  player.surfaces.playListWindow, h.PlaylistWindowImage(), ratio,
+                                  player.skin.playListTextRect);
 }
 
 // The mask stays the logical shape of the 1× face, which the desktop scales
