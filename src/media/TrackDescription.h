@@ -32,6 +32,7 @@ struct SongTrack {
     std::int32_t CdTrack = 0;
     std::string LengthText{};
     Fixed4 LengthMs{};
+    bool operator==(const SongTrack&) const = default;
 };
 
 // The main window's technical texts; SongIsStereo is -1 until a track is described.

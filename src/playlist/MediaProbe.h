@@ -7,7 +7,9 @@
 #include "media/FileInfoText.h"
 #include "playlist/PlaylistEntry.h"
 
+#include <chrono>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace vantor {
@@ -25,6 +27,18 @@ public:
     // for a ZIP member), or as a song whose length the sound library knows;
     // nothing when neither gives one.
     virtual std::optional<Fixed4> PlayLengthMs(const PlaylistEntry& entry) = 0;
+
+    // Starts reading the titles of `entries` with `style`, in this order, on
+    // the side where the probe can; BuildSongText then finds them read. By
+    // default nothing is read ahead.
+    virtual void ReadAhead(const std::string& /*style*/,
+                           std::span<const PlaylistEntry> /*entries*/) {}
+    // Waits while the entry's title is being read ahead, at most `patience`
+    // when given; true once it is not.
+    virtual bool AwaitReadAhead(const std::string& /*style*/, const PlaylistEntry& /*entry*/,
+                                std::optional<std::chrono::microseconds> /*patience*/) {
+        return true;
+    }
 };
 
 } // namespace vantor

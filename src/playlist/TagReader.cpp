@@ -3,6 +3,10 @@
 #include "base/TimeText.h"
 #include "playlist/TagTotal.h"
 
+#include <chrono>
+#include <optional>
+#include <span>
+
 namespace vantor {
 
 namespace {
@@ -51,6 +55,13 @@ std::string ReadLengthText(PlaylistEntry& entry, MediaProbe& media) {
 
 void StartTagReader(PlaylistContext& context, std::int32_t first) {
     PlaceTagCursor(context.state, first);
+    auto& state = context.state;
+    if (state.HasEntries != 0 && state.TagCursor >= 0 && state.TagCursor <= state.LastIndex()) {
+        const auto from = static_cast<std::size_t>(state.TagCursor);
+        const auto to = static_cast<std::size_t>(state.LastIndex()) + 1;
+        context.media.ReadAhead(context.settings.PlayListStyle,
+                                std::span(state.Playlist).subspan(from, to - from));
+    }
     const auto interval = context.settings.GetTagInterval;
     context.view.SetTagReaderInterval(interval < 1 ? kFallbackTagInterval : interval);
 }
@@ -63,11 +74,20 @@ std::string TagReaderTick(PlaylistContext& context, const TagReadBudget& budget)
     }
     const auto end = budget.now() + budget.share;
     bool filled = false;
-    do {
-        filled =
-            FillEntry(context, state.Playlist[static_cast<std::size_t>(state.TagCursor)]) || filled;
+    std::optional<std::chrono::microseconds> patience; // the first entry is always waited for
+    while (true) {
+        PlaylistEntry& entry = state.Playlist[static_cast<std::size_t>(state.TagCursor)];
+        // An entry being read ahead is taken once read, not read twice; one
+        // that is not read within the budget comes with the next tick.
+        if (!context.media.AwaitReadAhead(context.settings.PlayListStyle, entry, patience))
+            break;
+        filled = FillEntry(context, entry) || filled;
         PassTagCursor(state);
-    } while (state.TagCursor <= state.LastIndex() && budget.now() < end);
+        const auto now = budget.now();
+        if (state.TagCursor > state.LastIndex() || now >= end)
+            break;
+        patience = std::chrono::duration_cast<std::chrono::microseconds>(end - now);
+    }
     if (filled)
         context.view.RedrawPlaylist();
     return ShowTagTotal(context);
