@@ -10,6 +10,13 @@ namespace vantor::engine {
 namespace {
 constexpr float kFromFullScale = 1.0f / 32768.0f;
 
+// The output's ±1 scale, clipped.
+void ToOutputScale(const float* from, std::size_t samples, float* __restrict out) {
+    for (std::size_t i = 0; i < samples; ++i) {
+        out[i] = std::clamp(from[i] * kFromFullScale, -1.0f, 1.0f);
+    }
+}
+
 // Balance: the far side is attenuated, the near side keeps its level.
 void BalanceGains(std::int32_t pan, float& left, float& right) {
     float p = static_cast<float>(std::clamp(pan, 0, 255));
@@ -92,10 +99,7 @@ void Mixer::Render(float* out, std::size_t frames) {
             m_blockCursor = 0;
         }
         std::size_t count = std::min(frames - done, m_blockFrames - m_blockCursor);
-        const float* from = m_block.data() + 2 * m_blockCursor;
-        for (std::size_t i = 0; i < 2 * count; ++i) {
-            out[2 * done + i] = std::clamp(from[i] * kFromFullScale, -1.0f, 1.0f);
-        }
+        ToOutputScale(m_block.data() + 2 * m_blockCursor, 2 * count, out + 2 * done);
         m_blockCursor += count;
         done += count;
     }
