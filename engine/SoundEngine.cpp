@@ -247,6 +247,9 @@ bool SoundEngine::FSOUND_SetPaused(std::int32_t channel, bool paused) {
     if (state != nullptr) {
         state->paused.store(paused);
     }
+    if (state != nullptr && !paused) {
+        WakeOutput();
+    }
     return state != nullptr;
 }
 

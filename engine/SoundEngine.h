@@ -125,6 +125,9 @@ private:
     // Asks the voice's producer to continue from `ms` and wakes the worker
     // so that the ring is refilled before the voice next plays.
     void SeekVoice(Voice& voice, std::int64_t ms);
+    // Something may sound again (a start, a seek, the end of a pause): an
+    // output that let its device go while idle takes it back.
+    void WakeOutput();
     StreamRecord* FindStream(StreamHandle stream);
     SongRecord* FindSong(SongHandle song);
     ChannelState* FindChannel(std::int32_t channel);

@@ -64,6 +64,7 @@ bool SoundEngine::FMUSIC_PlaySong(SongHandle song) {
     if (m_worker) {
         m_worker->Wake();
     }
+    WakeOutput();
     return true;
 }
 
@@ -126,6 +127,7 @@ bool SoundEngine::FMUSIC_SetOrder(SongHandle song, std::int32_t order) {
     }
     record->voice->WithSource([&](AudioSource&) { record->source->RequestOrder(order); });
     SeekVoice(*record->voice, 0);
+    WakeOutput();
     return true;
 }
 
@@ -139,6 +141,7 @@ bool SoundEngine::FMUSIC_SetTime(SongHandle song, std::int32_t ms) {
     }
     record->voice->WithSource([&](AudioSource&) { record->source->SeekByTime(); });
     SeekVoice(*record->voice, ms);
+    WakeOutput();
     return true;
 }
 
@@ -199,6 +202,9 @@ bool SoundEngine::FMUSIC_SetPaused(SongHandle song, bool paused) {
     record->paused = paused;
     if (record->channel >= 0) {
         m_mixer->Channel(record->channel)->paused.store(paused);
+    }
+    if (!paused) {
+        WakeOutput();
     }
     return true;
 }

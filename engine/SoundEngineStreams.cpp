@@ -2,6 +2,7 @@
 
 #include "engine/mix/DecodeWorker.h"
 #include "engine/mix/Mixer.h"
+#include "engine/output/AudioOutput.h"
 #include "engine/stream/RateConvertedSource.h"
 #include "engine/stream/StreamOpener.h"
 
@@ -33,6 +34,12 @@ void SoundEngine::SeekVoice(Voice& voice, std::int64_t ms) {
     voice.RequestSeekMs(ms);
     if (m_worker) {
         m_worker->Wake();
+    }
+}
+
+void SoundEngine::WakeOutput() {
+    if (m_output) {
+        m_output->Wake();
     }
 }
 
@@ -109,6 +116,7 @@ std::int32_t SoundEngine::FSOUND_Stream_PlayEx(std::int32_t channel, StreamHandl
     if (m_worker) {
         m_worker->Wake();
     }
+    WakeOutput();
     return record->channel;
 }
 
@@ -180,6 +188,7 @@ bool SoundEngine::FSOUND_Stream_SetPosition(StreamHandle stream, std::int32_t po
         return Fail(kSoundErrorInvalidParam);
     }
     SeekVoice(*record->voice, position * record->voice->LengthMs() / record->lengthBytes);
+    WakeOutput();
     return true;
 }
 

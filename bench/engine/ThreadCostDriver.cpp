@@ -7,7 +7,8 @@
 //   SDL_AUDIODRIVER=dummy valgrind --tool=callgrind --separate-threads=yes
 //       build/bench/engine/EngineThreadCost PLAY_SECONDS IDLE_SECONDS [FILE]
 // Without FILE it encodes a 192 kbit/s 440 Hz tone first. It also prints the
-// wall time from the play call to the first sounding block.
+// wall time from the play call to the first sounding block, for the first
+// play and for a play after the idle time.
 #include "engine/SoundEngine.h"
 #include "support/AudioEncoder.h"
 #include "support/TempDir.h"
@@ -42,6 +43,12 @@ float* NoteFirstSound(float*, float* block, std::int32_t frames, void*) {
         }
     }
     return block;
+}
+
+void PrintTimeToFirstSound(const char* what, Clock::time_point started) {
+    const Clock::time_point firstSound{Clock::duration{g_firstSound.load()}};
+    std::printf("%s to first sounding block: %.1f ms\n", what,
+                std::chrono::duration<double, std::milli>(firstSound - started).count());
 }
 
 void ShowSpectrumFor(SoundEngine& engine, double seconds) {
@@ -93,12 +100,15 @@ int main(int argc, char** argv) {
         return 1;
     }
     ShowSpectrumFor(engine, playSeconds);
-    const Clock::time_point firstSound{Clock::duration{g_firstSound.load()}};
-    std::printf("play to first sounding block: %.1f ms\n",
-                std::chrono::duration<double, std::milli>(firstSound - started).count());
+    PrintTimeToFirstSound("play", started);
     std::printf("played %d ms\n", engine.FSOUND_Stream_GetTime(stream));
     engine.FSOUND_Stream_Stop(stream);
     std::this_thread::sleep_for(std::chrono::duration<double>(idleSeconds));
     std::printf("underruns %llu\n", static_cast<unsigned long long>(engine.Underruns()));
+    g_firstSound.store(0);
+    const auto restarted = Clock::now();
+    engine.FSOUND_Stream_PlayEx(vantor::FSOUND_FREE, stream, 0, false);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    PrintTimeToFirstSound("play after idling", restarted);
     return 0;
 }

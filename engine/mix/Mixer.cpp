@@ -110,8 +110,12 @@ void Mixer::MixBlock() {
     std::fill(m_block.begin(), m_block.end(), 0.0f);
     double systemStep =
         static_cast<double>(m_systemFrequency.load(std::memory_order_relaxed)) / m_rate;
+    bool played = false;
     for (ChannelState& channel : m_channels) {
-        MixChannel(channel, systemStep);
+        played = MixChannel(channel, systemStep) || played;
+    }
+    if (played) {
+        m_blocksPlayed.fetch_add(1, std::memory_order_relaxed);
     }
     ApplySystemPan();
     std::memcpy(m_dry.data(), m_block.data(), m_block.size() * sizeof(float));
@@ -119,10 +123,10 @@ void Mixer::MixBlock() {
     m_blockSequence.fetch_add(1);
 }
 
-void Mixer::MixChannel(ChannelState& channel, double systemStep) {
+bool Mixer::MixChannel(ChannelState& channel, double systemStep) {
     Voice* voice = channel.voice.load();
     if (voice == nullptr || channel.paused.load(std::memory_order_relaxed) || voice->Finished()) {
-        return;
+        return false;
     }
     // The channel's frequency against the material's own rate, and the
     // voice's frames against the mixer's (CD audio stays at 44.1 kHz).
@@ -141,6 +145,7 @@ void Mixer::MixChannel(ChannelState& channel, double systemStep) {
     if (!voice->MixInto(m_block.data(), m_blockFrames, left * volume, right * volume, step)) {
         m_underruns.fetch_add(1, std::memory_order_relaxed);
     }
+    return true;
 }
 
 void Mixer::ApplySystemPan() {
