@@ -74,7 +74,7 @@ private:
     std::atomic<std::int32_t> m_systemFrequency;
     std::atomic<std::int32_t> m_systemPan{128};
     DspChain m_dsp;
-    std::vector<float> m_block; // mixed on the ±32768 scale
+    std::vector<float> m_block; // mixed on the ±32768 scale; zero once rendered
     std::vector<float> m_dry;
     std::size_t m_blockCursor;                     // frames of m_block already rendered
     std::atomic<std::uint64_t> m_blockSequence{0}; // odd while a block is mixed
