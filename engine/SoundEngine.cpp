@@ -248,7 +248,7 @@ bool SoundEngine::FSOUND_SetPaused(std::int32_t channel, bool paused) {
         state->paused.store(paused);
     }
     if (state != nullptr && !paused) {
-        WakeOutput();
+        WakeForPlayback();
     }
     return state != nullptr;
 }
@@ -267,11 +267,13 @@ bool SoundEngine::FSOUND_SetFrequency(std::int32_t channel, std::int32_t frequen
             return false;
         }
         m_mixer->SetSystemFrequency(frequency);
+        WakeDecoder();
         return true;
     }
     ChannelState* state = FindChannel(channel);
     if (state != nullptr) {
         state->frequency.store(frequency);
+        WakeDecoder();
     }
     return state != nullptr;
 }

@@ -61,10 +61,7 @@ bool SoundEngine::FMUSIC_PlaySong(SongHandle song) {
         return Fail(kSoundErrorChannelAlloc);
     }
     m_mixer->Channel(record->channel)->volume.store(ChannelVolume(record->masterVolume));
-    if (m_worker) {
-        m_worker->Wake();
-    }
-    WakeOutput();
+    WakeForPlayback();
     return true;
 }
 
@@ -127,7 +124,7 @@ bool SoundEngine::FMUSIC_SetOrder(SongHandle song, std::int32_t order) {
     }
     record->voice->WithSource([&](AudioSource&) { record->source->RequestOrder(order); });
     SeekVoice(*record->voice, 0);
-    WakeOutput();
+    WakeForPlayback();
     return true;
 }
 
@@ -141,7 +138,7 @@ bool SoundEngine::FMUSIC_SetTime(SongHandle song, std::int32_t ms) {
     }
     record->voice->WithSource([&](AudioSource&) { record->source->SeekByTime(); });
     SeekVoice(*record->voice, ms);
-    WakeOutput();
+    WakeForPlayback();
     return true;
 }
 
@@ -204,7 +201,7 @@ bool SoundEngine::FMUSIC_SetPaused(SongHandle song, bool paused) {
         m_mixer->Channel(record->channel)->paused.store(paused);
     }
     if (!paused) {
-        WakeOutput();
+        WakeForPlayback();
     }
     return true;
 }

@@ -32,12 +32,17 @@ std::unique_ptr<Voice> SoundEngine::MakeVoice(std::unique_ptr<AudioSource> sourc
 
 void SoundEngine::SeekVoice(Voice& voice, std::int64_t ms) {
     voice.RequestSeekMs(ms);
+    WakeDecoder();
+}
+
+void SoundEngine::WakeDecoder() {
     if (m_worker) {
         m_worker->Wake();
     }
 }
 
-void SoundEngine::WakeOutput() {
+void SoundEngine::WakeForPlayback() {
+    WakeDecoder();
     if (m_output) {
         m_output->Wake();
     }
@@ -113,10 +118,7 @@ std::int32_t SoundEngine::FSOUND_Stream_PlayEx(std::int32_t channel, StreamHandl
     if (record->channel < 0) {
         Fail(kSoundErrorChannelAlloc);
     }
-    if (m_worker) {
-        m_worker->Wake();
-    }
-    WakeOutput();
+    WakeForPlayback();
     return record->channel;
 }
 
@@ -188,7 +190,7 @@ bool SoundEngine::FSOUND_Stream_SetPosition(StreamHandle stream, std::int32_t po
         return Fail(kSoundErrorInvalidParam);
     }
     SeekVoice(*record->voice, position * record->voice->LengthMs() / record->lengthBytes);
-    WakeOutput();
+    WakeForPlayback();
     return true;
 }
 
