@@ -247,6 +247,9 @@ bool SoundEngine::FSOUND_SetPaused(std::int32_t channel, bool paused) {
     if (state != nullptr) {
         state->paused.store(paused);
     }
+    if (state != nullptr && !paused) {
+        WakeForPlayback();
+    }
     return state != nullptr;
 }
 
@@ -264,11 +267,13 @@ bool SoundEngine::FSOUND_SetFrequency(std::int32_t channel, std::int32_t frequen
             return false;
         }
         m_mixer->SetSystemFrequency(frequency);
+        WakeDecoder();
         return true;
     }
     ChannelState* state = FindChannel(channel);
     if (state != nullptr) {
         state->frequency.store(frequency);
+        WakeDecoder();
     }
     return state != nullptr;
 }

@@ -125,6 +125,14 @@ private:
     // Asks the voice's producer to continue from `ms` and wakes the worker
     // so that the ring is refilled before the voice next plays.
     void SeekVoice(Voice& voice, std::int64_t ms);
+    // The decode worker sleeps while no ring drains: anything that may
+    // change how fast one drains (a start, a seek, the end of a pause, a new
+    // frequency) wakes it.
+    void WakeDecoder();
+    // Something may sound again (a start, a seek, the end of a pause): the
+    // decoder and an output that let its device go while idle take up their
+    // work again.
+    void WakeForPlayback();
     StreamRecord* FindStream(StreamHandle stream);
     SongRecord* FindSong(SongHandle song);
     ChannelState* FindChannel(std::int32_t channel);

@@ -61,9 +61,7 @@ bool SoundEngine::FMUSIC_PlaySong(SongHandle song) {
         return Fail(kSoundErrorChannelAlloc);
     }
     m_mixer->Channel(record->channel)->volume.store(ChannelVolume(record->masterVolume));
-    if (m_worker) {
-        m_worker->Wake();
-    }
+    WakeForPlayback();
     return true;
 }
 
@@ -126,6 +124,7 @@ bool SoundEngine::FMUSIC_SetOrder(SongHandle song, std::int32_t order) {
     }
     record->voice->WithSource([&](AudioSource&) { record->source->RequestOrder(order); });
     SeekVoice(*record->voice, 0);
+    WakeForPlayback();
     return true;
 }
 
@@ -139,6 +138,7 @@ bool SoundEngine::FMUSIC_SetTime(SongHandle song, std::int32_t ms) {
     }
     record->voice->WithSource([&](AudioSource&) { record->source->SeekByTime(); });
     SeekVoice(*record->voice, ms);
+    WakeForPlayback();
     return true;
 }
 
@@ -199,6 +199,9 @@ bool SoundEngine::FMUSIC_SetPaused(SongHandle song, bool paused) {
     record->paused = paused;
     if (record->channel >= 0) {
         m_mixer->Channel(record->channel)->paused.store(paused);
+    }
+    if (!paused) {
+        WakeForPlayback();
     }
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "engine/mix/DecodeWorker.h"
 #include "engine/mix/Mixer.h"
+#include "engine/output/AudioOutput.h"
 #include "engine/stream/RateConvertedSource.h"
 #include "engine/stream/StreamOpener.h"
 
@@ -31,8 +32,19 @@ std::unique_ptr<Voice> SoundEngine::MakeVoice(std::unique_ptr<AudioSource> sourc
 
 void SoundEngine::SeekVoice(Voice& voice, std::int64_t ms) {
     voice.RequestSeekMs(ms);
+    WakeDecoder();
+}
+
+void SoundEngine::WakeDecoder() {
     if (m_worker) {
         m_worker->Wake();
+    }
+}
+
+void SoundEngine::WakeForPlayback() {
+    WakeDecoder();
+    if (m_output) {
+        m_output->Wake();
     }
 }
 
@@ -106,9 +118,7 @@ std::int32_t SoundEngine::FSOUND_Stream_PlayEx(std::int32_t channel, StreamHandl
     if (record->channel < 0) {
         Fail(kSoundErrorChannelAlloc);
     }
-    if (m_worker) {
-        m_worker->Wake();
-    }
+    WakeForPlayback();
     return record->channel;
 }
 
@@ -180,6 +190,7 @@ bool SoundEngine::FSOUND_Stream_SetPosition(StreamHandle stream, std::int32_t po
         return Fail(kSoundErrorInvalidParam);
     }
     SeekVoice(*record->voice, position * record->voice->LengthMs() / record->lengthBytes);
+    WakeForPlayback();
     return true;
 }
 

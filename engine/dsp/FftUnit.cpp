@@ -1,7 +1,5 @@
 #include "engine/dsp/FftUnit.h"
 
-#include <kissfft/kiss_fftr.h>
-
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -9,16 +7,12 @@
 namespace vantor::engine {
 
 FftUnit::FftUnit()
-    : m_blocks(kWindow), m_config(kiss_fftr_alloc(static_cast<int>(kWindow), 0, nullptr, nullptr)),
-      m_window(kWindow), m_samples(kWindow), m_bins(2 * (kWindow / 2 + 1)) {
+    : m_blocks(kWindow), m_fft(kWindow), m_window(kWindow), m_samples(kWindow),
+      m_power(kSpectrumSize) {
     for (std::size_t i = 0; i < kWindow; ++i) {
         m_window[i] = 0.5f - 0.5f * static_cast<float>(std::cos(2.0 * std::numbers::pi *
                                                                 static_cast<double>(i) / kWindow));
     }
-}
-
-FftUnit::~FftUnit() {
-    kiss_fftr_free(m_config);
 }
 
 float* FftUnit::Process(float*, float* block, std::int32_t frames, void* userValue) {
@@ -28,8 +22,9 @@ float* FftUnit::Process(float*, float* block, std::int32_t frames, void* userVal
         // The newest `count` frames end the window; older values are zero.
         std::fill(slot, slot + kWindow - count, 0.0f);
         const float* tail = block + 2 * (static_cast<std::size_t>(frames) - count);
+        float* __restrict mono = slot + kWindow - count;
         for (std::size_t i = 0; i < count; ++i) {
-            slot[kWindow - count + i] = 0.5f * (tail[2 * i] + tail[2 * i + 1]);
+            mono[i] = 0.5f * (tail[2 * i] + tail[2 * i + 1]);
         }
     });
     return block;
@@ -46,15 +41,13 @@ Spectrum FftUnit::Compute() {
     for (std::size_t i = 0; i < kWindow; ++i) {
         m_samples[i] *= m_window[i];
     }
-    auto* bins = reinterpret_cast<kiss_fft_cpx*>(m_bins.data());
-    kiss_fftr(m_config, m_samples.data(), bins);
+    m_fft.PowerSpectrum(m_samples.data(), m_power.data());
     // A sine of amplitude A peaks at A * N / 4 under the Hann window.
     const float scale = 1.0f / (32768.0f * static_cast<float>(kWindow) / 4.0f);
+    const float powerScale = scale * scale;
     for (std::size_t i = 0; i < kSpectrumSize; ++i) {
-        // The bins stay far below the range where hypot's care about
-        // overflow would matter, and it costs more than the FFT's own work.
-        const float magnitude = std::sqrt(bins[i].r * bins[i].r + bins[i].i * bins[i].i) * scale;
-        m_last[i] = std::sqrt(std::clamp(magnitude, 0.0f, 1.0f));
+        // The square root of the clamped magnitude, from the power.
+        m_last[i] = std::sqrt(std::sqrt(std::min(m_power[i] * powerScale, 1.0f)));
     }
     return m_last;
 }

@@ -1,17 +1,16 @@
 // The spectrum unit: on the mixing thread it publishes the newest block as
 // mono; on the UI thread Spectrum() turns the newest block into 512 levels
-// from 0 to 1 (KissFFT over 1024 samples, Hann window). A level is the square
-// root of the bin's magnitude, so that the quieter bands of music, which
-// hold most of its range, still show beside the loud bass.
+// from 0 to 1 (a real FFT over 1024 samples, Hann window). A level is the
+// square root of the bin's magnitude, so that the quieter bands of music,
+// which hold most of its range, still show beside the loud bass.
 #pragma once
 
 #include "engine/dsp/BlockPublisher.h"
+#include "engine/dsp/RealFft.h"
 #include "sound/SoundLibrary.h"
 
 #include <cstdint>
 #include <vector>
-
-struct kiss_fftr_state;
 
 namespace vantor::engine {
 
@@ -20,7 +19,6 @@ public:
     static constexpr std::size_t kWindow = 2 * kSpectrumSize;
 
     FftUnit();
-    ~FftUnit();
     FftUnit(const FftUnit&) = delete;
     FftUnit& operator=(const FftUnit&) = delete;
 
@@ -33,10 +31,10 @@ public:
 
 private:
     BlockPublisher m_blocks;
-    kiss_fftr_state* m_config;
+    RealFft m_fft;
     std::vector<float> m_window;
     std::vector<float> m_samples;
-    std::vector<float> m_bins; // interleaved re/im, kWindow / 2 + 1 bins
+    std::vector<float> m_power; // |bin|^2 of the windowed samples
     Spectrum m_last{};
     // The published-block count of the block m_last was computed from.
     std::uint64_t m_analysedCount = 0;

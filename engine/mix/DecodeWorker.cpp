@@ -13,10 +13,16 @@ using Clock = std::chrono::steady_clock;
 constexpr std::size_t kFramesPerRound = 4096;
 // Rounds come often enough that no ring is less than half full when the
 // worker returns, and rarely enough that it decodes in bulk instead of
-// waking the processor for a few frames each time.
+// waking the processor for a few frames each time. The longest round leaves
+// a ring of the usual 400 ms three quarters full at the normal rate, so that
+// a channel sped up to three times its rate meanwhile still does not run dry.
 constexpr Clock::duration kShortestRound = std::chrono::milliseconds(5);
-constexpr Clock::duration kLongestRound = std::chrono::milliseconds(50);
+constexpr Clock::duration kLongestRound = std::chrono::milliseconds(100);
 constexpr double kEmptiedShareAtReturn = 0.5;
+// No ring drained for this long, many output periods: nothing plays, and
+// the worker looks only rarely (whatever may start a voice wakes it).
+constexpr Clock::duration kIdleAfter = std::chrono::milliseconds(500);
+constexpr Clock::duration kIdleRound = std::chrono::seconds(1);
 
 // The wait before the next round, from how far the fastest-draining ring
 // emptied during the `since` that passed since the rings were last filled.
@@ -67,6 +73,7 @@ void DecodeWorker::Wake() {
 void DecodeWorker::Run() {
     std::unique_lock lock(m_mutex);
     Clock::time_point filledAt = Clock::now();
+    Clock::time_point drainedAt = filledAt;
     while (!m_stop) {
         double emptiedShare = 0.0;
         bool busy = false;
@@ -76,6 +83,9 @@ void DecodeWorker::Run() {
                 busy = voice->Pump(kFramesPerRound) == kFramesPerRound || busy;
             }
         }
+        if (emptiedShare > 0.0) {
+            drainedAt = Clock::now();
+        }
         if (busy) {
             continue;
         }
@@ -84,12 +94,17 @@ void DecodeWorker::Run() {
         const bool decoding = std::any_of(m_voices.begin(), m_voices.end(),
                                           [](const Voice* voice) { return voice->NeedsData(); });
         // With every source at its end there is nothing to do until a voice
-        // is added, seeks or starts again, and each of those wakes the worker.
-        const auto woken = [this] { return m_stop || m_woken; };
-        if (decoding) {
-            m_wake.wait_for(lock, round, woken);
+        // is added, seeks or starts again, and each of those wakes the
+        // worker; with no ring drained for a while (stopped or paused
+        // voices) little is, until one starts, resumes or changes its rate.
+        const auto wake = [this] { return m_stop || m_woken; };
+        if (!decoding) {
+            m_wake.wait(lock, wake);
         } else {
-            m_wake.wait(lock, woken);
+            m_wake.wait_for(lock, filledAt - drainedAt < kIdleAfter ? round : kIdleRound, wake);
+        }
+        if (m_woken) {
+            drainedAt = Clock::now();
         }
         m_woken = false;
     }

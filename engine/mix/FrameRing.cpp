@@ -13,16 +13,15 @@ std::size_t FrameRing::FreeFrames() const {
     return m_capacity - static_cast<std::size_t>(used);
 }
 
-std::size_t FrameRing::Write(const float* stereo, std::size_t frames) {
-    std::uint64_t write = m_write.load(std::memory_order_relaxed);
-    std::size_t count = std::min(frames, FreeFrames());
-    for (std::size_t i = 0; i < count; ++i) {
-        std::size_t slot = static_cast<std::size_t>((write + i) % m_capacity);
-        m_data[2 * slot] = stereo[2 * i];
-        m_data[2 * slot + 1] = stereo[2 * i + 1];
-    }
-    m_write.store(write + count, std::memory_order_release);
-    return count;
+FrameRing::Run<float> FrameRing::FreeRun() {
+    const auto slot =
+        static_cast<std::size_t>(m_write.load(std::memory_order_relaxed) % m_capacity);
+    return {m_data.data() + 2 * slot, std::min(FreeFrames(), m_capacity - slot)};
+}
+
+void FrameRing::Commit(std::size_t frames) {
+    const std::uint64_t write = m_write.load(std::memory_order_relaxed);
+    m_write.store(write + std::min(frames, FreeFrames()), std::memory_order_release);
 }
 
 std::size_t FrameRing::ReadableFrames() const {
@@ -37,12 +36,18 @@ void FrameRing::Peek(std::size_t offset, float& left, float& right) const {
     right = m_data[2 * slot + 1];
 }
 
-void FrameRing::CopyOut(std::size_t offset, std::size_t frames, float* stereo) const {
-    std::size_t slot =
+std::array<FrameRing::Run<const float>, 2> FrameRing::Runs(std::size_t offset,
+                                                           std::size_t frames) const {
+    const auto slot =
         static_cast<std::size_t>((m_read.load(std::memory_order_relaxed) + offset) % m_capacity);
-    std::size_t first = std::min(frames, m_capacity - slot);
-    std::copy_n(m_data.data() + 2 * slot, 2 * first, stereo);
-    std::copy_n(m_data.data(), 2 * (frames - first), stereo + 2 * first);
+    const std::size_t first = std::min(frames, m_capacity - slot);
+    return {{{m_data.data() + 2 * slot, first}, {m_data.data(), frames - first}}};
+}
+
+void FrameRing::CopyOut(std::size_t offset, std::size_t frames, float* stereo) const {
+    for (const Run<const float>& run : Runs(offset, frames)) {
+        stereo = std::copy_n(run.frames, 2 * run.count, stereo);
+    }
 }
 
 void FrameRing::Skip(std::size_t frames) {

@@ -5,6 +5,7 @@
 // is a meaningful position for discarding stale frames after a seek.
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -14,20 +15,33 @@ namespace vantor::engine {
 
 class FrameRing {
 public:
+    // Frames stored one after another: `count` stereo frames from `frames` on.
+    template <typename Float>
+    struct Run {
+        Float* frames = nullptr;
+        std::size_t count = 0;
+    };
+
     explicit FrameRing(std::size_t capacityFrames);
 
     std::size_t Capacity() const { return m_capacity; }
 
     // Producer side.
     std::size_t FreeFrames() const;
-    // Copies up to `frames` frames in; returns how many fitted.
-    std::size_t Write(const float* stereo, std::size_t frames);
+    // The free frames that follow the last one written, up to the end of the
+    // storage: the producer fills some of them and then commits those.
+    Run<float> FreeRun();
+    void Commit(std::size_t frames);
     std::uint64_t WriteIndex() const { return m_write.load(std::memory_order_acquire); }
 
     // Consumer side.
     std::size_t ReadableFrames() const;
     // The frame `offset` frames after the read index (offset < ReadableFrames()).
     void Peek(std::size_t offset, float& left, float& right) const;
+    // The `frames` frames from `offset` on (offset + frames <= ReadableFrames())
+    // where they are stored: the second run, empty unless the frames wrap
+    // round, continues at the storage's start.
+    std::array<Run<const float>, 2> Runs(std::size_t offset, std::size_t frames) const;
     // Copies `frames` frames from `offset` on (offset + frames <= ReadableFrames()).
     void CopyOut(std::size_t offset, std::size_t frames, float* stereo) const;
     void Skip(std::size_t frames);

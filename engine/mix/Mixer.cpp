@@ -5,10 +5,36 @@
 #include <cstring>
 #include <thread>
 
+#if defined(__SSE__)
+#include <xmmintrin.h>
+#endif
+
 namespace vantor::engine {
 
 namespace {
 constexpr float kFromFullScale = 1.0f / 32768.0f;
+
+// Moves mixed samples out on the output's ±1 scale, clipped, and leaves
+// zeros behind for the next block to be mixed onto. The compiler vectorises
+// a clamp into compares and masks; SSE's min and max clip in one instruction
+// each.
+void MoveToOutputScale(float* from, std::size_t samples, float* __restrict out) {
+    std::size_t i = 0;
+#if defined(__SSE__)
+    const __m128 scale = _mm_set1_ps(kFromFullScale);
+    const __m128 low = _mm_set1_ps(-1.0f);
+    const __m128 high = _mm_set1_ps(1.0f);
+    for (; i + 4 <= samples; i += 4) {
+        const __m128 value = _mm_mul_ps(_mm_loadu_ps(from + i), scale);
+        _mm_storeu_ps(out + i, _mm_min_ps(_mm_max_ps(value, low), high));
+        _mm_storeu_ps(from + i, _mm_setzero_ps());
+    }
+#endif
+    for (; i < samples; ++i) {
+        out[i] = std::clamp(from[i] * kFromFullScale, -1.0f, 1.0f);
+        from[i] = 0.0f;
+    }
+}
 
 // Balance: the far side is attenuated, the near side keeps its level.
 void BalanceGains(std::int32_t pan, float& left, float& right) {
@@ -92,10 +118,7 @@ void Mixer::Render(float* out, std::size_t frames) {
             m_blockCursor = 0;
         }
         std::size_t count = std::min(frames - done, m_blockFrames - m_blockCursor);
-        const float* from = m_block.data() + 2 * m_blockCursor;
-        for (std::size_t i = 0; i < 2 * count; ++i) {
-            out[2 * done + i] = std::clamp(from[i] * kFromFullScale, -1.0f, 1.0f);
-        }
+        MoveToOutputScale(m_block.data() + 2 * m_blockCursor, 2 * count, out + 2 * done);
         m_blockCursor += count;
         done += count;
     }
@@ -103,11 +126,15 @@ void Mixer::Render(float* out, std::size_t frames) {
 
 void Mixer::MixBlock() {
     m_blockSequence.fetch_add(1); // odd: voices and units are in use
-    std::fill(m_block.begin(), m_block.end(), 0.0f);
+    // Render has left the whole block at zero.
     double systemStep =
         static_cast<double>(m_systemFrequency.load(std::memory_order_relaxed)) / m_rate;
+    bool played = false;
     for (ChannelState& channel : m_channels) {
-        MixChannel(channel, systemStep);
+        played = MixChannel(channel, systemStep) || played;
+    }
+    if (played) {
+        m_blocksPlayed.fetch_add(1, std::memory_order_relaxed);
     }
     ApplySystemPan();
     std::memcpy(m_dry.data(), m_block.data(), m_block.size() * sizeof(float));
@@ -115,10 +142,10 @@ void Mixer::MixBlock() {
     m_blockSequence.fetch_add(1);
 }
 
-void Mixer::MixChannel(ChannelState& channel, double systemStep) {
+bool Mixer::MixChannel(ChannelState& channel, double systemStep) {
     Voice* voice = channel.voice.load();
     if (voice == nullptr || channel.paused.load(std::memory_order_relaxed) || voice->Finished()) {
-        return;
+        return false;
     }
     // The channel's frequency against the material's own rate, and the
     // voice's frames against the mixer's (CD audio stays at 44.1 kHz).
@@ -137,6 +164,7 @@ void Mixer::MixChannel(ChannelState& channel, double systemStep) {
     if (!voice->MixInto(m_block.data(), m_blockFrames, left * volume, right * volume, step)) {
         m_underruns.fetch_add(1, std::memory_order_relaxed);
     }
+    return true;
 }
 
 void Mixer::ApplySystemPan() {

@@ -54,13 +54,17 @@ public:
     int ChannelsPlaying() const;
     bool AnyAudible() const;
     std::uint64_t Underruns() const { return m_underruns.load(std::memory_order_relaxed); }
+    // How many blocks so far had a channel playing in them: an output can
+    // tell from it, without touching a voice, whether anything sounds.
+    std::uint64_t BlocksPlayed() const { return m_blocksPlayed.load(std::memory_order_relaxed); }
 
     // Output thread: `frames` stereo frames on the ±1 scale.
     void Render(float* out, std::size_t frames);
 
 private:
     void MixBlock();
-    void MixChannel(ChannelState& channel, double systemStep);
+    // False when the channel has nothing to play.
+    bool MixChannel(ChannelState& channel, double systemStep);
     void ApplySystemPan();
 
     const int m_rate;
@@ -70,11 +74,12 @@ private:
     std::atomic<std::int32_t> m_systemFrequency;
     std::atomic<std::int32_t> m_systemPan{128};
     DspChain m_dsp;
-    std::vector<float> m_block; // mixed on the ±32768 scale
+    std::vector<float> m_block; // mixed on the ±32768 scale; zero once rendered
     std::vector<float> m_dry;
     std::size_t m_blockCursor;                     // frames of m_block already rendered
     std::atomic<std::uint64_t> m_blockSequence{0}; // odd while a block is mixed
     std::atomic<std::uint64_t> m_underruns{0};
+    std::atomic<std::uint64_t> m_blocksPlayed{0};
 };
 
 } // namespace vantor::engine

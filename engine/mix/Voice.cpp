@@ -5,14 +5,13 @@
 namespace vantor::engine {
 
 namespace {
-constexpr std::size_t kScratchFrames = 1024;
 constexpr float kFullScale = 32768.0f;
 } // namespace
 
 Voice::Voice(std::unique_ptr<AudioSource> source, std::size_t ringFrames, std::size_t blockFrames)
-    : m_source(std::move(source)), m_ring(ringFrames), m_scratch(2 * kScratchFrames),
-      m_rate(m_source->SampleRate()), m_nativeRate(m_source->NativeRate()),
-      m_lengthMs(m_source->LengthMs()), m_resampler(blockFrames) {}
+    : m_source(std::move(source)), m_ring(ringFrames), m_rate(m_source->SampleRate()),
+      m_nativeRate(m_source->NativeRate()), m_lengthMs(m_source->LengthMs()),
+      m_resampler(blockFrames) {}
 
 bool Voice::NeedsData() const {
     return !m_sourceEnded.load(std::memory_order_acquire) ||
@@ -28,12 +27,14 @@ std::size_t Voice::Pump(std::size_t maxFrames) {
     ApplySeekRequest();
     std::size_t written = 0;
     while (written < maxFrames && !m_sourceEnded.load(std::memory_order_relaxed)) {
-        std::size_t want = std::min({maxFrames - written, m_ring.FreeFrames(), kScratchFrames});
+        // Decoded straight into the ring.
+        const FrameRing::Run<float> free = m_ring.FreeRun();
+        const std::size_t want = std::min(maxFrames - written, free.count);
         if (want == 0) {
             break;
         }
-        std::size_t got = m_source->Read(m_scratch.data(), want);
-        m_ring.Write(m_scratch.data(), got);
+        const std::size_t got = m_source->Read(free.frames, want);
+        m_ring.Commit(got);
         written += got;
         if (got < want) {
             m_sourceEnded.store(true, std::memory_order_release);

@@ -13,7 +13,6 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
-#include <vector>
 
 namespace vantor::engine {
 
@@ -65,7 +64,6 @@ private:
     std::unique_ptr<AudioSource> m_source;
     FrameRing m_ring;
     std::mutex m_producerMutex; // never taken by the mixing thread
-    std::vector<float> m_scratch;
     const int m_rate;
     const int m_nativeRate;
     const std::int64_t m_lengthMs;

@@ -20,6 +20,15 @@ constexpr std::size_t kHistoryFrames = 512;
 constexpr std::size_t kLookAheadFrames = 512;
 // The filter's limit; a channel slowed further holds still, silent.
 constexpr double kMinStep = 1.0 / 256.0;
+
+// Adds `frames` stereo frames, scaled by the gains, to `out`.
+void AddScaled(const float* from, std::size_t frames, float gainLeft, float gainRight,
+               float* __restrict out) {
+    for (std::size_t i = 0; i < frames; ++i) {
+        out[2 * i] += from[2 * i] * gainLeft;
+        out[2 * i + 1] += from[2 * i + 1] * gainRight;
+    }
+}
 } // namespace
 
 VoiceResampler::VoiceResampler(std::size_t blockFrames)
@@ -80,10 +89,9 @@ VoiceResampler::Result VoiceResampler::PassThrough(const FrameRing& ring, std::s
                                                    bool ended, float* out, std::size_t frames,
                                                    float gainLeft, float gainRight) {
     const std::size_t count = std::min(frames, readable);
-    ring.CopyOut(0, count, m_filtered.data());
-    for (std::size_t i = 0; i < count; ++i) {
-        out[2 * i] += m_filtered[2 * i] * gainLeft;
-        out[2 * i + 1] += m_filtered[2 * i + 1] * gainRight;
+    for (const FrameRing::Run<const float>& run : ring.Runs(0, count)) {
+        AddScaled(run.frames, run.count, gainLeft, gainRight, out);
+        out += 2 * run.count;
     }
     RememberPlayed(ring, count);
     return {count, count, static_cast<double>(count), ended && count < frames};
@@ -136,10 +144,7 @@ VoiceResampler::Result VoiceResampler::Filter(const FrameRing& ring, std::size_t
     inputUsed += data.input_frames_used;
 
     const auto written = static_cast<std::size_t>(data.output_frames_gen);
-    for (std::size_t i = 0; i < written; ++i) {
-        out[2 * i] += m_filtered[2 * i] * gainLeft;
-        out[2 * i + 1] += m_filtered[2 * i + 1] * gainRight;
-    }
+    AddScaled(m_filtered.data(), written, gainLeft, gainRight, out);
     Result result;
     result.written = written;
     result.consumed =

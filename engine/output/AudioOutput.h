@@ -13,6 +13,9 @@ public:
     // False when the output cannot start (the device is missing or busy).
     virtual bool Start(Mixer& mixer) = 0;
     virtual void Stop() = 0;
+    // Something may sound again: an output that let its device go while
+    // nothing was audible takes it back. UI thread.
+    virtual void Wake() {}
     // Frames of sound buffered between the mixer and the listener.
     virtual std::size_t BufferFrames() const = 0;
 };

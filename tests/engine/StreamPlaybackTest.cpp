@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace vantor::engine::test {
 namespace {
 
@@ -105,6 +107,24 @@ TEST(StreamPlayback, TwoStreamsOverlapInTheMix) {
     auto out = engine.RenderSeconds(0.5);
     EXPECT_GT(ToneLevel(out, kRate, 440.0), 0.4);
     EXPECT_GT(ToneLevel(out, kRate, 660.0), 0.4);
+}
+
+TEST(StreamPlayback, MixLouderThanFullScaleIsClippedAtFullScale) {
+    TempDir dir;
+    PullEngine engine;
+    std::int32_t channel = engine.Play(
+        engine->FSOUND_Stream_Open(WriteToneFile(dir, kWav, 440.0, 1.0), kStreamModeFile, 0, 0));
+    // The tone at half of full scale, four times as loud.
+    EXPECT_TRUE(engine->SetChannelGain(channel, 4.0f));
+    engine.Settle();
+    auto out = engine.RenderSeconds(0.5);
+    const auto [low, high] = std::minmax_element(out.begin(), out.end());
+    EXPECT_EQ(*low, -1.0f);
+    EXPECT_EQ(*high, 1.0f);
+    const auto clipped =
+        std::count_if(out.begin(), out.end(), [](float v) { return v == 1.0f || v == -1.0f; });
+    // A sine twice as high as the clip level spends two thirds of its time there.
+    EXPECT_NEAR(static_cast<double>(clipped) / static_cast<double>(out.size()), 2.0 / 3.0, 0.02);
 }
 
 TEST(StreamPlayback, SystemFrequencySpeedsTheWholeOutputUp) {

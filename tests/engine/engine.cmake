@@ -5,6 +5,7 @@ vantor_add_test(EngineTests
         EqualizerTest.cpp
         OutputTest.cpp
         PcmStreamTest.cpp
+        RealFftTest.cpp
         ResamplingTest.cpp
         SongAndCdTest.cpp
         StreamDecoderTest.cpp
