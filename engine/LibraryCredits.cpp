@@ -58,8 +58,6 @@ std::vector<LibraryCredit> EngineLibraryCredits() {
     for (LibraryCredit& music : MusicLibraryCredits())
         credits.push_back(std::move(music));
     credits.push_back(SdlCredit());
-    // Nor does KissFFT.
-    credits.push_back({"KissFFT", VANTOR_KISSFFT_VERSION, "BSD-3-Clause"});
     credits.push_back({"SoundTouch", soundtouch::SoundTouch::getVersionString(), "LGPL-2.1"});
     credits.push_back({"libsamplerate", VersionAfterName(src_get_version()), "BSD-2-Clause"});
     credits.push_back({"libsoxr", VersionAfterName(soxr_version()), "LGPL-2.1-or-later"});

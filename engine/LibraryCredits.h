@@ -10,7 +10,7 @@
 namespace vantor::engine {
 
 // FFmpeg, libmpg123, libvorbis, libopenmpt, FluidSynth and the SoundFont,
-// SDL2, KissFFT, SoundTouch, libsamplerate, libsoxr, libcdio and zlib, in
+// SDL2, SoundTouch, libsamplerate, libsoxr, libcdio and zlib, in
 // that order.
 std::vector<LibraryCredit> EngineLibraryCredits();
 

@@ -51,7 +51,7 @@ TEST_F(InfoWindowsTest, AboutShowsTheVersionsAndScrollsTheStaffListUntilClosed) 
     EXPECT_TRUE(staff.contains(QStringLiteral("Qt ") + QString::fromLatin1(qVersion())));
     for (const char* library :
          {"FFmpeg", "libmpg123", "libvorbis", "libopenmpt", "FluidSynth", "SoundFont", "SDL2",
-          "KissFFT", "SoundTouch", "libcdio", "zlib", "TagLib"}) {
+          "SoundTouch", "libcdio", "zlib", "TagLib"}) {
         EXPECT_FALSE(
             staff
                 .filter(QRegularExpression(QStringLiteral("^") + QString::fromLatin1(library) +

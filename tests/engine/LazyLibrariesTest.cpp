@@ -69,7 +69,7 @@ TEST_F(LazyLibraries, CreditsNameEveryLibraryWithoutLoadingAny) {
     }
     EXPECT_EQ(names,
               (std::vector<std::string>{"FFmpeg", "libmpg123", "libvorbis", "libopenmpt",
-                                        "FluidSynth", "SoundFont", "SDL2", "KissFFT", "SoundTouch",
+                                        "FluidSynth", "SoundFont", "SDL2", "SoundTouch",
                                         "libsamplerate", "libsoxr", "libcdio", "zlib"}));
     EXPECT_FALSE(Mapped("libavformat.so"));
     EXPECT_FALSE(Mapped("libfluidsynth.so"));
