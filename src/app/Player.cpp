@@ -15,13 +15,18 @@
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QScreen>
+#include <QTimer>
 
 #include <algorithm>
+#include <chrono>
 #include <ctime>
 
 namespace vantor {
 
 namespace {
+
+// Long enough for the windows to reach the screen before the icon is read.
+constexpr std::chrono::milliseconds kIconDelay{200};
 
 // Each tag-reader tick's duration, the processor time the UI thread spent
 // in it (the rest is time other programs had the processor), and progress,
@@ -106,9 +111,11 @@ Player::Player(std::string folder, std::vector<std::string> arguments, engine::E
 Player::~Player() = default;
 
 void Player::Start() {
-    // Every window, the start-up's messages among them, the task bar and the
-    // tray take the program's icon from here.
-    QGuiApplication::setWindowIcon(ProgramIcon());
+    // Every window, the start-up's messages among them, and the task bar
+    // take the program's icon from here. Looking it up in the desktop's icon
+    // theme and reading every size costs as much as the rest of the start,
+    // so the windows show first; a message shown meanwhile gets it too.
+    QTimer::singleShot(kIconDelay, [] { QGuiApplication::setWindowIcon(ProgramIcon()); });
     songTexts.inspect.mpegAccurate = settings.MpegAccurate == 1;
     FollowPixelRatio(false);
     QObject::connect(qGuiApp, &QGuiApplication::screenAdded, [this] { FollowPixelRatio(true); });

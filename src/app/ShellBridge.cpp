@@ -2,6 +2,7 @@
 
 #include "app/Player.h"
 #include "app/PopupMenus.h"
+#include "app/ProgramIcon.h"
 #include "shell/TrayBehaviour.h"
 
 #include <QCursor>
@@ -79,7 +80,7 @@ void ShellBridge::NotifyIcon(std::int32_t message, const TrayIconData& icon) {
         m_tray.reset();
         return;
     }
-    m_tray = std::make_unique<QSystemTrayIcon>(Widget(PlayerWindow::Main).windowIcon());
+    m_tray = std::make_unique<QSystemTrayIcon>(ProgramIcon());
     m_tray->setToolTip(QString::fromStdString(icon.tip));
     QObject::connect(m_tray.get(), &QSystemTrayIcon::activated, [this](auto reason) {
         std::int32_t code = 0;
