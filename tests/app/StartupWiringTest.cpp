@@ -9,6 +9,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QScreen>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -177,12 +178,14 @@ QImage Pixels(const QIcon& icon, int size) {
 }
 
 // The windows, the task bar and the tray show the program's own icon, also
-// when the player runs from its build folder.
+// when the player runs from its build folder; the windows get it a moment
+// after they appear.
 TEST_F(BothWindowsTest, TheWindowsAndTheTrayShowTheProgramsIcon) {
     const QImage shipped =
         QImage(QStringLiteral(VANTOR_ICON_FOLDER "hicolor/48x48/apps/vantor.png"))
             .convertToFormat(QImage::Format_ARGB32);
     ASSERT_EQ(shipped.size(), QSize(48, 48));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !main.windowIcon().isNull(); }, 2000));
     EXPECT_TRUE(Pixels(main.windowIcon(), 48) == shipped) << "the main window";
     EXPECT_TRUE(Pixels(list.windowIcon(), 48) == shipped) << "the playlist window";
 
