@@ -18,7 +18,8 @@ void ForEachClippedRow(Surface& dst, Point to, const Surface& src, const Rect& f
     const Rect target = Intersect(source.Offset(dx, dy), dst.Bounds());
     const int count = target.Width();
     for (int y = target.top; y < target.bottom; ++y)
-        rowOp(dst.Row(y) + target.left, src.Row(y - dy) + (target.left - dx), count);
+        rowOp(dst.RowPart(y, target.left, target.right).data(),
+              src.Row(y - dy) + (target.left - dx), count);
 }
 
 std::uint8_t BlendChannel(std::uint8_t over, std::uint8_t under, std::uint8_t opacity) {
@@ -59,9 +60,8 @@ void AlphaBlend(Surface& dst, Point to, const Surface& src, const Rect& from,
 void BlendRect(Surface& dst, const Rect& area, Pixel colour, std::uint8_t opacity) {
     const Rect clipped = Intersect(area, dst.Bounds());
     for (int y = clipped.top; y < clipped.bottom; ++y) {
-        Pixel* row = dst.Row(y);
-        for (int x = clipped.left; x < clipped.right; ++x)
-            row[x] = BlendPixel(colour, row[x], opacity);
+        for (Pixel& pixel : dst.RowPart(y, clipped.left, clipped.right))
+            pixel = BlendPixel(colour, pixel, opacity);
     }
 }
 

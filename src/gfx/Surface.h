@@ -5,6 +5,7 @@
 
 #include "gfx/Color.h"
 #include "gfx/Geometry.h"
+#include "gfx/WrittenArea.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -12,14 +13,6 @@
 #include <vector>
 
 namespace vantor::gfx {
-
-// Rows [top, bottom) of a surface.
-struct RowRange {
-    int top = 0;
-    int bottom = 0;
-    bool IsEmpty() const { return bottom <= top; }
-    bool operator==(const RowRange&) const = default;
-};
 
 class Surface {
 public:
@@ -41,12 +34,18 @@ public:
     // Rows are Width() pixels, top row first; y must lie inside the surface.
     // A row handed out for writing may be written only within itself.
     Pixel* Row(int y) {
-        NoteWritten(y, y + 1);
+        m_written.Add({0, y, m_width, y + 1});
         return m_pixels.data() + Index(0, y);
     }
     const Pixel* Row(int y) const { return m_pixels.data() + Index(0, y); }
+    // Columns [left, right) of row y handed out for writing, for drawing
+    // that knows its columns; they must lie inside the surface.
+    std::span<Pixel> RowPart(int y, int left, int right) {
+        m_written.Add({left, y, right, y + 1});
+        return {m_pixels.data() + Index(left, y), static_cast<std::size_t>(right - left)};
+    }
     std::span<Pixel> Pixels() {
-        NoteWritten(0, m_height);
+        m_written.Add(Bounds());
         return m_pixels;
     }
     std::span<const Pixel> Pixels() const { return m_pixels; }
@@ -60,19 +59,14 @@ public:
     // Fills the part of `area` that lies inside the surface.
     void FillRect(const Rect& area, Pixel pixel);
 
-    // The rows handed out for writing or written since the last call (all
+    // The pixels handed out for writing or written since the last call (all
     // of them for a new surface), so that the one window showing the surface
     // compares only those; the record starts again empty.
-    RowRange TakeWrittenRows();
+    WrittenArea TakeWrittenArea();
 
     bool operator==(const Surface& other) const;
 
 private:
-    void NoteWritten(int top, int bottom) {
-        m_written.top = m_written.IsEmpty() ? top : std::min(m_written.top, top);
-        m_written.bottom = m_written.IsEmpty() ? bottom : std::max(m_written.bottom, bottom);
-    }
-
     std::size_t Index(int x, int y) const {
         return static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width) +
                static_cast<std::size_t>(x);
@@ -81,7 +75,7 @@ private:
     int m_width = 0;
     int m_height = 0;
     std::vector<Pixel> m_pixels;
-    RowRange m_written;
+    WrittenArea m_written;
 };
 
 } // namespace vantor::gfx

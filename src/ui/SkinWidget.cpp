@@ -74,13 +74,13 @@ SkinWidget::SkinWidget(SkinWidgetListener& listener, QWidget* parent)
 }
 
 void SkinWidget::ShowSurface(const gfx::Surface& surface) {
-    ShowSurface(surface, {0, surface.Height()});
+    ShowSurface(surface, gfx::WrittenArea(surface.Bounds()));
 }
 
-void SkinWidget::ShowSurface(const gfx::Surface& surface, gfx::RowRange writtenRows) {
+void SkinWidget::ShowSurface(const gfx::Surface& surface, const gfx::WrittenArea& written) {
     // The player presents after every tick; most ticks change nothing or a
     // few fields, and only those go to the display.
-    const QRegion changed = CopyChangedPixels(surface, m_image, writtenRows);
+    const QRegion changed = CopyChangedPixels(surface, m_image, written);
     if (size() != m_image.size())
         setFixedSize(m_image.size());
     if (changed.isEmpty())
