@@ -17,9 +17,9 @@ void ForEachClippedRow(Surface& dst, Point to, const Surface& src, const Rect& f
     const int dy = to.y - from.top;
     const Rect target = Intersect(source.Offset(dx, dy), dst.Bounds());
     const int count = target.Width();
+    const AreaRows rows = dst.WriteRows(target);
     for (int y = target.top; y < target.bottom; ++y)
-        rowOp(dst.RowPart(y, target.left, target.right).data(),
-              src.Row(y - dy) + (target.left - dx), count);
+        rowOp(rows.Row(y) + target.left, src.Row(y - dy) + (target.left - dx), count);
 }
 
 std::uint8_t BlendChannel(std::uint8_t over, std::uint8_t under, std::uint8_t opacity) {
@@ -59,9 +59,11 @@ void AlphaBlend(Surface& dst, Point to, const Surface& src, const Rect& from,
 
 void BlendRect(Surface& dst, const Rect& area, Pixel colour, std::uint8_t opacity) {
     const Rect clipped = Intersect(area, dst.Bounds());
+    const AreaRows rows = dst.WriteRows(clipped);
     for (int y = clipped.top; y < clipped.bottom; ++y) {
-        for (Pixel& pixel : dst.RowPart(y, clipped.left, clipped.right))
-            pixel = BlendPixel(colour, pixel, opacity);
+        Pixel* row = rows.Row(y);
+        for (int x = clipped.left; x < clipped.right; ++x)
+            row[x] = BlendPixel(colour, row[x], opacity);
     }
 }
 

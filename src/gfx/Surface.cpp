@@ -73,8 +73,9 @@ void Surface::Fill(Pixel pixel) {
 
 void Surface::FillRect(const Rect& area, Pixel pixel) {
     const Rect clipped = Intersect(area, Bounds());
+    const AreaRows rows = WriteRows(clipped);
     for (int y = clipped.top; y < clipped.bottom; ++y)
-        std::ranges::fill(RowPart(y, clipped.left, clipped.right), pixel);
+        std::fill(rows.Row(y) + clipped.left, rows.Row(y) + clipped.right, pixel);
 }
 
 } // namespace vantor::gfx

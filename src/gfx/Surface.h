@@ -14,6 +14,21 @@
 
 namespace vantor::gfx {
 
+// The rows of a rectangle of a surface handed out for writing (see
+// Surface::WriteRows); Row(y) starts at column 0 and may be written only
+// within the rectangle's columns.
+class AreaRows {
+public:
+    AreaRows(Pixel* pixels, int width) : m_pixels(pixels), m_width(width) {}
+    Pixel* Row(int y) const {
+        return m_pixels + static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width);
+    }
+
+private:
+    Pixel* m_pixels;
+    int m_width;
+};
+
 class Surface {
 public:
     Surface() = default;
@@ -38,11 +53,12 @@ public:
         return m_pixels.data() + Index(0, y);
     }
     const Pixel* Row(int y) const { return m_pixels.data() + Index(0, y); }
-    // Columns [left, right) of row y handed out for writing, for drawing
-    // that knows its columns; they must lie inside the surface.
-    std::span<Pixel> RowPart(int y, int left, int right) {
-        m_written.Add({left, y, right, y + 1});
-        return {m_pixels.data() + Index(left, y), static_cast<std::size_t>(right - left)};
+    // The rows of `area`, which must lie inside the surface, handed out for
+    // writing within it: drawing that fills a rectangle row by row notes it
+    // once.
+    AreaRows WriteRows(const Rect& area) {
+        m_written.Add(area);
+        return {m_pixels.data(), m_width};
     }
     std::span<Pixel> Pixels() {
         m_written.Add(Bounds());

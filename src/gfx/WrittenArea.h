@@ -35,8 +35,7 @@ public:
 private:
     std::array<Rect, kMostRects> m_rects{};
     int m_count = 0;
-    // The rectangle added to last, which most writes continue: the next row
-    // of a copy, the next pixel of a line.
+    // The rectangle added to last.
     int m_last = 0;
 };
 

@@ -103,6 +103,7 @@ void AnalyzerDisplay::Place(const SkinRect& area) {
     m_placed = true;
     const auto columns = static_cast<std::size_t>(std::max(area.Width(), 0));
     m_levels.assign(columns, 0.0f);
+    m_barTops.assign(columns, area.Height());
     m_peaks.assign(columns, 0);
     m_drawn.assign(columns, {});
     ForgetDrawn();
@@ -133,6 +134,7 @@ bool AnalyzerDisplay::FillLevels(const Spectrum& spectrum, bool amplify) {
     // The whole range is spread over the columns, each showing the largest
     // bin of its group; an area wider than the spectrum shows nothing.
     const std::size_t group = columns > 0 ? spectrum.size() / columns : 0;
+    const int height = m_area.Height();
     bool changed = false;
     for (std::size_t i = 0; i < columns; ++i) {
         float level = 0.0f;
@@ -145,6 +147,7 @@ bool AnalyzerDisplay::FillLevels(const Spectrum& spectrum, bool amplify) {
         }
         changed = changed || level != m_levels[i];
         m_levels[i] = level;
+        m_barTops[i] = height - static_cast<std::int32_t>(std::floor(level * height));
     }
     return changed;
 }
@@ -153,7 +156,7 @@ bool AnalyzerDisplay::UpdatePeaks() {
     const int height = m_area.Height();
     bool moved = false;
     for (std::size_t i = 0; i < m_levels.size(); ++i) {
-        const int top = height - static_cast<int>(std::floor(m_levels[i] * height));
+        const int top = m_barTops[i];
         std::int32_t& peak = m_peaks[i];
         const std::int32_t before = peak;
         if (top <= peak) {
@@ -187,15 +190,9 @@ bool AnalyzerDisplay::DropPeaks() {
 // window's rows, clipped once per column rather than once per row copied:
 // the same pixels as a clipped copy of the bar's rectangle, for a fraction
 // of the work.
-int AnalyzerDisplay::BarTop(int column) const {
-    const int height = m_area.Height();
-    return height -
-           static_cast<int>(std::floor(m_levels[static_cast<std::size_t>(column)] * height));
-}
-
 void AnalyzerDisplay::DrawBar(gfx::Surface& window, bool striped, int column, int width) {
     const int height = m_area.Height();
-    const int barTop = BarTop(column);
+    const int barTop = m_barTops[static_cast<std::size_t>(column)];
     const gfx::Surface& pattern = m_pattern;
     const int source = PatternColumn(column);
     const int x = m_area.left + column;
@@ -204,11 +201,14 @@ void AnalyzerDisplay::DrawBar(gfx::Surface& window, bool striped, int column, in
     if (first >= end)
         return;
     const int bottom = std::min({height, pattern.Height(), window.Height() - m_area.top});
-    for (int y = std::max(barTop + 1, -m_area.top); y < bottom; ++y) {
+    const int top = std::max(barTop + 1, -m_area.top);
+    const gfx::AreaRows rows =
+        window.WriteRows({x + first, m_area.top + top, x + end, m_area.top + bottom});
+    for (int y = top; y < bottom; ++y) {
         if (striped && y % 2 != 0)
             continue;
         std::copy(pattern.Row(y) + source + first, pattern.Row(y) + source + end,
-                  window.RowPart(m_area.top + y, x + first, x + end).data());
+                  rows.Row(m_area.top + y) + x + first);
     }
 }
 
@@ -235,7 +235,7 @@ bool AnalyzerDisplay::DrawColumns(gfx::Surface& window, const gfx::Surface& back
     bool drew = false;
     for (int column = 0; column < columns; column += step) {
         const auto index = static_cast<std::size_t>(column);
-        const DrawnColumn now{bars ? BarTop(column) : m_area.Height(), m_peaks[index]};
+        const DrawnColumn now{bars ? m_barTops[index] : m_area.Height(), m_peaks[index]};
         DrawnColumn& drawn = m_drawn[index];
         if (now == drawn)
             continue;

@@ -59,7 +59,7 @@ private:
         bool operator==(const DrawnColumn&) const = default;
     };
 
-    // Returns whether any level changed.
+    // Sets the levels and the bars' tops; returns whether any level changed.
     bool FillLevels(const Spectrum& spectrum, bool amplify);
     // Both return whether any peak moved.
     bool UpdatePeaks();
@@ -72,7 +72,6 @@ private:
     void ForgetDrawn();
     // Returns whether anything was drawn.
     bool DrawColumns(gfx::Surface& window, const gfx::Surface& background, int style, bool barsToo);
-    int BarTop(int column) const;
     void DrawBar(gfx::Surface& window, bool striped, int column, int width);
     void DrawPeak(gfx::Surface& window, bool pixelPeak, int column, int width);
     void DrawMirror(gfx::Surface& window);
@@ -82,6 +81,8 @@ private:
     SkinRect m_area;
     bool m_placed = false;
     std::vector<float> m_levels;
+    // The row above each column's bar, from its level.
+    std::vector<std::int32_t> m_barTops;
     std::vector<std::int32_t> m_peaks;
     Spectrum m_lastSpectrum{};
     bool m_atRest = false;

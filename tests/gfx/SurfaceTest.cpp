@@ -81,9 +81,9 @@ TEST(SurfaceTest, WrittenAreaFollowsEveryWayOfWriting) {
     EXPECT_EQ(Taken(s), (Rects{{1, 6, 2, 7}, {0, 2, 4, 3}}));
     s.FillRect({0, 4, 2, 6}, kWhite);
     EXPECT_EQ(Taken(s), (Rects{{0, 4, 2, 6}}));
-    s.RowPart(7, 1, 3)[1] = kWhite;
-    EXPECT_EQ(s.GetPixel(2, 7), kWhite);
-    EXPECT_EQ(Taken(s), (Rects{{1, 7, 3, 8}}));
+    s.WriteRows({1, 7, 3, 9}).Row(8)[2] = kWhite;
+    EXPECT_EQ(s.GetPixel(2, 8), kWhite);
+    EXPECT_EQ(Taken(s), (Rects{{1, 7, 3, 9}}));
     s.FillRect({0, 20, 2, 30}, kWhite);
     EXPECT_TRUE(s.TakeWrittenArea().IsEmpty());
     s.Fill(kWhite);
