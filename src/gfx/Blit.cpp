@@ -41,11 +41,11 @@ void Blit(Surface& dst, Point to, const Surface& src, const Rect& from) {
 }
 
 void TransparentBlit(Surface& dst, Point to, const Surface& src, const Rect& from, Pixel key) {
+    // Every pixel is stored, the kept ones unchanged, so that the loop needs
+    // no branch and is vectorised.
     ForEachClippedRow(dst, to, src, from, [key](Pixel* out, const Pixel* in, int count) {
-        for (int i = 0; i < count; ++i) {
-            if (in[i] != key)
-                out[i] = in[i];
-        }
+        for (int i = 0; i < count; ++i)
+            out[i] = in[i] != key ? in[i] : out[i];
     });
 }
 
