@@ -52,7 +52,8 @@ public:
     const std::vector<std::int32_t>& Peaks() const { return m_peaks; }
 
 private:
-    // Where a column's bar begins and where its peak stands, as drawn last.
+    // Where a column's bar begins and where its peak stands, as drawn last;
+    // -1 for a column not drawn since the area's background was.
     struct DrawnColumn {
         std::int32_t barTop = -1;
         std::int32_t peak = -1;
@@ -87,7 +88,7 @@ private:
     Spectrum m_lastSpectrum{};
     bool m_atRest = false;
     // The last frame: its columns, and the pixels it left in the window under
-    // a key of its style, pen and background.
+    // a key of its style, liveness, pen and background.
     std::vector<DrawnColumn> m_drawn;
     ShownField m_shown;
     gfx::Surface m_pattern;
