@@ -204,11 +204,16 @@ void AnalyzerDisplay::DrawBar(gfx::Surface& window, bool striped, int column, in
     const int top = std::max(barTop + 1, -m_area.top);
     const gfx::AreaRows rows =
         window.WriteRows({x + first, m_area.top + top, x + end, m_area.top + bottom});
+    const int count = end - first;
     for (int y = top; y < bottom; ++y) {
         if (striped && y % 2 != 0)
             continue;
-        std::copy(pattern.Row(y) + source + first, pattern.Row(y) + source + end,
-                  rows.Row(m_area.top + y) + x + first);
+        // A bar is one or three pixels wide: copied one by one, which costs
+        // less than a call to copy them.
+        const gfx::Pixel* from = pattern.Row(y) + source + first;
+        gfx::Pixel* to = rows.Row(m_area.top + y) + x + first;
+        for (int i = 0; i < count; ++i)
+            to[i] = from[i];
     }
 }
 
@@ -222,20 +227,44 @@ void AnalyzerDisplay::DrawPeak(gfx::Surface& window, bool pixelPeak, int column,
                   gfx::Rect::FromSize(PatternColumn(column), peak, width, 1));
 }
 
+AnalyzerDisplay::DrawnColumn AnalyzerDisplay::ColumnNow(std::size_t index, bool bars) const {
+    return {bars ? m_barTops[index] : m_area.Height(), m_peaks[index]};
+}
+
+int AnalyzerDisplay::ColumnCount(int style) const {
+    const int columns = static_cast<int>(m_levels.size());
+    if (style == 13)
+        return columns;
+    const int step = IsWide(style) ? 4 : 1;
+    return (columns + step - 1) / step;
+}
+
+int AnalyzerDisplay::MovedColumns(int style, bool bars, bool levelsMoved) const {
+    if (style < 1 || style > 13)
+        return 0;
+    // Style 13's lines cross the columns; it moves as a whole or not at all.
+    if (style == 13)
+        return levelsMoved ? ColumnCount(style) : 0;
+    const int step = IsWide(style) ? 4 : 1;
+    int moved = 0;
+    for (std::size_t index = 0; index < m_levels.size(); index += static_cast<std::size_t>(step))
+        moved += ColumnNow(index, bars) != m_drawn[index] ? 1 : 0;
+    return moved;
+}
+
 // A column's pixels depend on its own bar and peak alone, so a column that
 // moved is drawn again over its own strip of the background and the rest are
 // left as they are: the same pixels as a whole frame.
 bool AnalyzerDisplay::DrawColumns(gfx::Surface& window, const gfx::Surface& background, int style,
-                                  bool barsToo) {
+                                  bool bars) {
     const StyleLook look = LookOf(style);
-    const bool bars = barsToo && look.bar != BarLook::None;
     const int columns = static_cast<int>(m_levels.size());
     const int step = IsWide(style) ? 4 : 1;
     const int width = IsWide(style) ? 3 : 1;
     bool drew = false;
     for (int column = 0; column < columns; column += step) {
         const auto index = static_cast<std::size_t>(column);
-        const DrawnColumn now{bars ? m_barTops[index] : m_area.Height(), m_peaks[index]};
+        const DrawnColumn now = ColumnNow(index, bars);
         DrawnColumn& drawn = m_drawn[index];
         if (now == drawn)
             continue;
@@ -268,40 +297,53 @@ void AnalyzerDisplay::DrawMirror(gfx::Surface& window) {
     }
 }
 
+// A column drawn over its own strip of the face costs several times its share
+// of one copy of the whole area. When few columns moved (a steady tone, the
+// peaks settling) only they are drawn, as long as the window still shows the
+// last frame, which is then remembered; when many moved (music) the area is
+// drawn whole, as is every frame of it, and nothing is remembered.
 void AnalyzerDisplay::DrawSpectrum(gfx::Surface& window, const gfx::Surface& background, int style,
                                    bool live, AnalyzerSource& source, const Settings& settings) {
     m_atRest = true;
     if (!m_placed)
         return;
+    const bool levelsMoved = UpdateLevels(style, live, source, settings);
+    const bool bars = live && LookOf(style).bar != BarLook::None;
+    constexpr int kStripsPerWholeArea = 8;
+    const bool few =
+        MovedColumns(style, bars, levelsMoved) * kStripsPerWholeArea <= ColumnCount(style);
     const gfx::Rect area = AreaRect();
     const FrameKey key(style, live, m_pen, background);
-    // Something else drew over the area (a new face), or the frame's look
-    // changed: the whole area is drawn anew.
-    const bool whole = !m_shown.StillShows(window, area, key.View());
+    // Otherwise something else drew over the area (a new face), or the
+    // frame's look changed.
+    const bool whole = !few || !m_shown.StillShows(window, area, key.View());
     if (whole) {
         gfx::Blit(window, {area.left, area.top}, background, area);
-        ForgetDrawn();
+        std::ranges::fill(m_drawn, DrawnColumn{});
     }
-    bool drew = whole;
-    if (style >= 1 && style <= 13)
-        drew = DrawLevels(window, background, style, live, source, settings, whole) || drew;
-    if (drew)
-        m_shown.Remember(window, area, key.View());
-}
-
-bool AnalyzerDisplay::DrawLevels(gfx::Surface& window, const gfx::Surface& background, int style,
-                                 bool live, AnalyzerSource& source, const Settings& settings,
-                                 bool whole) {
-    if (!live) {
-        m_atRest = !DropPeaks();
-        if (style != 13)
-            return DrawColumns(window, background, style, false);
-        if (whole) {
+    if (style == 13 && whole) {
+        if (live) {
+            DrawMirror(window);
+        } else {
             const int middle = m_area.top + static_cast<int>(RoundHalfEven(m_area.Height() / 2.0));
             gfx::DrawLine(window, {m_area.left, middle}, {m_area.right, middle}, m_pen.Colour(),
                           m_pen.Width());
         }
-        return whole;
+    }
+    const bool drew = style >= 1 && style < 13 && DrawColumns(window, background, style, bars);
+    if (!few)
+        m_shown.Forget();
+    else if (whole || drew)
+        m_shown.Remember(window, area, key.View());
+}
+
+bool AnalyzerDisplay::UpdateLevels(int style, bool live, AnalyzerSource& source,
+                                   const Settings& settings) {
+    if (style < 1 || style > 13)
+        return false;
+    if (!live) {
+        m_atRest = !DropPeaks();
+        return false;
     }
     // While anything is paused the last spectrum stays, so the bars freeze.
     const bool frozen = source.IsAnyPaused();
@@ -309,14 +351,7 @@ bool AnalyzerDisplay::DrawLevels(gfx::Surface& window, const gfx::Surface& backg
         m_lastSpectrum = source.FetchSpectrum();
     const bool levelsMoved = FillLevels(m_lastSpectrum, settings.SpectrumAmplify != 0);
     m_atRest = !UpdatePeaks() && frozen;
-    if (style != 13)
-        return DrawColumns(window, background, style, true);
-    if (!whole && !levelsMoved)
-        return false;
-    if (!whole)
-        gfx::Blit(window, {m_area.left, m_area.top}, background, AreaRect());
-    DrawMirror(window);
-    return true;
+    return levelsMoved;
 }
 
 } // namespace vantor

@@ -65,14 +65,19 @@ private:
     // Both return whether any peak moved.
     bool UpdatePeaks();
     bool DropPeaks();
-    // The levels' part of a frame after the background; `whole` when the
-    // area was just drawn anew. Returns whether anything was drawn.
-    bool DrawLevels(gfx::Surface& window, const gfx::Surface& background, int style, bool live,
-                    AnalyzerSource& source, const Settings& settings, bool whole);
+    // Takes the newest spectrum into the levels and moves the peaks (only
+    // lets the peaks fall when nothing sounds); returns whether any level
+    // changed.
+    bool UpdateLevels(int style, bool live, AnalyzerSource& source, const Settings& settings);
     // Forgets the last frame, so that the next one draws the whole area.
     void ForgetDrawn();
-    // Returns whether anything was drawn.
-    bool DrawColumns(gfx::Surface& window, const gfx::Surface& background, int style, bool barsToo);
+    DrawnColumn ColumnNow(std::size_t index, bool bars) const;
+    // The columns a frame of `style` draws, and how many of them differ from
+    // what was drawn last.
+    int ColumnCount(int style) const;
+    int MovedColumns(int style, bool bars, bool levelsMoved) const;
+    // Returns whether any column was drawn.
+    bool DrawColumns(gfx::Surface& window, const gfx::Surface& background, int style, bool bars);
     void DrawBar(gfx::Surface& window, bool striped, int column, int width);
     void DrawPeak(gfx::Surface& window, bool pixelPeak, int column, int width);
     void DrawMirror(gfx::Surface& window);
