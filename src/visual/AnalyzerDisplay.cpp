@@ -227,10 +227,6 @@ void AnalyzerDisplay::DrawPeak(gfx::Surface& window, bool pixelPeak, int column,
                   gfx::Rect::FromSize(PatternColumn(column), peak, width, 1));
 }
 
-AnalyzerDisplay::DrawnColumn AnalyzerDisplay::ColumnNow(std::size_t index, bool bars) const {
-    return {bars ? m_barTops[index] : m_area.Height(), m_peaks[index]};
-}
-
 int AnalyzerDisplay::ColumnCount(int style) const {
     const int columns = static_cast<int>(m_levels.size());
     if (style == 13)

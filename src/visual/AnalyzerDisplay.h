@@ -71,7 +71,9 @@ private:
     bool UpdateLevels(int style, bool live, AnalyzerSource& source, const Settings& settings);
     // Forgets the last frame, so that the next one draws the whole area.
     void ForgetDrawn();
-    DrawnColumn ColumnNow(std::size_t index, bool bars) const;
+    DrawnColumn ColumnNow(std::size_t index, bool bars) const {
+        return {bars ? m_barTops[index] : m_area.Height(), m_peaks[index]};
+    }
     // The columns a frame of `style` draws, and how many of them differ from
     // what was drawn last.
     int ColumnCount(int style) const;
