@@ -57,3 +57,14 @@ function(vantor_soname out library)
     endif()
     set(${out} "${soname}" PARENT_SCOPE)
 endfunction()
+
+# vantor_vectorise_pixel_loops(file.cpp ...)
+# The per-pixel loops of these files (keyed copies, blends, the copy to the
+# display's image) run over every pixel a window redraws. GCC vectorises such
+# loops at -O2 only with the cheap cost model; clang already does.
+function(vantor_vectorise_pixel_loops)
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+        set_property(SOURCE ${ARGN} DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}
+                     APPEND PROPERTY COMPILE_OPTIONS -fvect-cost-model=cheap)
+    endif()
+endfunction()

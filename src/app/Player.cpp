@@ -207,12 +207,12 @@ void Player::Present() {
 }
 
 void Player::ShowSurfaces() {
-    // Rows written while a window is hidden stay on record until it shows.
+    // What is written while a window is hidden stays on record until it shows.
     if (mainWindow.Widget().isVisible())
-        mainWindow.Widget().ShowSurface(surfaces.mainWindow, surfaces.mainWindow.TakeWrittenRows());
+        mainWindow.Widget().ShowSurface(surfaces.mainWindow, surfaces.mainWindow.TakeWrittenArea());
     if (playlistWindowBridge.Widget().isVisible())
         playlistWindowBridge.Widget().ShowSurface(surfaces.playListWindow,
-                                                  surfaces.playListWindow.TakeWrittenRows());
+                                                  surfaces.playListWindow.TakeWrittenArea());
 }
 
 void Player::FollowPixelRatio(bool redraw) {

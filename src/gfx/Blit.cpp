@@ -19,8 +19,9 @@ void ForEachClippedRow(Surface& dst, Point to, const Surface& src, const Rect& f
     const int dy = to.y - from.top;
     const Rect target = Intersect(source.Offset(dx, dy), dst.Bounds());
     const int count = target.Width();
+    const AreaRows rows = dst.WriteRows(target);
     for (int y = target.top; y < target.bottom; ++y)
-        rowOp(dst.Row(y) + target.left, src.Row(y - dy) + (target.left - dx), count);
+        rowOp(rows.Row(y) + target.left, src.Row(y - dy) + (target.left - dx), count);
 }
 
 // Where a copy of `from` to `to` lands in dst, after clipping to both surfaces.
@@ -84,11 +85,11 @@ void Blit(Surface& dst, Point to, const Surface& src, const Rect& from) {
 
 void TransparentBlit(Surface& dst, Point to, const Surface& src, const Rect& from, Pixel key) {
     CarryTextMarks(dst, to, src, from, &key);
+    // Every pixel is stored, the kept ones unchanged, so that the loop needs
+    // no branch and is vectorised.
     ForEachClippedRow(dst, to, src, from, [key](Pixel* out, const Pixel* in, int count) {
-        for (int i = 0; i < count; ++i) {
-            if (in[i] != key)
-                out[i] = in[i];
-        }
+        for (int i = 0; i < count; ++i)
+            out[i] = in[i] != key ? in[i] : out[i];
     });
 }
 
@@ -102,8 +103,9 @@ void AlphaBlend(Surface& dst, Point to, const Surface& src, const Rect& from,
 
 void BlendRect(Surface& dst, const Rect& area, Pixel colour, std::uint8_t opacity) {
     const Rect clipped = Intersect(area, dst.Bounds());
+    const AreaRows rows = dst.WriteRows(clipped);
     for (int y = clipped.top; y < clipped.bottom; ++y) {
-        Pixel* row = dst.Row(y);
+        Pixel* row = rows.Row(y);
         for (int x = clipped.left; x < clipped.right; ++x)
             row[x] = BlendPixel(colour, row[x], opacity);
     }

@@ -11,16 +11,16 @@ Surface::Surface(int width, int height, Pixel fill) {
     m_width = width;
     m_height = height;
     m_pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill);
-    m_written = {0, height};
+    m_written = WrittenArea(Bounds());
 }
 
 Surface::Surface(const Surface& other)
-    : m_width(other.m_width), m_height(other.m_height),
-      m_pixels(other.m_pixels), m_written{0, other.m_height}, m_marks(other.m_marks) {}
+    : m_width(other.m_width), m_height(other.m_height), m_pixels(other.m_pixels),
+      m_written(WrittenArea(other.Bounds())), m_marks(other.m_marks) {}
 
 Surface::Surface(Surface&& other) noexcept
     : m_width(std::exchange(other.m_width, 0)), m_height(std::exchange(other.m_height, 0)),
-      m_pixels(std::move(other.m_pixels)), m_written{0, m_height},
+      m_pixels(std::move(other.m_pixels)), m_written(WrittenArea(Bounds())),
       m_marks(std::exchange(other.m_marks, {})) {
     other.m_pixels.clear();
     other.m_written = {};
@@ -31,7 +31,7 @@ Surface& Surface::operator=(const Surface& other) {
         m_width = other.m_width;
         m_height = other.m_height;
         m_pixels = other.m_pixels;
-        m_written = {0, m_height};
+        m_written = WrittenArea(Bounds());
         m_marks = other.m_marks;
     }
     return *this;
@@ -45,13 +45,13 @@ Surface& Surface::operator=(Surface&& other) noexcept {
         m_marks = std::exchange(other.m_marks, {});
         other.m_pixels.clear();
         other.m_written = {};
-        m_written = {0, m_height};
+        m_written = WrittenArea(Bounds());
     }
     return *this;
 }
 
-RowRange Surface::TakeWrittenRows() {
-    return std::exchange(m_written, RowRange{});
+WrittenArea Surface::TakeWrittenArea() {
+    return std::exchange(m_written, WrittenArea{});
 }
 
 bool Surface::operator==(const Surface& other) const {
@@ -60,7 +60,7 @@ bool Surface::operator==(const Surface& other) const {
 
 void Surface::SetPixel(int x, int y, Pixel pixel) {
     if (Contains(x, y)) {
-        NoteWritten(y, y + 1);
+        m_written.Add({x, y, x + 1, y + 1});
         m_pixels[Index(x, y)] = pixel;
     }
 }
@@ -70,7 +70,7 @@ Pixel Surface::GetPixel(int x, int y) const {
 }
 
 void Surface::Fill(Pixel pixel) {
-    NoteWritten(0, m_height);
+    m_written.Add(Bounds());
     std::fill(m_pixels.begin(), m_pixels.end(), pixel);
     m_marks.Clear();
 }
@@ -78,8 +78,9 @@ void Surface::Fill(Pixel pixel) {
 void Surface::FillRect(const Rect& area, Pixel pixel) {
     const Rect clipped = Intersect(area, Bounds());
     m_marks.DropInside(clipped);
+    const AreaRows rows = WriteRows(clipped);
     for (int y = clipped.top; y < clipped.bottom; ++y)
-        std::fill(Row(y) + clipped.left, Row(y) + clipped.right, pixel);
+        std::fill(rows.Row(y) + clipped.left, rows.Row(y) + clipped.right, pixel);
 }
 
 } // namespace vantor::gfx

@@ -6,6 +6,7 @@
 #include "gfx/Color.h"
 #include "gfx/Geometry.h"
 #include "gfx/TextMark.h"
+#include "gfx/WrittenArea.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -14,12 +15,19 @@
 
 namespace vantor::gfx {
 
-// Rows [top, bottom) of a surface.
-struct RowRange {
-    int top = 0;
-    int bottom = 0;
-    bool IsEmpty() const { return bottom <= top; }
-    bool operator==(const RowRange&) const = default;
+// The rows of a rectangle of a surface handed out for writing (see
+// Surface::WriteRows); Row(y) starts at column 0 and may be written only
+// within the rectangle's columns.
+class AreaRows {
+public:
+    AreaRows(Pixel* pixels, int width) : m_pixels(pixels), m_width(width) {}
+    Pixel* Row(int y) const {
+        return m_pixels + static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width);
+    }
+
+private:
+    Pixel* m_pixels;
+    int m_width;
 };
 
 class Surface {
@@ -42,12 +50,19 @@ public:
     // Rows are Width() pixels, top row first; y must lie inside the surface.
     // A row handed out for writing may be written only within itself.
     Pixel* Row(int y) {
-        NoteWritten(y, y + 1);
+        m_written.Add({0, y, m_width, y + 1});
         return m_pixels.data() + Index(0, y);
     }
     const Pixel* Row(int y) const { return m_pixels.data() + Index(0, y); }
+    // The rows of `area`, which must lie inside the surface, handed out for
+    // writing within it: drawing that fills a rectangle row by row notes it
+    // once.
+    AreaRows WriteRows(const Rect& area) {
+        m_written.Add(area);
+        return {m_pixels.data(), m_width};
+    }
     std::span<Pixel> Pixels() {
-        NoteWritten(0, m_height);
+        m_written.Add(Bounds());
         return m_pixels;
     }
     std::span<const Pixel> Pixels() const { return m_pixels; }
@@ -61,10 +76,10 @@ public:
     // Fills the part of `area` that lies inside the surface.
     void FillRect(const Rect& area, Pixel pixel);
 
-    // The rows handed out for writing or written since the last call (all
+    // The pixels handed out for writing or written since the last call (all
     // of them for a new surface), so that the one window showing the surface
     // compares only those; the record starts again empty.
-    RowRange TakeWrittenRows();
+    WrittenArea TakeWrittenArea();
 
     // The font text drawn here whose pixels may still be shown (see TextMark).
     TextMarks& Marks() { return m_marks; }
@@ -74,11 +89,6 @@ public:
     bool operator==(const Surface& other) const;
 
 private:
-    void NoteWritten(int top, int bottom) {
-        m_written.top = m_written.IsEmpty() ? top : std::min(m_written.top, top);
-        m_written.bottom = m_written.IsEmpty() ? bottom : std::max(m_written.bottom, bottom);
-    }
-
     std::size_t Index(int x, int y) const {
         return static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width) +
                static_cast<std::size_t>(x);
@@ -87,7 +97,7 @@ private:
     int m_width = 0;
     int m_height = 0;
     std::vector<Pixel> m_pixels;
-    RowRange m_written;
+    WrittenArea m_written;
     TextMarks m_marks;
 };
 

@@ -31,7 +31,10 @@ void ShownField::Remember(const gfx::Surface& window, const gfx::Rect& area, std
     m_known = true;
     m_key = key;
     m_area = InsideOf(window, area);
-    m_pixels = gfx::Surface(m_area.Width(), m_area.Height());
+    // The field keeps its size from one draw to the next; its pixels are
+    // reused rather than made anew on every tick that draws it.
+    if (m_pixels.Width() != m_area.Width() || m_pixels.Height() != m_area.Height())
+        m_pixels = gfx::Surface(m_area.Width(), m_area.Height());
     gfx::Blit(m_pixels, {0, 0}, window, m_area);
 }
 

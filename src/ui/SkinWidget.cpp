@@ -77,13 +77,13 @@ SkinWidget::SkinWidget(SkinWidgetListener& listener, QWidget* parent)
 }
 
 void SkinWidget::ShowSurface(const gfx::Surface& surface) {
-    ShowSurface(surface, {0, surface.Height()});
+    ShowSurface(surface, gfx::WrittenArea(surface.Bounds()));
 }
 
-void SkinWidget::ShowSurface(const gfx::Surface& surface, gfx::RowRange writtenRows) {
+void SkinWidget::ShowSurface(const gfx::Surface& surface, const gfx::WrittenArea& written) {
     // The player presents after every tick; most ticks change nothing or a
     // few fields, and only those go to the display.
-    QRegion changed = CopyChangedPixels(surface, m_image, writtenRows);
+    QRegion changed = CopyChangedPixels(surface, m_image, written);
     if (size() != m_image.size())
         setFixedSize(m_image.size());
     changed += TakeTextMarks(surface.Marks());
@@ -91,7 +91,10 @@ void SkinWidget::ShowSurface(const gfx::Surface& surface, gfx::RowRange writtenR
         return;
     const qreal ratio = devicePixelRatioF();
     if (ratio == 1.0) {
-        update(changed);
+        // Painted at once rather than on a posted update: the tick's changes
+        // reach the display in the same pass of the event loop, without a
+        // second pass and the wake-up that posting it costs.
+        repaint(changed);
         return;
     }
     RefreshBackdrop(changed);

@@ -59,8 +59,8 @@ public:
 
     // Shows `surface` at the window's size (the window takes its size).
     void ShowSurface(const gfx::Surface& surface);
-    // The same when only `writtenRows` may differ from what is shown.
-    void ShowSurface(const gfx::Surface& surface, gfx::RowRange writtenRows);
+    // The same when only `written` may differ from what is shown.
+    void ShowSurface(const gfx::Surface& surface, const gfx::WrittenArea& written);
     // Clips the window to `shape`; an empty region removes the shape.
     void SetShape(const gfx::Region& shape);
     // Replaces the tooltips; the first area holding the pointer wins.

@@ -112,26 +112,31 @@ QImage ToShapedImage(const gfx::Surface& window, const gfx::Surface& face) {
 }
 
 QRegion CopyChangedPixels(const gfx::Surface& surface, QImage& image) {
-    return CopyChangedPixels(surface, image, {0, surface.Height()});
+    return CopyChangedPixels(surface, image, gfx::WrittenArea(surface.Bounds()));
 }
 
-QRegion CopyChangedPixels(const gfx::Surface& surface, QImage& image, gfx::RowRange rows) {
+QRegion CopyChangedPixels(const gfx::Surface& surface, QImage& image,
+                          const gfx::WrittenArea& written) {
     const QSize size(surface.Width(), surface.Height());
     if (image.size() != size || image.format() != QImage::Format_RGB32) {
         image = ToImage(surface);
         return image.rect();
     }
     ChangedBands bands;
-    for (int y = std::max(rows.top, 0); y < std::min(rows.bottom, size.height()); ++y) {
-        const gfx::Pixel* from = surface.Row(y);
-        const auto* shown = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        const int first = FirstChangedColumn(from, shown, size.width());
-        if (first == size.width())
-            continue;
-        const int last = LastChangedColumn(from, shown, first, size.width());
-        auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
-        std::transform(from + first, from + last + 1, to + first, Opaque);
-        bands.Add(QRect(first, y, last - first + 1, 1));
+    for (const gfx::Rect& rect : written.Rects()) {
+        const gfx::Rect area = gfx::Intersect(rect, surface.Bounds());
+        const int width = area.Width();
+        for (int y = area.top; y < area.bottom; ++y) {
+            const gfx::Pixel* from = surface.Row(y) + area.left;
+            const auto* shown = reinterpret_cast<const QRgb*>(image.constScanLine(y)) + area.left;
+            const int first = FirstChangedColumn(from, shown, width);
+            if (first == width)
+                continue;
+            const int last = LastChangedColumn(from, shown, first, width);
+            auto* to = reinterpret_cast<QRgb*>(image.scanLine(y)) + area.left;
+            std::transform(from + first, from + last + 1, to + first, Opaque);
+            bands.Add(QRect(area.left + first, y, last - first + 1, 1));
+        }
     }
     return bands.Take();
 }

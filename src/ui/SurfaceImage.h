@@ -21,9 +21,10 @@ QImage ToShapedImage(const gfx::Surface& window, const gfx::Surface& face);
 // pixel, one per group of nearby changed rows. An image of another size or
 // format is made anew and counts as changed everywhere.
 QRegion CopyChangedPixels(const gfx::Surface& surface, QImage& image);
-// The same, looking only at `rows` (the rows written since the image was last
-// brought up to date) unless the image is made anew.
-QRegion CopyChangedPixels(const gfx::Surface& surface, QImage& image, gfx::RowRange rows);
+// The same, looking only at `written` (what was written since the image was
+// last brought up to date) unless the image is made anew.
+QRegion CopyChangedPixels(const gfx::Surface& surface, QImage& image,
+                          const gfx::WrittenArea& written);
 // The surface of an image (alpha dropped).
 gfx::Surface FromImage(const QImage& image);
 QRegion ToQRegion(const gfx::Region& region);

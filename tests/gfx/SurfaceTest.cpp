@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace vantor::gfx {
 namespace {
 
@@ -56,45 +58,55 @@ TEST(SurfaceTest, FillRectIsClippedToTheSurface) {
         EXPECT_EQ(p, kMagenta);
 }
 
-TEST(SurfaceTest, WrittenRowsFollowEveryWayOfWriting) {
+std::vector<Rect> Taken(Surface& s) {
+    const WrittenArea written = s.TakeWrittenArea();
+    return {written.Rects().begin(), written.Rects().end()};
+}
+
+using Rects = std::vector<Rect>;
+
+TEST(SurfaceTest, WrittenAreaFollowsEveryWayOfWriting) {
     Surface s(4, 10);
-    EXPECT_EQ(s.TakeWrittenRows(), (RowRange{0, 10}));
-    EXPECT_TRUE(s.TakeWrittenRows().IsEmpty());
+    EXPECT_EQ(Taken(s), (Rects{{0, 0, 4, 10}}));
+    EXPECT_TRUE(s.TakeWrittenArea().IsEmpty());
 
     const Surface& reader = s;
     EXPECT_EQ(reader.Row(3)[0], kBlack);
     EXPECT_EQ(reader.GetPixel(1, 1), kBlack);
     s.SetPixel(9, 9, kWhite); // outside: nothing written
-    EXPECT_TRUE(s.TakeWrittenRows().IsEmpty());
+    EXPECT_TRUE(s.TakeWrittenArea().IsEmpty());
 
     s.SetPixel(1, 6, kWhite);
     s.Row(2)[0] = kWhite;
-    EXPECT_EQ(s.TakeWrittenRows(), (RowRange{2, 7}));
-    s.FillRect({0, 4, 2, 5}, kWhite);
-    EXPECT_EQ(s.TakeWrittenRows(), (RowRange{4, 5}));
+    EXPECT_EQ(Taken(s), (Rects{{1, 6, 2, 7}, {0, 2, 4, 3}}));
+    s.FillRect({0, 4, 2, 6}, kWhite);
+    EXPECT_EQ(Taken(s), (Rects{{0, 4, 2, 6}}));
+    s.WriteRows({1, 7, 3, 9}).Row(8)[2] = kWhite;
+    EXPECT_EQ(s.GetPixel(2, 8), kWhite);
+    EXPECT_EQ(Taken(s), (Rects{{1, 7, 3, 9}}));
     s.FillRect({0, 20, 2, 30}, kWhite);
-    EXPECT_TRUE(s.TakeWrittenRows().IsEmpty());
+    EXPECT_TRUE(s.TakeWrittenArea().IsEmpty());
     s.Fill(kWhite);
-    EXPECT_EQ(s.TakeWrittenRows(), (RowRange{0, 10}));
+    EXPECT_EQ(Taken(s), (Rects{{0, 0, 4, 10}}));
     s.Pixels()[0] = kBlack;
-    EXPECT_EQ(s.TakeWrittenRows(), (RowRange{0, 10}));
+    EXPECT_EQ(Taken(s), (Rects{{0, 0, 4, 10}}));
 }
 
 TEST(SurfaceTest, CopiedOrMovedSurfacesCountAsWrittenEverywhere) {
     Surface source(3, 5, kWhite);
-    source.TakeWrittenRows();
+    source.TakeWrittenArea();
     Surface target(3, 5);
-    target.TakeWrittenRows();
+    target.TakeWrittenArea();
     target = source;
-    EXPECT_EQ(target.TakeWrittenRows(), (RowRange{0, 5}));
+    EXPECT_EQ(Taken(target), (Rects{{0, 0, 3, 5}}));
     EXPECT_EQ(target, source); // the record is not part of the picture
 
     Surface moved(std::move(target));
-    EXPECT_EQ(moved.TakeWrittenRows(), (RowRange{0, 5}));
+    EXPECT_EQ(Taken(moved), (Rects{{0, 0, 3, 5}}));
     EXPECT_TRUE(target.IsEmpty());
-    EXPECT_TRUE(target.TakeWrittenRows().IsEmpty());
+    EXPECT_TRUE(target.TakeWrittenArea().IsEmpty());
     target = std::move(moved);
-    EXPECT_EQ(target.TakeWrittenRows(), (RowRange{0, 5}));
+    EXPECT_EQ(Taken(target), (Rects{{0, 0, 3, 5}}));
     EXPECT_EQ(target, source);
 }
 

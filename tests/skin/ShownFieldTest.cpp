@@ -60,8 +60,8 @@ protected:
 
     void ClearRecords() {
         painter.painted.clear();
-        surfaces.mainWindow.TakeWrittenRows();
-        surfaces.playListWindow.TakeWrittenRows();
+        surfaces.mainWindow.TakeWrittenArea();
+        surfaces.playListWindow.TakeWrittenArea();
     }
 
     gfx::Pixel ListAt(int x, int y) const { return surfaces.playListWindow.GetPixel(x, y); }
@@ -72,8 +72,8 @@ TEST_F(TimeTextTest, TheSameTimeAgainLeavesBothWindowsAloneAndANewOneIsDrawn) {
     ClearRecords();
     texts.DrawTimeText("00:01 / 02:00");
     EXPECT_TRUE(painter.painted.empty());
-    EXPECT_TRUE(surfaces.mainWindow.TakeWrittenRows().IsEmpty());
-    EXPECT_TRUE(surfaces.playListWindow.TakeWrittenRows().IsEmpty());
+    EXPECT_TRUE(surfaces.mainWindow.TakeWrittenArea().IsEmpty());
+    EXPECT_TRUE(surfaces.playListWindow.TakeWrittenArea().IsEmpty());
 
     texts.DrawTimeText("00:02 / 02:00");
     ASSERT_EQ(painter.painted.size(), 2u);

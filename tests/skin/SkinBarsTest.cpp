@@ -225,9 +225,9 @@ protected:
 TEST_F(SeekKnobTest, TheSamePositionAgainLeavesTheWindowAlone) {
     bars.ShowSeekValue(51); // offset 18 of 90
     ASSERT_EQ(At(18, 27), kKnob);
-    surfaces.mainWindow.TakeWrittenRows();
+    surfaces.mainWindow.TakeWrittenArea();
     bars.ShowSeekValue(51);
-    EXPECT_TRUE(surfaces.mainWindow.TakeWrittenRows().IsEmpty());
+    EXPECT_TRUE(surfaces.mainWindow.TakeWrittenArea().IsEmpty());
     bars.ShowSeekValue(255);
     EXPECT_EQ(At(18, 27), kKnob) << "below the field nothing is restored";
     EXPECT_EQ(At(18, 21), kFace);

@@ -58,11 +58,11 @@ TEST_F(SongModeLampsTest, AnUndescribedTrackLeavesBothDarkOnTheFaceInUse) {
 TEST_F(SongModeLampsTest, ASkinWithoutAreasDrawsNothing) {
     skin.stereoWindowRegions = {};
     skin.monoWindowRegions = {};
-    surfaces.mainWindow.TakeWrittenRows();
+    surfaces.mainWindow.TakeWrittenArea();
     Draw(1, surfaces.face);
     Draw(0, surfaces.face);
     EXPECT_EQ(surfaces.mainWindow, surfaces.face);
-    EXPECT_TRUE(surfaces.mainWindow.TakeWrittenRows().IsEmpty());
+    EXPECT_TRUE(surfaces.mainWindow.TakeWrittenArea().IsEmpty());
 }
 
 } // namespace

@@ -77,18 +77,29 @@ TEST_F(ChangedPixelsTest, OnlyTheColourCountsNotTheUnusedByte) {
     EXPECT_TRUE(CopyChangedPixels(surface, image).isEmpty());
 }
 
-TEST_F(ChangedPixelsTest, OnlyTheWrittenRowsAreLookedAt) {
-    surface.TakeWrittenRows();
+TEST_F(ChangedPixelsTest, OnlyTheWrittenAreaIsLookedAt) {
+    surface.TakeWrittenArea();
     surface.SetPixel(4, 1, gfx::kWhite);
     surface.SetPixel(6, 4, gfx::kWhite);
-    const gfx::RowRange written = surface.TakeWrittenRows();
-    EXPECT_EQ(written, (gfx::RowRange{1, 5}));
-    EXPECT_EQ(CopyChangedPixels(surface, image, {4, 5}), QRect(6, 4, 1, 1));
+    const gfx::WrittenArea written = surface.TakeWrittenArea();
+    EXPECT_EQ(written.Bounds(), (gfx::Rect{4, 1, 7, 5}));
+    EXPECT_EQ(CopyChangedPixels(surface, image, gfx::WrittenArea({0, 4, 21, 5})),
+              QRect(6, 4, 1, 1));
     EXPECT_EQ(image.pixel(4, 1), 0xFF0A141Eu);
     EXPECT_EQ(CopyChangedPixels(surface, image, written), QRect(4, 1, 1, 1));
     EXPECT_EQ(FromImage(image), surface);
-    // Rows beyond the surface are ignored.
-    EXPECT_TRUE(CopyChangedPixels(surface, image, {-3, 40}).isEmpty());
+    // Columns beside the written ones in the same row are not compared.
+    surface.SetPixel(2, 3, gfx::kWhite);
+    surface.SetPixel(15, 3, gfx::kWhite);
+    EXPECT_EQ(CopyChangedPixels(surface, image, gfx::WrittenArea({12, 2, 16, 4})),
+              QRect(15, 3, 1, 1));
+    EXPECT_EQ(image.pixel(2, 3), 0xFF0A141Eu);
+    // Every rectangle of the area is compared; parts beyond the surface are
+    // ignored.
+    gfx::WrittenArea apart({-3, -3, 1, 1});
+    apart.Add({0, 3, 3, 40});
+    EXPECT_EQ(CopyChangedPixels(surface, image, apart), QRect(2, 3, 1, 1));
+    EXPECT_EQ(FromImage(image), surface);
 }
 
 TEST_F(ChangedPixelsTest, AnotherSizeOrFormatMakesTheImageAnew) {

@@ -1,7 +1,10 @@
 #include "visual/AnalyzerDisplay.h"
 #include "FakeAnalyzerSource.h"
+#include "gfx/Blit.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 namespace vantor {
 namespace {
@@ -184,6 +187,78 @@ TEST_F(AnalyzerDisplayTest, Style13MirrorsAroundTheMiddleLineInThePenColour) {
     EXPECT_EQ(window.GetPixel(1, 6), pen);
     EXPECT_EQ(window.GetPixel(1, 7), kFace);
     EXPECT_EQ(window.GetPixel(0, 4), kFace);
+}
+
+// A face whose every pixel differs, so that a column drawn over the wrong
+// background shows.
+gfx::Surface PatternedFace(int width, int height) {
+    gfx::Surface face(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x)
+            face.SetPixel(
+                x, y,
+                gfx::Rgb(static_cast<std::uint8_t>(x * 5), 40, static_cast<std::uint8_t>(y * 9)));
+    }
+    return face;
+}
+
+// Frames drawn over the last one, column by column, show what whole frames
+// show: a second analyzer draws every frame on a window made anew from the
+// face, through style changes, pauses, stops, pen changes and a face drawn
+// over the area now and then.
+TEST_F(AnalyzerDisplayTest, ColumnsDrawnOverTheLastFrameShowWhatAWholeFrameShows) {
+    const SkinRect area{3, 2, 46, 16};
+    PlaceArea(area);
+    face = PatternedFace(window.Width(), window.Height());
+    window = face;
+    AnalyzerDisplay whole;
+    whole.Place(area);
+    whole.SetPattern(BuildDefaultPattern(area.Height()), 0);
+    whole.SetPeakColour(kPeak);
+    std::mt19937 random(11);
+    std::uniform_real_distribution<float> level(0.0f, 0.3f);
+    for (int frame = 0; frame < 600; ++frame) {
+        const int style = 1 + (frame / 23) % 13;
+        if (frame % 4 != 0) {
+            for (std::size_t bin = 0; bin < 64; ++bin)
+                source.spectrum[bin] = frame % 3 == 0 && bin % 5 == 0 ? 0.0f : level(random);
+        }
+        settings.SpectrumAmplify = (frame / 150) % 2;
+        source.paused = frame % 60 >= 50;
+        source.live = frame % 110 < 90;
+        if (frame % 41 == 0)
+            gfx::Blit(window, {0, 0}, face, face.Bounds());
+        if (frame % 97 == 0) {
+            const gfx::Pixel pen = gfx::Rgb(0, static_cast<std::uint8_t>(frame), 200);
+            analyzer.Pen().SetColour(pen);
+            whole.Pen().SetColour(pen);
+        }
+        Frame(style);
+        gfx::Surface fresh = face;
+        whole.DrawSpectrum(fresh, face, style, source.live, source, settings);
+        ASSERT_EQ(window, fresh) << "frame " << frame << ", style " << style;
+    }
+}
+
+// A steady tone moves no bar once the peaks have settled: nothing is written
+// and so nothing goes to the display, until something draws over the area.
+TEST_F(AnalyzerDisplayTest, SteadyLevelsWriteNothingUntilTheAreaIsDrawnOver) {
+    PlaceArea({0, 0, 8, 10});
+    settings.SpectrumAmplify = 1;
+    source.spectrum[2] = 0.5f / 6.0f;
+    for (int tick = 0; tick < 12; ++tick)
+        Frame(5);
+    window.TakeWrittenArea();
+    Frame(5);
+    EXPECT_TRUE(window.TakeWrittenArea().IsEmpty());
+    source.spectrum[2] = 0.8f / 6.0f;
+    Frame(5);
+    EXPECT_EQ(window.TakeWrittenArea().Bounds(), (gfx::Rect{2, 0, 3, 10}));
+    window.FillRect({0, 0, 8, 10}, gfx::kWhite);
+    window.TakeWrittenArea();
+    Frame(5);
+    EXPECT_EQ(window.TakeWrittenArea().Bounds(), (gfx::Rect{0, 0, 8, 10}));
+    EXPECT_EQ(window.GetPixel(5, 9), kFace);
 }
 
 TEST_F(AnalyzerDisplayTest, NothingIsDrawnBeforeTheAreaIsPlaced) {
