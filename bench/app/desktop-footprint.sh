@@ -25,10 +25,7 @@ trap 'status=$?; kill $(jobs -p) 2>/dev/null
       [ $status -eq 0 ] || cat "$work"/*.log 2>/dev/null; rm -rf "$work"' EXIT
 ffmpeg -loglevel error -f lavfi -i "sine=frequency=440:duration=120" -ac 2 -b:a 192k "$work/tone.mp3"
 
-display=:77
-Xvfb $display -screen 0 1280x1024x24 >/dev/null 2>&1 &
-sleep 1
-export DISPLAY=$display SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
+start_display :77
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" HOME="$work/home"
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$HOME"
 chmod 700 "$XDG_RUNTIME_DIR"

@@ -53,10 +53,7 @@ mkdir -p "$work/player"
 cp -r "$built/vantor" "$built/libpixwell.so" "$built/Skin" "$work/player/"
 player="$work/player/vantor"
 
-display=:86
-Xvfb $display -screen 0 1280x1024x24 >/dev/null 2>&1 &
-sleep 1
-export DISPLAY=$display SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
+start_display :86
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/run" HOME="$work/home"
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$HOME"
 chmod 700 "$XDG_RUNTIME_DIR"

@@ -14,6 +14,15 @@ install_missing() {
     fi
 }
 
+# start_display :N — an X server for the run, and SDL's null audio. Xvfb
+# resets by default whenever its last client leaves; a player started in
+# that moment cannot connect and aborts, so it must not.
+start_display() {
+    Xvfb "$1" -screen 0 1280x1024x24 -noreset >/dev/null 2>&1 &
+    sleep 1
+    export DISPLAY=$1 SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb
+}
+
 # xdotool's own --sync polls only every half second, too coarse for start-up.
 wait_mapped() {
     local deadline=$((SECONDS + 20))
