@@ -1,4 +1,4 @@
-// Reads arbitrary bytes as each format whose tags TagLib reads, through a
+// Reads arbitrary bytes as each format TaggedFormat reads, through a
 // file as the playlist does (TagLib picks its reader by the file's name).
 #include "media/TaggedFormat.h"
 
@@ -22,7 +22,8 @@ std::string ScratchFolder() {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const std::string folder = ScratchFolder();
     static const std::pair<const char*, const char*> kFormats[] = {
-        {"FLAC", "flac"}, {"OPUS", "opus"}, {"M4A", "m4a"}, {"WV", "wv"}, {"OGA", "oga"}};
+        {"FLAC", "flac"}, {"OPUS", "opus"}, {"M4A", "m4a"},
+        {"WV", "wv"},     {"OGA", "oga"},   {"AAC", "aac"}};
     for (const auto& [extension, suffix] : kFormats) {
         const std::string path = folder + "/input." + suffix;
         std::ofstream(path, std::ios::binary | std::ios::trunc)

@@ -1,5 +1,8 @@
 #include "media/TaggedFormat.h"
 
+#include "media/AdtsFormat.h"
+#include "media/FileBytes.h"
+
 #include "base/StringUtil.h"
 
 #include <taglib/apefile.h>
@@ -92,6 +95,23 @@ void ReadCodec(const TagLib::AudioProperties& audio, TaggedFormatInfo& info) {
     }
 }
 
+// The format from the first frames; the look-ahead holds at least two of
+// the largest.
+void ReadAdts(const std::string& path, TaggedFormatInfo& info) {
+    constexpr std::uint64_t kLookAhead = 16384;
+    const FileBytes file(path);
+    if (!file.IsOpen())
+        return;
+    const auto bytes = file.Bytes();
+    const auto format = ReadAdtsFormat(ClipRange(bytes, AdtsAudioStart(bytes), kLookAhead));
+    if (!format)
+        return;
+    info.Readable = true;
+    info.SampleRate = format->sampleRate;
+    info.Channels = format->channels;
+    info.BitrateKbps = format->bitrateKbps;
+}
+
 } // namespace
 
 bool IsTaggedFormatExtension(std::string_view extension) {
@@ -107,6 +127,7 @@ TaggedFormatInfo ReadTaggedFormat(const std::string& path, std::string_view exte
     if (extension == "AAC") {
         // TagLib has no ADTS reader; the engine measures the length.
         info.Codec = "AAC";
+        ReadAdts(path, info);
         return info;
     }
     const TagLib::FileRef file(path.c_str(), true, TagLib::AudioProperties::Average);
