@@ -8,26 +8,22 @@ namespace vantor::gfx {
 
 namespace {
 
-// Clips the copy of `from` (in src) to `to` (in dst) against both surfaces
-// and calls rowOp(dstRow, srcRow, count) once per remaining row.
-template <typename RowOp>
-void ForEachClippedRow(Surface& dst, Point to, const Surface& src, const Rect& from, RowOp rowOp) {
-    const Rect source = Intersect(from, src.Bounds());
-    if (source.IsEmpty())
-        return;
-    const int dx = to.x - from.left;
-    const int dy = to.y - from.top;
-    const Rect target = Intersect(source.Offset(dx, dy), dst.Bounds());
-    const int count = target.Width();
-    const AreaRows rows = dst.WriteRows(target);
-    for (int y = target.top; y < target.bottom; ++y)
-        rowOp(rows.Row(y) + target.left, src.Row(y - dy) + (target.left - dx), count);
-}
-
 // Where a copy of `from` to `to` lands in dst, after clipping to both surfaces.
 Rect CopyTarget(const Surface& dst, Point to, const Surface& src, const Rect& from) {
     const Rect source = Intersect(from, src.Bounds());
     return Intersect(source.Offset(to.x - from.left, to.y - from.top), dst.Bounds());
+}
+
+// Clips the copy of `from` (in src) to `to` (in dst) against both surfaces
+// and calls rowOp(dstRow, srcRow, count) once per remaining row.
+template <typename RowOp>
+void ForEachClippedRow(Surface& dst, Point to, const Surface& src, const Rect& from, RowOp rowOp) {
+    const Rect target = CopyTarget(dst, to, src, from);
+    const int dx = to.x - from.left;
+    const int dy = to.y - from.top;
+    const AreaRows rows = dst.WriteRows(target);
+    for (int y = target.top; y < target.bottom; ++y)
+        rowOp(rows.Row(y) + target.left, src.Row(y - dy) + (target.left - dx), target.Width());
 }
 
 // The text marks of the copied pixels go with them. Through a colour key the

@@ -27,6 +27,11 @@ struct Rect {
     constexpr bool Contains(int x, int y) const {
         return x >= left && x < right && y >= top && y < bottom;
     }
+    // Whether every pixel of `inner` lies in this rectangle.
+    constexpr bool Contains(const Rect& inner) const {
+        return inner.left >= left && inner.right <= right && inner.top >= top &&
+               inner.bottom <= bottom;
+    }
     constexpr Rect Offset(int dx, int dy) const {
         return {left + dx, top + dy, right + dx, bottom + dy};
     }

@@ -9,11 +9,6 @@ namespace vantor::gfx {
 
 namespace {
 
-bool Inside(const Rect& inner, const Rect& outer) {
-    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-           inner.bottom <= outer.bottom;
-}
-
 std::vector<Pixel> CropPixels(const std::vector<Pixel>& pixels, const Rect& area,
                               const Rect& part) {
     std::vector<Pixel> result;
@@ -74,7 +69,7 @@ std::shared_ptr<const TextMark> JoinPieces(const TextMark& older, const TextMark
 } // namespace
 
 bool IsStillShown(const TextMark& mark, const Surface& surface) {
-    if (!Inside(mark.area, surface.Bounds()))
+    if (!surface.Bounds().Contains(mark.area))
         return false;
     auto drawn = mark.drawn.begin();
     for (int y = mark.area.top; y < mark.area.bottom; ++y, drawn += mark.area.Width()) {
@@ -115,7 +110,7 @@ void DrawMarkedText(Surface& surface, TextLayer layer, const std::function<void(
 }
 
 void TextMarks::DropInside(const Rect& area) {
-    std::erase_if(m_marks, [&](const auto& mark) { return Inside(mark->area, area); });
+    std::erase_if(m_marks, [&](const auto& mark) { return area.Contains(mark->area); });
 }
 
 void TextMarks::Add(std::shared_ptr<const TextMark> mark) {

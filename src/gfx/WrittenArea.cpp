@@ -10,11 +10,6 @@ long long Area(const Rect& rect) {
     return rect.IsEmpty() ? 0 : static_cast<long long>(rect.Width()) * rect.Height();
 }
 
-bool Holds(const Rect& outer, const Rect& inner) {
-    return inner.left >= outer.left && inner.right <= outer.right && inner.top >= outer.top &&
-           inner.bottom <= outer.bottom;
-}
-
 // Grows `into` to hold `rect` when the two fill their joint box exactly (one
 // lies in the other, or they share a whole edge), so that no unwritten pixel
 // is added.
@@ -33,7 +28,7 @@ void WrittenArea::Add(const Rect& rect) {
         return;
     // Most writes continue the last one: the next pixel of a line, a field
     // drawn again within itself.
-    if (m_count > 0 && (Holds(m_rects[m_last], rect) || JoinExactly(m_rects[m_last], rect)))
+    if (m_count > 0 && (m_rects[m_last].Contains(rect) || JoinExactly(m_rects[m_last], rect)))
         return;
     for (int i = 0; i < m_count; ++i) {
         if (JoinExactly(m_rects[i], rect)) {

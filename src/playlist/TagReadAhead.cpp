@@ -35,8 +35,6 @@ std::optional<TagReadAhead::Result> ReadFromBytes(const std::string& style, cons
 
 } // namespace
 
-TagReadAhead::TagReadAhead() : m_thread([this](const std::stop_token& stop) { Run(stop); }) {}
-
 TagReadAhead::~TagReadAhead() {
     m_thread.request_stop();
     m_wake.notify_all();
@@ -84,6 +82,9 @@ void TagReadAhead::Read(const std::string& style, std::vector<SongTrack> tracks,
         // Results for tracks no longer asked for are of no more use.
         m_results = std::move(kept);
     }
+    // The thread comes with the first list, not with the player's start.
+    if (!m_thread.joinable())
+        m_thread = std::jthread([this](const std::stop_token& stop) { Run(stop); });
     m_wake.notify_all();
 }
 

@@ -31,13 +31,13 @@ public:
         std::optional<Fixed4> lengthMs;
     };
 
-    TagReadAhead();
+    TagReadAhead() = default;
     ~TagReadAhead();
     TagReadAhead(const TagReadAhead&) = delete;
     TagReadAhead& operator=(const TagReadAhead&) = delete;
 
     // Reads `tracks` in this order with the title template `style`, in place
-    // of what was still to be read. Results already read for these tracks
+    // of what was still to be read. UI thread. Results already read for these tracks
     // with this template are kept.
     void Read(const std::string& style, std::vector<SongTrack> tracks,
               const InspectOptions& inspect);

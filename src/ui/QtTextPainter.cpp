@@ -29,7 +29,7 @@ void QtTextPainter::DrawText(gfx::Surface& surface, gfx::Point at, const gfx::Re
     const TextStencil& stencil = m_stencils.GetOrMake(key, [this, &key] {
         return RenderStencil(Face(key.font).qfont, QString::fromStdString(key.text), key.area);
     });
-    const auto paint = [&] { PaintStencil(stencil, surface, {area.left, area.top}, colour); };
+    const auto paint = [&] { PaintStencil(stencil, surface, area, colour); };
     if (m_leavingMarks)
         gfx::DrawMarkedText(surface, {font, colour, at, area, text}, paint);
     else

@@ -43,11 +43,12 @@ TextStencil RenderStencil(const QFont& font, const QString& text, const gfx::Rec
     return stencil;
 }
 
-void PaintStencil(const TextStencil& stencil, gfx::Surface& surface, gfx::Point at,
+void PaintStencil(const TextStencil& stencil, gfx::Surface& surface, const gfx::Rect& area,
                   gfx::Pixel colour) {
     const gfx::Pixel pixel = colour & 0x00FFFFFFu;
+    const gfx::AreaRows rows = surface.WriteRows(area);
     for (const TextStencil::Run& run : stencil.runs) {
-        gfx::Pixel* row = surface.Row(at.y + run.y) + at.x;
+        gfx::Pixel* row = rows.Row(area.top + run.y) + area.left;
         std::fill(row + run.left, row + run.right, pixel);
     }
 }

@@ -29,9 +29,10 @@ struct TextStencil {
 // text's top-left corner (the top of its line, not its baseline).
 TextStencil RenderStencil(const QFont& font, const QString& text, const gfx::Rect& area);
 
-// Paints the stencil's pixels in `colour` with its top-left at `at`; the
-// stencil must lie inside the surface there.
-void PaintStencil(const TextStencil& stencil, gfx::Surface& surface, gfx::Point at,
+// Paints the stencil's pixels in `colour` over `area`, the rectangle of the
+// surface it was rendered for, which must lie inside the surface; only that
+// rectangle counts as written.
+void PaintStencil(const TextStencil& stencil, gfx::Surface& surface, const gfx::Rect& area,
                   gfx::Pixel colour);
 
 } // namespace vantor

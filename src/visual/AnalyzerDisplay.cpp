@@ -2,6 +2,7 @@
 
 #include "base/VbNumber.h"
 #include "gfx/Blit.h"
+#include "skin/SkinSurfaces.h"
 
 #include <algorithm>
 #include <array>
@@ -308,7 +309,7 @@ void AnalyzerDisplay::DrawSpectrum(gfx::Surface& window, const gfx::Surface& bac
     constexpr int kStripsPerWholeArea = 8;
     const bool few =
         MovedColumns(style, bars, levelsMoved) * kStripsPerWholeArea <= ColumnCount(style);
-    const gfx::Rect area = AreaRect();
+    const gfx::Rect area = ToGfx(m_area);
     const FrameKey key(style, live, m_pen, background);
     // Otherwise something else drew over the area (a new face), or the
     // frame's look changed.

@@ -84,7 +84,6 @@ private:
     void DrawPeak(gfx::Surface& window, bool pixelPeak, int column, int width);
     void DrawMirror(gfx::Surface& window);
     int PatternColumn(int column) const;
-    gfx::Rect AreaRect() const { return {m_area.left, m_area.top, m_area.right, m_area.bottom}; }
 
     SkinRect m_area;
     bool m_placed = false;

@@ -29,19 +29,22 @@ TEST(FitText, TooWideLosesCharactersUntilTheEllipsisFits) {
 
 class RowTextTest : public PlaylistFixture {
 protected:
+    // The title a row shows for a file of that name before its tags are read.
+    std::string FallbackTitleOfFile(const std::string& name) {
+        PlaylistEntry entry;
+        entry.Path = dir.Write(name, "x");
+        return FallbackTitle(entry);
+    }
+
     FakeTextMeasurer measurer;
 };
 
 TEST_F(RowTextTest, FallbackTitleDropsTheExtension) {
+    EXPECT_EQ(FallbackTitleOfFile("Tune.XM"), "Tune");
+    EXPECT_EQ(FallbackTitleOfFile("Beat.it"), "Beat");
+    EXPECT_EQ(FallbackTitleOfFile("Take.aiff"), "Take.");
+    EXPECT_EQ(FallbackTitleOfFile("song.mp3"), "song");
     PlaylistEntry entry;
-    entry.Path = dir.Write("Tune.XM", "x");
-    EXPECT_EQ(FallbackTitle(entry), "Tune");
-    entry.Path = dir.Write("Beat.it", "x");
-    EXPECT_EQ(FallbackTitle(entry), "Beat");
-    entry.Path = dir.Write("Take.aiff", "x");
-    EXPECT_EQ(FallbackTitle(entry), "Take.");
-    entry.Path = dir.Write("song.mp3", "x");
-    EXPECT_EQ(FallbackTitle(entry), "song");
     // As the disk spells it.
     entry.Path = dir.Path() + "SONG.MP3";
     EXPECT_EQ(FallbackTitle(entry), "song");
@@ -50,15 +53,10 @@ TEST_F(RowTextTest, FallbackTitleDropsTheExtension) {
 }
 
 TEST_F(RowTextTest, FallbackTitleDropsTheWholeExtensionOfTheLaterFormats) {
-    PlaylistEntry entry;
-    entry.Path = dir.Write("a.flac", "x");
-    EXPECT_EQ(FallbackTitle(entry), "a");
-    entry.Path = dir.Write("Live.Take.OPUS", "x");
-    EXPECT_EQ(FallbackTitle(entry), "Live.Take");
-    entry.Path = dir.Write("pack.wv", "x");
-    EXPECT_EQ(FallbackTitle(entry), "pack");
-    entry.Path = dir.Write("song.m4a", "x");
-    EXPECT_EQ(FallbackTitle(entry), "song");
+    EXPECT_EQ(FallbackTitleOfFile("a.flac"), "a");
+    EXPECT_EQ(FallbackTitleOfFile("Live.Take.OPUS"), "Live.Take");
+    EXPECT_EQ(FallbackTitleOfFile("pack.wv"), "pack");
+    EXPECT_EQ(FallbackTitleOfFile("song.m4a"), "song");
 }
 
 TEST_F(RowTextTest, RowHasPrefixTitleAndTimeInTheSpaceLeft) {
