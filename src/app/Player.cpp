@@ -4,6 +4,7 @@
 #include "base/Paths.h"
 #include "core/PlaybackTick.h"
 #include "core/SingleInstance.h"
+#include "core/TrackAdvance.h"
 #include "core/TrackControl.h"
 #include "media/CdTrackText.h"
 #include "media/ModuleTitle.h"
@@ -105,7 +106,7 @@ Player::Player(std::string folder, std::vector<std::string> arguments, engine::E
         mainWindow.StepVolumeAnimation();
         PresentSoon();
     });
-    tickTimer.setInterval(kTickIntervalMs);
+    tickTimer.setInterval(m_tickMs);
 }
 
 Player::~Player() = default;
@@ -121,7 +122,8 @@ void Player::Start() {
     QObject::connect(qGuiApp, &QGuiApplication::screenAdded, [this] { FollowPixelRatio(true); });
     RunStartup(args, settings, startup, startupBridge, messages);
     songTexts.inspect.mpegAccurate = settings.MpegAccurate == 1;
-    tickTimer.start();
+    m_tickMs = FrameIntervalMs();
+    tickTimer.start(m_tickMs);
     Present();
     mpris.Connect();
 }
@@ -159,16 +161,36 @@ void Player::Exit(int mode) {
 
 void Player::Tick() {
     PlaybackTick(playbackContext, mainWindow);
-    const int analyzerFrames = analyzerSteps.Tick();
+    const int analyzerFrames = analyzerSteps.Advance(m_tickMs);
     for (int steps = analyzerFrames; steps > 0; --steps)
         visuals.AnalyzerTick(mainWindow, mainWindow);
     if (analyzerFrames > 0 || !analyzerSteps.IsRunning())
         m_analyzerFrameOwed = false;
-    for (int steps = songInfoSteps.Tick(); steps > 0; --steps)
+    for (int steps = songInfoSteps.Advance(m_tickMs); steps > 0; --steps)
         visuals.SongInfo().SongInfoTick();
     ShowSurfaces();
     if (!m_analyzerFrameOwed && visuals.AnalyzerAtRest() && NothingSounds(playbackContext))
         Rest();
+    else
+        ScheduleTick();
+}
+
+int Player::FrameIntervalMs() const {
+    if (!analyzerSteps.IsRunning())
+        return kLongestTickMs;
+    return std::clamp(analyzerSteps.IntervalMs(), kShortestTickMs, kLongestTickMs);
+}
+
+void Player::ScheduleTick() {
+    int interval = FrameIntervalMs();
+    // A turn already due was this tick's to take; one that stays due (a
+    // stream that does not move on) is followed at the frame rate.
+    if (const auto turn = MsUntilTrackTurn(playbackContext); turn && *turn > 0)
+        interval = std::min(interval, *turn);
+    if (interval == m_tickMs && tickTimer.isActive())
+        return;
+    m_tickMs = interval;
+    tickTimer.start(interval);
 }
 
 void Player::OnTickTimer() {
@@ -186,7 +208,7 @@ void Player::OnTickTimer() {
 void Player::Rest() {
     m_resting = true;
     if (songInfoSteps.IsRunning())
-        tickTimer.start(std::max(settings.SongInfoScrollWait, kTickIntervalMs));
+        tickTimer.start(std::max(settings.SongInfoScrollWait, kShortestTickMs));
     else
         tickTimer.stop();
 }
@@ -198,7 +220,8 @@ void Player::Wake() {
     if (!m_resting || exiting)
         return;
     m_resting = false;
-    tickTimer.start(kTickIntervalMs);
+    m_tickMs = FrameIntervalMs();
+    tickTimer.start(m_tickMs);
 }
 
 void Player::Present() {
@@ -236,6 +259,8 @@ void Player::ApplyTimerIntervals() {
     SetInterval(analyzerSteps, settings.AnalyzerDisable != 0, settings.AnalyzerPriority);
     SetInterval(songInfoSteps, settings.SongInformationScrollDisable != 0,
                 settings.SongInfoScrollWait);
+    if (!m_resting && tickTimer.isActive())
+        ScheduleTick();
 }
 
 } // namespace vantor

@@ -59,9 +59,12 @@
 
 namespace vantor {
 
-// The display rate of the playback tick: the position, time and the end of
-// a track are followed this often.
-inline constexpr int kTickIntervalMs = 15;
+// The playback tick follows the position, the time and the end of a track
+// at the analyzer's frame rate, within these bounds: not faster than a
+// display shows frames, and often enough for a moving seek bar without the
+// analyzer. The end of a track gets a wake of its own.
+inline constexpr int kShortestTickMs = 15;
+inline constexpr int kLongestTickMs = 30;
 
 class Player {
 public:
@@ -84,6 +87,8 @@ public:
     // When nothing sounds and the analyzer stands still, the player rests:
     // its timer then wakes only for the song information's steps.
     void Tick();
+    // The time the next Tick() stands for, in milliseconds.
+    int TickMs() const { return m_tickMs; }
     // Shows the composed surfaces in the windows, after something the user
     // or the desktop did; a resting player ticks again.
     void Present();
@@ -168,8 +173,8 @@ public:
     QTimer tickTimer;
     // The analyzer and the song information step with the tick rather than
     // waking the player on timers of their own.
-    StepPacer analyzerSteps{kTickIntervalMs};
-    StepPacer songInfoSteps{kTickIntervalMs};
+    StepPacer analyzerSteps{kShortestTickMs};
+    StepPacer songInfoSteps{kShortestTickMs};
     QTimer tagReaderTimer;
     QTimer repeatTimer;
     QTimer volumeTimer;
@@ -179,6 +184,12 @@ public:
 
 private:
     void OnTickTimer();
+    // The tick's interval while awake: the analyzer's frame interval within
+    // the tick's bounds.
+    int FrameIntervalMs() const;
+    // Sets the timer for the next tick: a frame away, or sooner when the
+    // sounding track turns before that.
+    void ScheduleTick();
     void Rest();
     void ShowSurfaces();
     // Texts leave marks for sharp drawing while some screen has a pixel
@@ -187,6 +198,7 @@ private:
     void FollowPixelRatio(bool redraw);
 
     bool m_resting = false;
+    int m_tickMs = kShortestTickMs;
     bool m_analyzerFrameOwed = true;
 };
 

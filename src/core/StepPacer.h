@@ -18,6 +18,8 @@ public:
     void Start(std::int32_t intervalMs);
     void Stop();
     bool IsRunning() const { return m_intervalMs > 0; }
+    // The interval between steps; 0 while stopped.
+    std::int32_t IntervalMs() const { return m_intervalMs; }
 
     // Advances the pacer by one tick and returns how many steps fell due in
     // it. Each step runs with the tick nearest to its time, so the steps keep

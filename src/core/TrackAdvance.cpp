@@ -4,6 +4,8 @@
 #include "core/TrackControl.h"
 #include "core/TrackOpening.h"
 
+#include <algorithm>
+
 namespace vantor {
 
 namespace {
@@ -158,6 +160,17 @@ bool MixStopAfter(const PlaybackContext& ctx, std::int32_t soundingIndex) {
     if (ctx.settings.PlayRandomMode == 0)
         return soundingIndex >= ctx.LastIndex();
     return AllPlayed(ctx);
+}
+
+std::optional<std::int32_t> MsUntilTrackTurn(PlaybackContext& ctx) {
+    const PlayerState& player = ctx.player;
+    const PlaybackSlot& sounding = player.SoundingSlot();
+    if (sounding.Kind() != TrackKind::Stream || !sounding.IsPlaying())
+        return std::nullopt;
+    std::int32_t turn = ctx.sound.FSOUND_Stream_GetLengthMs(sounding.streamHandle);
+    if (ctx.settings.NonStopMegaMix != 0 && player.MixTriggered == 0)
+        turn -= ctx.settings.GapLength;
+    return std::max(turn - ctx.sound.FSOUND_Stream_GetTime(sounding.streamHandle), 0);
 }
 
 void AdvanceTracks(PlaybackContext& ctx) {

@@ -122,16 +122,20 @@ void MprisService::AfterRequest(bool seeked) {
 void MprisService::Look(bool seeked) {
     const MprisState now = m_player.State();
     const qint64 elapsedUs = m_sinceLook.restart() * 1000;
-    const QVariantMap before = PlayerProperties(m_seen);
-    const QVariantMap after = PlayerProperties(now);
-    QVariantMap changed;
-    for (auto it = after.cbegin(); it != after.cend(); ++it) {
-        // The position moves all the time; the desktop reads it when it needs it.
-        if (it.key() != QStringLiteral("Position") && before.value(it.key()) != it.value())
-            changed.insert(it.key(), it.value());
+    // The position moves all the time; the desktop reads it when it needs it.
+    MprisState samePlace = now;
+    samePlace.positionUs = m_seen.positionUs;
+    if (samePlace != m_seen) {
+        const QVariantMap before = PlayerProperties(m_seen);
+        const QVariantMap after = PlayerProperties(now);
+        QVariantMap changed;
+        for (auto it = after.cbegin(); it != after.cend(); ++it) {
+            if (it.key() != QStringLiteral("Position") && before.value(it.key()) != it.value())
+                changed.insert(it.key(), it.value());
+        }
+        if (!changed.isEmpty())
+            EmitChanged(kPlayerInterface, changed);
     }
-    if (!changed.isEmpty())
-        EmitChanged(kPlayerInterface, changed);
 
     const bool sameTrack = now.trackIndex == m_seen.trackIndex && now.trackIndex >= 0;
     const qint64 expected =

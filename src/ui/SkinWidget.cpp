@@ -4,6 +4,7 @@
 #include "ui/SharpText.h"
 #include "ui/SurfaceImage.h"
 
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -13,6 +14,7 @@
 #include <QToolTip>
 #include <QUrl>
 #include <QWheelEvent>
+#include <QWindow>
 #include <QtMath>
 
 #include <algorithm>
@@ -91,10 +93,11 @@ void SkinWidget::ShowSurface(const gfx::Surface& surface, const gfx::WrittenArea
         return;
     const qreal ratio = devicePixelRatioF();
     if (ratio == 1.0) {
-        // Painted at once rather than on a posted update: the tick's changes
+        // Sent at once rather than on a posted update: the tick's changes
         // reach the display in the same pass of the event loop, without a
         // second pass and the wake-up that posting it costs.
-        repaint(changed);
+        if (!SendToDisplay(changed))
+            repaint(changed);
         return;
     }
     RefreshBackdrop(changed);
@@ -103,6 +106,34 @@ void SkinWidget::ShowSurface(const gfx::Surface& surface, const gfx::WrittenArea
         affected += DeviceChangeArea(rect, ratio, m_image.rect());
     m_deviceStale += affected;
     update(affected);
+}
+
+bool SkinWidget::SendToDisplay(const QRegion& changed) {
+    QWindow* window = windowHandle();
+    QBackingStore* store = backingStore();
+    if (window == nullptr || store == nullptr || !window->isExposed() ||
+        store->size() != m_image.size())
+        return false;
+    store->beginPaint(changed);
+    QPaintDevice* device = store->paintDevice();
+    auto* target = device->devType() == QInternal::Image ? static_cast<QImage*>(device) : nullptr;
+    // The shown picture is opaque, and opaque pixels are the same in both
+    // of the formats a window's backing store has.
+    const bool copies = target != nullptr && target->devicePixelRatio() == 1.0 &&
+                        (target->format() == QImage::Format_RGB32 ||
+                         target->format() == QImage::Format_ARGB32_Premultiplied);
+    if (copies) {
+        for (const QRect& rect : changed) {
+            for (int y = rect.top(); y <= rect.bottom(); ++y)
+                std::copy_n(reinterpret_cast<const QRgb*>(m_image.constScanLine(y)) + rect.left(),
+                            rect.width(),
+                            reinterpret_cast<QRgb*>(target->scanLine(y)) + rect.left());
+        }
+    }
+    store->endPaint();
+    if (copies)
+        store->flush(changed, window);
+    return copies;
 }
 
 QRegion SkinWidget::TakeTextMarks(const gfx::TextMarks& marks) {

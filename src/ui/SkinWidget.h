@@ -92,6 +92,12 @@ private:
     // Takes the surface's text marks; returns the areas whose sharp text
     // appeared or went.
     QRegion TakeTextMarks(const gfx::TextMarks& marks);
+    // At 1x: copies the changed pixels into the window's backing store and
+    // sends them to the display, without Qt's repaint of the widget (region
+    // bookkeeping, a paint event, a painter), which costs more than the copy
+    // when a few fields change many times a second. False when the backing
+    // store is not a plain picture of the window; the widget repaints then.
+    bool SendToDisplay(const QRegion& changed);
     // Brings `area` of m_backdrop up to date with m_image.
     void RefreshBackdrop(const QRegion& area);
 

@@ -29,9 +29,6 @@ namespace vantor::test {
 
 namespace {
 
-// The playback tick's display rate, in frames of sound.
-constexpr std::size_t kFramesPerTick = kHarnessRate * kTickIntervalMs / 1000;
-
 QString CaptionOf(const MenuItem& item) {
     return ShownText(item.caption);
 }
@@ -349,7 +346,9 @@ std::vector<float> PlayerHarness::Listen(double seconds) {
     const auto total = static_cast<std::size_t>(seconds * kHarnessRate);
     std::vector<float> heard(total * 2);
     for (std::size_t done = 0; done < total;) {
-        const std::size_t frames = std::min(kFramesPerTick, total - done);
+        // As much sound as plays in the time the next tick stands for.
+        const auto tickFrames = static_cast<std::size_t>(kHarnessRate * m_player->TickMs() / 1000);
+        const std::size_t frames = std::min(tickFrames, total - done);
         m_player->sound.Render(heard.data() + done * 2, frames);
         done += frames;
         m_player->Tick();

@@ -130,9 +130,13 @@ TEST_F(PlayerTest, RestoringFromTheTrayKeepsAHiddenPlaylistHidden) {
     player->Exit(1);
 }
 
-void RunTicks(Player& player, int ticks) {
-    for (int i = 0; i < ticks; ++i)
+// Runs the ticks that fall into the next `ms` milliseconds, each standing
+// for the time the player set its timer to.
+void RunFor(Player& player, int ms) {
+    for (int elapsed = 0; elapsed < ms;) {
+        elapsed += player.TickMs();
         player.Tick();
+    }
 }
 
 // The tick wears the inactive face while another window of the player has
@@ -191,21 +195,30 @@ TEST_F(PlayerTest, TheAnalyzerDrawsAFrameWithTheTickAtItsOwnIntervalAndNoneWhile
     player->settings.AnalyzerPriority = 30;
     player->ApplyTimerIntervals();
     const std::int32_t start = analyzer.Peaks()[0];
-    RunTicks(*player, 1);
-    EXPECT_EQ(analyzer.Peaks()[0], start);
-    RunTicks(*player, 5); // 90 ms
+    // The tick wakes at the analyzer's interval: a frame each time.
+    EXPECT_EQ(player->TickMs(), 30);
+    RunFor(*player, 30);
+    EXPECT_EQ(analyzer.Peaks()[0], start + 1);
+    RunFor(*player, 60);
     EXPECT_EQ(analyzer.Peaks()[0], start + 3);
 
     player->settings.AnalyzerPriority = 45;
     player->ApplyTimerIntervals();
-    RunTicks(*player, 9); // 135 ms
+    RunFor(*player, 135);
     EXPECT_EQ(analyzer.Peaks()[0], start + 6);
+
+    // A short interval is kept too, with a tick for each frame.
+    player->settings.AnalyzerPriority = 20;
+    player->ApplyTimerIntervals();
+    EXPECT_EQ(player->TickMs(), 20);
+    RunFor(*player, 100);
+    EXPECT_EQ(analyzer.Peaks()[0], start + 11);
 
     player->settings.AnalyzerDisable = 1;
     player->ApplyTimerIntervals();
     EXPECT_FALSE(player->analyzerSteps.IsRunning());
-    RunTicks(*player, 10);
-    EXPECT_EQ(analyzer.Peaks()[0], start + 6);
+    RunFor(*player, 150);
+    EXPECT_EQ(analyzer.Peaks()[0], start + 11);
     player->Exit(1);
 }
 
@@ -218,13 +231,13 @@ TEST_F(PlayerTest, TheSongInformationStepsWithTheTickAtItsOwnIntervalAndNoneWhil
     player->visuals.SongInfo().DrawIdleText();
     const SongInfoAnimation& state = player->visuals.SongInfo().State();
     const std::int32_t start = state.offsetA;
-    RunTicks(*player, 20); // 300 ms
+    RunFor(*player, 300);
     EXPECT_EQ(state.offsetA, start - 6);
 
     player->settings.SongInformationScrollDisable = 1;
     player->ApplyTimerIntervals();
     EXPECT_FALSE(player->songInfoSteps.IsRunning());
-    RunTicks(*player, 20);
+    RunFor(*player, 300);
     EXPECT_EQ(state.offsetA, start - 6);
     player->Exit(1);
 }

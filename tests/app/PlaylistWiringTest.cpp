@@ -4,12 +4,15 @@
 #include "playlist/PlaylistWindow.h"
 #include "support/MidiWriter.h"
 #include "support/ModWriter.h"
+#include "support/ToneMeasure.h"
 #include "ui/SurfaceImage.h"
 
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 
@@ -233,6 +236,32 @@ TEST_F(PlaylistWiringTest, DeletingThePlayingEntryShowsTheNextOneInTheMainWindow
     EXPECT_EQ(harness.FieldImage(TextField::SongFormat), secondFormat);
     EXPECT_EQ(harness.FieldImage(TextField::Time),
               harness.FieldImageShowing(TextField::Time, "00:00 / 00:00"));
+}
+
+// The player wakes for the end of a track rather than noticing it at its
+// next frame: the next entry follows as soon as the engine has played the
+// last block of the track before, wherever in a frame that falls.
+TEST_F(PlaylistWiringTest, TheNextEntryFollowsTheEndOfATrackWithinAMixBlock) {
+    std::vector<std::string> tones;
+    double seconds = 0.0;
+    for (const double length : {0.405, 0.413, 0.421, 0.429, 0.437}) {
+        tones.push_back(harness.WriteTone("tone" + std::to_string(tones.size()) + ".wav",
+                                          tones.size() % 2 == 0 ? 440.0 : 660.0, length));
+        seconds += length;
+    }
+    Start(tones);
+    harness.ClickPlaylistButton(kButtonPlay);
+    const std::vector<float> heard = harness.Listen(seconds);
+    // The longest stretch of silence after the start, while one tone ends
+    // and the next begins.
+    std::size_t longest = 0;
+    std::size_t run = 0;
+    for (std::size_t frame = test::kHarnessRate / 10; frame < heard.size() / 2; ++frame) {
+        run = std::abs(heard[frame * 2]) < 1e-4F ? run + 1 : 0;
+        longest = std::max(longest, run);
+    }
+    // A mix block is 1024 frames.
+    EXPECT_LT(longest, 1100U);
 }
 
 TEST_F(PlaylistWiringTest, ClearingTheListShowsTheIdleMainWindow) {
