@@ -20,6 +20,8 @@ public:
 
     // Offers the player on the session bus, when there is one.
     void Connect();
+    // Reports what changed to the desktop, once a round of ticks or `now`.
+    void Follow(bool now = false) { m_service.Follow(now); }
 
     MprisState State() override;
     QStringList SupportedMimeTypes() const override;

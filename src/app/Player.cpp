@@ -169,10 +169,12 @@ void Player::Tick() {
     for (int steps = songInfoSteps.Advance(m_tickMs); steps > 0; --steps)
         visuals.SongInfo().SongInfoTick();
     ShowSurfaces();
-    if (!m_analyzerFrameOwed && visuals.AnalyzerAtRest() && NothingSounds(playbackContext))
+    if (!m_analyzerFrameOwed && visuals.AnalyzerAtRest() && NothingSounds(playbackContext)) {
         Rest();
-    else
+    } else {
+        mpris.Follow();
         ScheduleTick();
+    }
 }
 
 int Player::FrameIntervalMs() const {
@@ -207,6 +209,9 @@ void Player::OnTickTimer() {
 // its steps alone, or not at all when it stands still.
 void Player::Rest() {
     m_resting = true;
+    // Whatever woke the player has changed by now; the desktop hears of it
+    // before the ticks stop.
+    mpris.Follow(true);
     if (songInfoSteps.IsRunning())
         tickTimer.start(std::max(settings.SongInfoScrollWait, kShortestTickMs));
     else

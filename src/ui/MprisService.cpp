@@ -17,7 +17,7 @@ const QString kPlayerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player")
 
 // Often enough that the desktop's controls follow a click in the window at
 // once, rarely enough to cost nothing.
-constexpr int kWatchIntervalMs = 250;
+constexpr qint64 kRoundMs = 250;
 // A position further than this from where playing on would have taken it
 // was a jump.
 constexpr qint64 kJumpUs = 1500000;
@@ -38,8 +38,6 @@ QString StatusText(MprisStatus status) {
 MprisService::MprisService(MprisPlayer& player) : m_player(player) {
     new MprisRootAdaptor(*this);
     new MprisPlayerAdaptor(*this);
-    m_watch.setInterval(kWatchIntervalMs);
-    connect(&m_watch, &QTimer::timeout, this, [this] { Look(false); });
 }
 
 MprisService::~MprisService() {
@@ -62,7 +60,6 @@ bool MprisService::Register(QDBusConnection connection) {
     m_registered = true;
     m_seen = m_player.State();
     m_sinceLook.start();
-    m_watch.start();
     return true;
 }
 
@@ -117,6 +114,11 @@ QVariantMap MprisService::PlayerProperties(const MprisState& state) const {
 void MprisService::AfterRequest(bool seeked) {
     if (m_registered)
         Look(seeked);
+}
+
+void MprisService::Follow(bool now) {
+    if (m_registered && (now || m_sinceLook.elapsed() >= kRoundMs))
+        Look(false);
 }
 
 void MprisService::Look(bool seeked) {

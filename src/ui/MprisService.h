@@ -11,7 +11,6 @@
 #include <QDBusObjectPath>
 #include <QElapsedTimer>
 #include <QObject>
-#include <QTimer>
 #include <QVariantMap>
 
 namespace vantor {
@@ -37,6 +36,10 @@ public:
     // A request of the bus has been carried out: look again now rather than
     // at the next round, and report a jump the request made.
     void AfterRequest(bool seeked = false);
+    // The player calls this as it ticks: the state is looked at and changes
+    // reported once a round, or at once with `now` (before the player rests,
+    // so that what changed last is reported while it sleeps).
+    void Follow(bool now = false);
 
 private:
     void Look(bool seeked);
@@ -45,7 +48,6 @@ private:
     MprisPlayer& m_player;
     QDBusConnection m_connection{QString()};
     bool m_registered = false;
-    QTimer m_watch;
     QElapsedTimer m_sinceLook;
     MprisState m_seen;
 };

@@ -114,26 +114,44 @@ bool SkinWidget::SendToDisplay(const QRegion& changed) {
     if (window == nullptr || store == nullptr || !window->isExposed() ||
         store->size() != m_image.size())
         return false;
-    store->beginPaint(changed);
-    QPaintDevice* device = store->paintDevice();
-    auto* target = device->devType() == QInternal::Image ? static_cast<QImage*>(device) : nullptr;
-    // The shown picture is opaque, and opaque pixels are the same in both
-    // of the formats a window's backing store has.
-    const bool copies = target != nullptr && target->devicePixelRatio() == 1.0 &&
-                        (target->format() == QImage::Format_RGB32 ||
-                         target->format() == QImage::Format_ARGB32_Premultiplied);
-    if (copies) {
-        for (const QRect& rect : changed) {
-            for (int y = rect.top(); y <= rect.bottom(); ++y)
-                std::copy_n(reinterpret_cast<const QRgb*>(m_image.constScanLine(y)) + rect.left(),
-                            rect.width(),
-                            reinterpret_cast<QRgb*>(target->scanLine(y)) + rect.left());
+    QImage* shown = BackingImage(*store);
+    if (shown == nullptr)
+        return false;
+    // A scrolling text moves on the display's side; only the column that
+    // comes in is sent.
+    QRegion painted;
+    for (const QRect& rect : changed) {
+        if (rect.width() > 1 && MovedLeftByOne(*shown, m_image, rect) &&
+            store->scroll(rect.adjusted(1, 0, 0, 0), -1, 0)) {
+            // The backing store's own copy stays what the display shows.
+            CopyRect(*shown, rect.adjusted(1, 0, 0, 0), *shown, rect.topLeft());
+            painted += QRect(rect.right(), rect.top(), 1, rect.height());
+        } else {
+            painted += rect;
         }
     }
+    store->beginPaint(painted);
+    for (const QRect& rect : painted)
+        CopyRect(m_image, rect, *shown, rect.topLeft());
     store->endPaint();
-    if (copies)
-        store->flush(changed, window);
-    return copies;
+    store->flush(changed, window);
+    return true;
+}
+
+QImage* SkinWidget::BackingImage(QBackingStore& store) {
+    store.beginPaint({});
+    QPaintDevice* device = store.paintDevice();
+    store.endPaint();
+    auto* image = device != nullptr && device->devType() == QInternal::Image
+                      ? static_cast<QImage*>(device)
+                      : nullptr;
+    // The shown picture is opaque, and opaque pixels are the same in both
+    // of the formats a window's backing store has.
+    if (image == nullptr || image->devicePixelRatio() != 1.0 ||
+        (image->format() != QImage::Format_RGB32 &&
+         image->format() != QImage::Format_ARGB32_Premultiplied))
+        return nullptr;
+    return image;
 }
 
 QRegion SkinWidget::TakeTextMarks(const gfx::TextMarks& marks) {
@@ -157,12 +175,8 @@ void SkinWidget::RefreshBackdrop(const QRegion& area) {
     if (m_backdrop.size() != m_image.size() || m_backdrop.format() != m_image.format()) {
         m_backdrop = m_image.copy();
     } else {
-        for (const QRect& rect : area) {
-            for (int y = rect.top(); y <= rect.bottom(); ++y)
-                std::copy_n(reinterpret_cast<const QRgb*>(m_image.constScanLine(y)) + rect.left(),
-                            rect.width(),
-                            reinterpret_cast<QRgb*>(m_backdrop.scanLine(y)) + rect.left());
-        }
+        for (const QRect& rect : area)
+            CopyRect(m_image, rect, m_backdrop, rect.topLeft());
     }
     for (const auto& mark : m_marks) {
         if (!area.intersects(ToQRect(mark->area)) || !ShowsMark(m_image, *mark))

@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+class QBackingStore;
+
 class QMimeData;
 
 namespace vantor {
@@ -98,6 +100,9 @@ private:
     // when a few fields change many times a second. False when the backing
     // store is not a plain picture of the window; the widget repaints then.
     bool SendToDisplay(const QRegion& changed);
+    // The backing store's picture when it is a plain 1x picture of opaque
+    // pixels that m_image's can be copied into; null otherwise.
+    static QImage* BackingImage(QBackingStore& store);
     // Brings `area` of m_backdrop up to date with m_image.
     void RefreshBackdrop(const QRegion& area);
 

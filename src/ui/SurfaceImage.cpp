@@ -141,6 +141,25 @@ QRegion CopyChangedPixels(const gfx::Surface& surface, QImage& image,
     return bands.Take();
 }
 
+void CopyRect(const QImage& from, const QRect& area, QImage& to, QPoint at) {
+    for (int row = 0; row < area.height(); ++row) {
+        const auto* source = reinterpret_cast<const QRgb*>(from.constScanLine(area.top() + row));
+        auto* target = reinterpret_cast<QRgb*>(to.scanLine(at.y() + row));
+        std::memmove(target + at.x(), source + area.left(), sizeof(QRgb) * area.width());
+    }
+}
+
+bool MovedLeftByOne(const QImage& before, const QImage& now, const QRect& area) {
+    const auto kept = static_cast<std::size_t>(area.width() - 1);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const auto* was = reinterpret_cast<const QRgb*>(before.constScanLine(y)) + area.left();
+        const auto* is = reinterpret_cast<const QRgb*>(now.constScanLine(y)) + area.left();
+        if (std::memcmp(is, was + 1, sizeof(QRgb) * kept) != 0)
+            return false;
+    }
+    return true;
+}
+
 gfx::Surface FromImage(const QImage& image) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     gfx::Surface surface(rgb.width(), rgb.height());
