@@ -114,40 +114,45 @@ bool SkinWidget::SendToDisplay(const QRegion& changed) {
     if (window == nullptr || store == nullptr || !window->isExposed() ||
         store->size() != m_image.size())
         return false;
-    QImage* shown = BackingImage(*store);
-    if (shown == nullptr)
-        return false;
     // A scrolling text moves on the display's side; only the column that
     // comes in is sent.
-    QRegion painted;
+    store->beginPaint({});
+    const QImage* before = PictureOf(*store);
+    std::vector<QRect> moved;
     for (const QRect& rect : changed) {
-        if (rect.width() > 1 && MovedLeftByOne(*shown, m_image, rect) &&
-            store->scroll(rect.adjusted(1, 0, 0, 0), -1, 0)) {
-            // The backing store's own copy stays what the display shows.
-            CopyRect(*shown, rect.adjusted(1, 0, 0, 0), *shown, rect.topLeft());
-            painted += QRect(rect.right(), rect.top(), 1, rect.height());
-        } else {
-            painted += rect;
-        }
+        if (before != nullptr && rect.width() > 1 && MovedLeftByOne(*before, m_image, rect))
+            moved.push_back(rect);
     }
-    store->beginPaint(painted);
-    for (const QRect& rect : painted)
-        CopyRect(m_image, rect, *shown, rect.topLeft());
     store->endPaint();
+    QRegion sent = changed;
+    for (const QRect& rect : moved) {
+        if (store->scroll(rect.adjusted(1, 0, 0, 0), -1, 0))
+            sent -= rect.adjusted(0, 0, -1, 0);
+    }
+    store->beginPaint(sent);
+    QImage* shown = PictureOf(*store);
+    // The store's picture becomes what the display shows, whether or not
+    // its scroll moved the picture too.
+    if (shown != nullptr) {
+        for (const QRect& rect : changed)
+            CopyRect(m_image, rect, *shown, rect.topLeft());
+    }
+    store->endPaint();
+    if (shown == nullptr)
+        return false;
     store->flush(changed, window);
     return true;
 }
 
-QImage* SkinWidget::BackingImage(QBackingStore& store) {
-    store.beginPaint({});
+QImage* SkinWidget::PictureOf(QBackingStore& store) const {
     QPaintDevice* device = store.paintDevice();
-    store.endPaint();
     auto* image = device != nullptr && device->devType() == QInternal::Image
                       ? static_cast<QImage*>(device)
                       : nullptr;
     // The shown picture is opaque, and opaque pixels are the same in both
-    // of the formats a window's backing store has.
-    if (image == nullptr || image->devicePixelRatio() != 1.0 ||
+    // of the formats a window's backing store has. Just after a move
+    // between screens, the store may still hold a picture of another size.
+    if (image == nullptr || image->devicePixelRatio() != 1.0 || image->size() != m_image.size() ||
         (image->format() != QImage::Format_RGB32 &&
          image->format() != QImage::Format_ARGB32_Premultiplied))
         return nullptr;

@@ -100,9 +100,10 @@ private:
     // when a few fields change many times a second. False when the backing
     // store is not a plain picture of the window; the widget repaints then.
     bool SendToDisplay(const QRegion& changed);
-    // The backing store's picture when it is a plain 1x picture of opaque
-    // pixels that m_image's can be copied into; null otherwise.
-    static QImage* BackingImage(QBackingStore& store);
+    // The backing store's picture, while painting, when it is a plain 1x
+    // picture of m_image's size that m_image's pixels can be copied into;
+    // null otherwise.
+    QImage* PictureOf(QBackingStore& store) const;
     // Brings `area` of m_backdrop up to date with m_image.
     void RefreshBackdrop(const QRegion& area);
 

@@ -145,7 +145,7 @@ void CopyRect(const QImage& from, const QRect& area, QImage& to, QPoint at) {
     for (int row = 0; row < area.height(); ++row) {
         const auto* source = reinterpret_cast<const QRgb*>(from.constScanLine(area.top() + row));
         auto* target = reinterpret_cast<QRgb*>(to.scanLine(at.y() + row));
-        std::memmove(target + at.x(), source + area.left(), sizeof(QRgb) * area.width());
+        std::copy_n(source + area.left(), area.width(), target + at.x());
     }
 }
 

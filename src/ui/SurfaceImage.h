@@ -25,8 +25,8 @@ QRegion CopyChangedPixels(const gfx::Surface& surface, QImage& image);
 // last brought up to date) unless the image is made anew.
 QRegion CopyChangedPixels(const gfx::Surface& surface, QImage& image,
                           const gfx::WrittenArea& written);
-// Copies `area` of one 32-bit image to `at` in another (or the same one:
-// the rows may overlap). Both lie inside their images.
+// Copies `area` of one 32-bit image to `at` in another. Both lie inside
+// their images.
 void CopyRect(const QImage& from, const QRect& area, QImage& to, QPoint at);
 // Whether `area` of `now` is `area` of `before` moved one pixel to the left,
 // with a new column coming in at its right edge: a text scrolling by.

@@ -3,6 +3,7 @@
 #include "gfx/Blit.h"
 #include "shell/TrayBehaviour.h"
 #include "support/ToneMeasure.h"
+#include "ui/SurfaceImage.h"
 
 #include <QScreen>
 #include <QTest>
@@ -239,6 +240,25 @@ TEST_F(PlayerTest, TheSongInformationStepsWithTheTickAtItsOwnIntervalAndNoneWhil
     EXPECT_FALSE(player->songInfoSteps.IsRunning());
     RunFor(*player, 300);
     EXPECT_EQ(state.offsetA, start - 6);
+    player->Exit(1);
+}
+
+// What reaches the display is what the player composed, step after step of
+// a scrolling line (sent as a scroll and a new column) and of a playing
+// analyzer (sent as changed rectangles).
+TEST_F(PlayerTest, TheDisplayShowsTheComposedWindowWhileTheSongLineScrolls) {
+    auto player = StartPlayer({WriteTone("scrolling.wav")});
+    player->settings.SongInformationScrollDisable = 0;
+    player->ApplyTimerIntervals();
+    SkinWidget& main = player->mainWindow.Widget();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    m_harness.ClickMainButton(MainButton::Play);
+    for (int round = 0; round < 3; ++round) {
+        m_harness.Listen(0.4);
+        const QImage shown = main.screen()->grabWindow(main.winId()).toImage();
+        ASSERT_EQ(shown.convertToFormat(QImage::Format_RGB32), ToImage(player->surfaces.mainWindow))
+            << "after " << (round + 1) * 400 << " ms";
+    }
     player->Exit(1);
 }
 
