@@ -1,13 +1,14 @@
 // The decoders' libraries are heavy to load; the engine binds them when the
-// first stream that needs FFmpeg or the first MIDI song opens, not when it
-// starts, and MPEG audio, Ogg Vorbis and plain PCM never need FFmpeg. This
-// binary links neither FFmpeg nor FluidSynth itself, so whatever maps them is
-// the engine. ctest runs each test in a process of its own; run together,
+// first stream that needs FFmpeg or libsoxr, or the first MIDI song or tracker
+// module opens, not when it starts, and MPEG audio, Ogg Vorbis and plain PCM
+// never need FFmpeg. This binary links none of them itself, so whatever maps
+// them is the engine. ctest runs each test in a process of its own; run together,
 // they hold in the order written.
 #include "engine/LibraryCredits.h"
 #include "engine/SoundEngine.h"
 #include "support/FlacWriter.h"
 #include "support/MidiWriter.h"
+#include "support/ModWriter.h"
 #include "support/MpegFrameWriter.h"
 #include "support/RiffWriter.h"
 #include "support/TempDir.h"
@@ -77,6 +78,7 @@ TEST_F(LazyLibraries, CreditsNameEveryLibraryWithoutLoadingAny) {
     EXPECT_FALSE(Mapped("libavformat.so"));
     EXPECT_FALSE(Mapped("libfluidsynth.so"));
     EXPECT_FALSE(Mapped("libsoxr.so"));
+    EXPECT_FALSE(Mapped("libopenmpt.so"));
 }
 
 TEST_F(LazyLibraries, MpegAudioAndPcmPlayWithoutFfmpeg) {
@@ -127,6 +129,15 @@ TEST_F(LazyLibraries, SoxrIsLoadedByTheFirstStreamAtAnotherRate) {
     ASSERT_NE(other, 0) << engine.FSOUND_GetError();
     EXPECT_TRUE(Mapped("libsoxr.so"));
     EXPECT_TRUE(PlaysFor(engine, other, 1000));
+}
+
+TEST_F(LazyLibraries, LibOpenMptIsLoadedByTheFirstTrackerModule) {
+    EXPECT_FALSE(Mapped("libopenmpt.so"));
+    const SongHandle song =
+        engine.FMUSIC_LoadSong(dir.Write("tone.mod", test::WriteMod(test::ToneModSpec("lazy", 2))));
+    ASSERT_NE(song, 0);
+    EXPECT_TRUE(Mapped("libopenmpt.so"));
+    EXPECT_EQ(engine.FMUSIC_GetName(song), "lazy");
 }
 
 TEST_F(LazyLibraries, FluidSynthIsLoadedByTheFirstMidiSong) {
