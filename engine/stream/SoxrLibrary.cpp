@@ -8,11 +8,8 @@ namespace vantor::engine {
 
 namespace {
 
-// The soname of libsoxr 0.1, whose interface the header describes.
-constexpr const char* kSoname = "libsoxr.so.0";
-
 std::optional<SoxrApi> Load() {
-    void* const handle = OpenDynamicLibrary(kSoname);
+    void* const handle = OpenDynamicLibrary(VANTOR_SOXR_SONAME);
     SoxrApi api;
     bool complete = true;
 #define VANTOR_SOXR_BIND(name) complete = BindSymbol(handle, #name, api.name) && complete;

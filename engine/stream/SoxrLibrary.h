@@ -23,8 +23,9 @@ struct SoxrApi {
 #undef VANTOR_SOXR_POINTER
 };
 
-// libsoxr's functions, loading the library the first time; null when it
-// cannot be loaded, which no later call changes.
+// libsoxr's functions, loading the library the first time (the one the program
+// was built against); null when it cannot be loaded, which no later call
+// changes.
 const SoxrApi* Soxr();
 
 } // namespace vantor::engine
