@@ -1,11 +1,12 @@
 // The decoders' libraries are heavy to load; the engine binds them when the
-// first stream that needs FFmpeg or libsoxr, or the first MIDI song or tracker
-// module opens, not when it starts, and MPEG audio, Ogg Vorbis and plain PCM
-// never need FFmpeg. This binary links none of them itself, so whatever maps
-// them is the engine. ctest runs each test in a process of its own; run together,
-// they hold in the order written.
+// first stream that needs FFmpeg or libsoxr, the first MIDI song or tracker
+// module, or the first CD drive or image opens, not when it starts, and MPEG
+// audio, Ogg Vorbis and plain PCM never need FFmpeg. This binary links none
+// of them itself, so whatever maps them is the engine. ctest runs each test
+// in a process of its own; run together, they hold in the order written.
 #include "engine/LibraryCredits.h"
 #include "engine/SoundEngine.h"
+#include "support/CdImageWriter.h"
 #include "support/FlacWriter.h"
 #include "support/MidiWriter.h"
 #include "support/ModWriter.h"
@@ -79,6 +80,7 @@ TEST_F(LazyLibraries, CreditsNameEveryLibraryWithoutLoadingAny) {
     EXPECT_FALSE(Mapped("libfluidsynth.so"));
     EXPECT_FALSE(Mapped("libsoxr.so"));
     EXPECT_FALSE(Mapped("libopenmpt.so"));
+    EXPECT_FALSE(Mapped("libcdio.so"));
 }
 
 TEST_F(LazyLibraries, MpegAudioAndPcmPlayWithoutFfmpeg) {
@@ -138,6 +140,15 @@ TEST_F(LazyLibraries, LibOpenMptIsLoadedByTheFirstTrackerModule) {
     ASSERT_NE(song, 0);
     EXPECT_TRUE(Mapped("libopenmpt.so"));
     EXPECT_EQ(engine.FMUSIC_GetName(song), "lazy");
+}
+
+TEST_F(LazyLibraries, LibCdioIsLoadedByTheFirstCdImage) {
+    const std::string cue = test::WriteCdImage(dir, "disc", {{75, 440.0}});
+    EXPECT_FALSE(Mapped("libcdio.so"));
+    const StreamHandle track = engine.FSOUND_Stream_Open(cue, kStreamModeCd, 0, 0);
+    ASSERT_NE(track, 0) << engine.FSOUND_GetError();
+    EXPECT_TRUE(Mapped("libcdio.so"));
+    EXPECT_TRUE(PlaysFor(engine, track, 1000));
 }
 
 TEST_F(LazyLibraries, FluidSynthIsLoadedByTheFirstMidiSong) {
