@@ -41,10 +41,12 @@ install(FILES ${data}/copyright ${compressed}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vantor)
 
 # The package. Shared libraries the programs link are found by dpkg-shlibdeps;
-# the ones the engine binds at run time (FFmpeg, FluidSynth) are named by the
-# packages that own them on the build machine.
+# the ones the engine binds at run time (FFmpeg, FluidSynth, libopenmpt,
+# libsoxr, libcdio) are named by the packages that own them on the build
+# machine.
 set(runtime_packages)
-foreach(library avformat avcodec avutil swresample fluidsynth)
+foreach(library avformat avcodec avutil swresample fluidsynth openmpt soxr cdio cdio_cdda
+                cdio_paranoia)
     find_library(VANTOR_RUNTIME_${library} ${library})
     file(REAL_PATH ${VANTOR_RUNTIME_${library}} real)
     execute_process(COMMAND dpkg-query -S ${real} OUTPUT_VARIABLE owner ERROR_QUIET)

@@ -6,6 +6,8 @@
 #include "engine/dsp/ReverbEffect.h"
 #include "engine/dsp/RobotEffect.h"
 
+#include <algorithm>
+
 namespace vantor::engine {
 
 namespace {
@@ -26,28 +28,26 @@ EffectRack::~EffectRack() {
 }
 
 void EffectRack::InitDSP() {
-    int rate = m_sound.FSOUND_GetOutputRate();
-    if (rate <= 0 || !m_units.empty()) {
-        return;
+    if (m_rate == 0) {
+        m_rate = std::max(m_sound.FSOUND_GetOutputRate(), 0);
     }
-    m_preverb = std::make_unique<PreverbEffect>(rate);
-    m_reverb = std::make_unique<ReverbEffect>(rate);
-    m_echo = std::make_unique<EchoEffect>(rate);
-    m_lowPass = std::make_unique<LowPassEffect>(rate);
-    m_robot = std::make_unique<RobotEffect>(rate);
-    Attach(*m_preverb, kPreverbPriority);
-    Attach(*m_reverb, kReverbPriority);
-    Attach(*m_echo, kEchoPriority);
-    Attach(*m_lowPass, kLowPassPriority);
-    Attach(*m_robot, kRobotPriority);
 }
 
-void EffectRack::Attach(SwitchedEffect& effect, std::int32_t priority) {
-    DspUnitHandle unit = m_sound.FSOUND_DSP_Create(&SwitchedEffect::Process, priority, &effect);
-    if (unit != 0) {
-        m_sound.FSOUND_DSP_SetActive(unit, true);
-        m_units.push_back(unit);
+template <typename Effect>
+Effect* EffectRack::Made(std::unique_ptr<Effect>& slot, std::int32_t priority) {
+    if (slot || m_rate == 0) {
+        return slot.get();
     }
+    auto effect = std::make_unique<Effect>(m_rate);
+    DspUnitHandle unit =
+        m_sound.FSOUND_DSP_Create(&SwitchedEffect::Process, priority, effect.get());
+    if (unit == 0) {
+        return nullptr;
+    }
+    m_sound.FSOUND_DSP_SetActive(unit, true);
+    m_units.push_back(unit);
+    slot = std::move(effect);
+    return slot.get();
 }
 
 void EffectRack::CloseDSP() {
@@ -56,6 +56,7 @@ void EffectRack::CloseDSP() {
         m_sound.FSOUND_DSP_Free(unit);
     }
     m_units.clear();
+    m_rate = 0;
     m_preverb.reset();
     m_reverb.reset();
     m_echo.reset();
@@ -70,10 +71,10 @@ void EffectRack::Switch(SwitchedEffect* effect, bool on) {
 }
 
 void EffectRack::StartEcho(std::int32_t level) {
-    if (m_echo) {
-        m_echo->SetLevel(level);
+    if (EchoEffect* echo = Made(m_echo, kEchoPriority)) {
+        echo->SetLevel(level);
+        echo->Switch(true);
     }
-    Switch(m_echo.get(), true);
 }
 
 void EffectRack::StopEcho() {
@@ -81,29 +82,29 @@ void EffectRack::StopEcho() {
 }
 
 void EffectRack::StartIIR(float cutoff, float resonance) {
-    if (m_lowPass) {
-        m_lowPass->SetParameters(cutoff, resonance);
+    if (LowPassEffect* lowPass = Made(m_lowPass, kLowPassPriority)) {
+        lowPass->SetParameters(cutoff, resonance);
+        lowPass->Switch(true);
     }
-    Switch(m_lowPass.get(), true);
 }
 
 void EffectRack::StopIIR() {
     Switch(m_lowPass.get(), false);
 }
 void EffectRack::StartPreverb() {
-    Switch(m_preverb.get(), true);
+    Switch(Made(m_preverb, kPreverbPriority), true);
 }
 void EffectRack::StopPreverb() {
     Switch(m_preverb.get(), false);
 }
 void EffectRack::StartReverb() {
-    Switch(m_reverb.get(), true);
+    Switch(Made(m_reverb, kReverbPriority), true);
 }
 void EffectRack::StopReverb() {
     Switch(m_reverb.get(), false);
 }
 void EffectRack::StartNoise() {
-    Switch(m_robot.get(), true);
+    Switch(Made(m_robot, kRobotPriority), true);
 }
 void EffectRack::StopNoise() {
     Switch(m_robot.get(), false);

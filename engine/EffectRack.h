@@ -1,6 +1,7 @@
 // The effect library on the engine: each effect is a DSP unit of the sound
-// library it is given, created by InitDSP and freed by CloseDSP. UI thread
-// only; the units run on the mixing thread.
+// library it is given, made when it is first switched on after InitDSP (an
+// effect never used holds none of its delay lines) and freed by CloseDSP.
+// UI thread only; the units run on the mixing thread.
 #pragma once
 
 #include "sound/EffectLibrary.h"
@@ -39,10 +40,15 @@ public:
     float Echora_GetVersion() override;
 
 private:
-    void Attach(SwitchedEffect& effect, std::int32_t priority);
+    // The effect in `slot`, made and attached at `priority` if it is not yet;
+    // null before InitDSP.
+    template <typename Effect>
+    Effect* Made(std::unique_ptr<Effect>& slot, std::int32_t priority);
     static void Switch(SwitchedEffect* effect, bool on);
 
     SoundLibrary& m_sound;
+    // The output rate the effects are made for; 0 outside InitDSP..CloseDSP.
+    int m_rate = 0;
     std::unique_ptr<PreverbEffect> m_preverb;
     std::unique_ptr<ReverbEffect> m_reverb;
     std::unique_ptr<EchoEffect> m_echo;

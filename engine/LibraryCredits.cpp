@@ -6,7 +6,6 @@
 #include <SDL2/SDL.h>
 #include <samplerate.h>
 #include <soundtouch/SoundTouch.h>
-#include <soxr.h>
 #include <vorbis/codec.h>
 #include <zlib.h>
 
@@ -31,7 +30,7 @@ std::string VorbisVersion() {
     return text.substr(text.rfind(' ') + 1);
 }
 
-// "libsamplerate-0.2.2 (c) ..." and "libsoxr-0.1.3": the number after the name.
+// "libsamplerate-0.2.2 (c) ...": the number after the name.
 std::string VersionAfterName(const std::string& text) {
     const std::size_t start = text.find('-') + 1;
     return text.substr(start, text.find(' ', start) - start);
@@ -60,7 +59,8 @@ std::vector<LibraryCredit> EngineLibraryCredits() {
     credits.push_back(SdlCredit());
     credits.push_back({"SoundTouch", soundtouch::SoundTouch::getVersionString(), "LGPL-2.1"});
     credits.push_back({"libsamplerate", VersionAfterName(src_get_version()), "BSD-2-Clause"});
-    credits.push_back({"libsoxr", VersionAfterName(soxr_version()), "LGPL-2.1-or-later"});
+    // Loaded with the first stream that needs it: the version built against.
+    credits.push_back({"libsoxr", VANTOR_SOXR_VERSION, "LGPL-2.1-or-later"});
     credits.push_back(CdioCredit());
     credits.push_back({"zlib", zlibVersion(), "Zlib"});
     return credits;

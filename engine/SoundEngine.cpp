@@ -272,7 +272,7 @@ bool SoundEngine::FSOUND_SetFrequency(std::int32_t channel, std::int32_t frequen
     }
     ChannelState* state = FindChannel(channel);
     if (state != nullptr) {
-        state->frequency.store(frequency);
+        m_mixer->SetChannelFrequency(*state, frequency);
         WakeDecoder();
     }
     return state != nullptr;

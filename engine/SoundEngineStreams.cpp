@@ -12,6 +12,10 @@ namespace vantor::engine {
 
 namespace {
 constexpr std::size_t kMinRingBlocks = 10; // a block at the fastest step, and then some
+// The ring holds the stream buffer's length of sound, and never less than the
+// decode worker's longest round (100 ms) drains from a channel sped up to
+// three times its rate, with room to spare.
+constexpr std::int32_t kShortestRingMs = 400;
 } // namespace
 
 std::unique_ptr<Voice> SoundEngine::MakeVoice(std::unique_ptr<AudioSource> source) {
@@ -21,8 +25,9 @@ std::unique_ptr<Voice> SoundEngine::MakeVoice(std::unique_ptr<AudioSource> sourc
         }
     }
     auto rate = static_cast<std::size_t>(m_mixer->Rate());
-    std::size_t ringFrames = std::max(rate * static_cast<std::size_t>(m_bufferMs) * 2 / 1000,
-                                      kMinRingBlocks * m_mixer->BlockFrames());
+    auto ringMs = static_cast<std::size_t>(std::max(m_bufferMs, kShortestRingMs));
+    std::size_t ringFrames =
+        std::max(rate * ringMs / 1000, kMinRingBlocks * m_mixer->BlockFrames());
     auto voice = std::make_unique<Voice>(std::move(source), ringFrames, m_mixer->BlockFrames());
     if (m_worker) {
         m_worker->Add(voice.get());

@@ -3,28 +3,15 @@
 #include "base/Paths.h"
 #include "base/StringUtil.h"
 
-#include <cdio/cdio.h>
-#include <cdio/logging.h>
-#include <cdio/paranoia/cdda.h>
-#include <cdio/paranoia/paranoia.h>
+#include "engine/cd/CdioLibrary.h"
 
 #include <algorithm>
 
-#include <mutex>
 #include <sys/stat.h>
 
 namespace vantor::engine {
 
 namespace {
-
-// libcdio reports every unreadable image on the error output; the caller gets
-// a failure value instead.
-void QuietLog(cdio_log_level_t, const char*) {}
-
-void SilenceCdioLog() {
-    static std::once_flag once;
-    std::call_once(once, [] { cdio_log_set_handler(QuietLog); });
-}
 
 bool IsImageDriver(driver_id_t driver) {
     return driver == DRIVER_BINCUE || driver == DRIVER_CDRDAO || driver == DRIVER_NRG;
@@ -38,22 +25,26 @@ bool IsBlockDevice(const std::string& path) {
 } // namespace
 
 std::unique_ptr<CdDevice> CdDevice::Open(const std::string& path) {
-    SilenceCdioLog();
-    CdIo_t* cdio = cdio_open(path.c_str(), DRIVER_UNKNOWN);
+    const CdioApi* api = Cdio();
+    if (api == nullptr)
+        return nullptr;
+    CdIo_t* cdio = api->cdio_open(path.c_str(), DRIVER_UNKNOWN);
     if (cdio == nullptr)
         return nullptr;
-    std::unique_ptr<CdDevice> device(new CdDevice(cdio, path));
+    std::unique_ptr<CdDevice> device(new CdDevice(*api, cdio, path));
     device->ListAudioTracks();
     return device;
 }
 
 std::vector<std::string> CdDevice::ListDrives() {
-    SilenceCdioLog();
     std::vector<std::string> drives;
-    char** list = cdio_get_devices(DRIVER_DEVICE);
+    const CdioApi* api = Cdio();
+    if (api == nullptr)
+        return drives;
+    char** list = api->cdio_get_devices(DRIVER_DEVICE);
     for (char** entry = list; entry != nullptr && *entry != nullptr; ++entry)
         drives.emplace_back(*entry);
-    cdio_free_device_list(list);
+    api->cdio_free_device_list(list);
     return drives;
 }
 
@@ -61,26 +52,29 @@ bool CdDevice::EjectDrive(const std::string& path) {
     if (auto device = Open(path))
         return device->Eject();
     // A drive without a medium may refuse to open and still eject its tray.
-    return IsBlockDevice(path) && cdio_eject_media_drive(path.c_str()) == DRIVER_OP_SUCCESS;
+    const CdioApi* api = Cdio();
+    return api != nullptr && IsBlockDevice(path) &&
+           api->cdio_eject_media_drive(path.c_str()) == DRIVER_OP_SUCCESS;
 }
 
-CdDevice::CdDevice(CdIo_t* cdio, std::string path) : m_cdio(cdio), m_path(std::move(path)) {}
+CdDevice::CdDevice(const CdioApi& api, CdIo_t* cdio, std::string path)
+    : m_api(api), m_cdio(cdio), m_path(std::move(path)) {}
 
 CdDevice::~CdDevice() {
     StopReader();
     if (m_cdio != nullptr)
-        cdio_destroy(m_cdio);
+        m_api.cdio_destroy(m_cdio);
 }
 
 bool CdDevice::IsImage() const {
-    return m_cdio != nullptr && IsImageDriver(cdio_get_driver_id(m_cdio));
+    return m_cdio != nullptr && IsImageDriver(m_api.cdio_get_driver_id(m_cdio));
 }
 
 std::string CdDevice::DeviceName() const {
     if (m_cdio == nullptr || IsImage())
         return FileNameOf(m_path);
     cdio_hwinfo_t info{};
-    if (!cdio_get_hwinfo(m_cdio, &info))
+    if (!m_api.cdio_get_hwinfo(m_cdio, &info))
         return m_path;
     const auto name =
         std::string(TrimBlanks(info.psz_vendor)) + " " + std::string(TrimBlanks(info.psz_model));
@@ -89,35 +83,36 @@ std::string CdDevice::DeviceName() const {
 }
 
 std::string CdDevice::DeviceInfo() const {
-    const char* driver = m_cdio != nullptr ? cdio_get_driver_name(m_cdio) : nullptr;
+    const char* driver = m_cdio != nullptr ? m_api.cdio_get_driver_name(m_cdio) : nullptr;
     return std::string(driver != nullptr ? driver : "CD") + "\r\n" + DeviceName();
 }
 
 std::string CdDevice::CdText(int field, int track) const {
-    const cdtext_t* text = cdio_get_cdtext(m_cdio);
-    const char* value = text != nullptr ? cdtext_get_const(text, static_cast<cdtext_field_t>(field),
-                                                           static_cast<track_t>(track))
-                                        : nullptr;
+    const cdtext_t* text = m_api.cdio_get_cdtext(m_cdio);
+    const char* value = text != nullptr
+                            ? m_api.cdtext_get_const(text, static_cast<cdtext_field_t>(field),
+                                                     static_cast<track_t>(track))
+                            : nullptr;
     return value != nullptr ? std::string(TrimBlanks(value)) : std::string();
 }
 
 void CdDevice::ListAudioTracks() {
-    const track_t first = cdio_get_first_track_num(m_cdio);
-    const track_t count = cdio_get_num_tracks(m_cdio);
+    const track_t first = m_api.cdio_get_first_track_num(m_cdio);
+    const track_t count = m_api.cdio_get_num_tracks(m_cdio);
     if (first == CDIO_INVALID_TRACK || count == CDIO_INVALID_TRACK)
         return;
     // An image's sheet may promise more than its audio file holds: tracks
     // end at the disc's end, and those starting past it are left out.
-    const lsn_t leadOut = cdio_get_track_lsn(m_cdio, CDIO_CDROM_LEADOUT_TRACK);
+    const lsn_t leadOut = m_api.cdio_get_track_lsn(m_cdio, CDIO_CDROM_LEADOUT_TRACK);
     for (int number = first; number < first + count; ++number) {
         const auto track = static_cast<track_t>(number);
-        if (cdio_get_track_format(m_cdio, track) != TRACK_FORMAT_AUDIO)
+        if (m_api.cdio_get_track_format(m_cdio, track) != TRACK_FORMAT_AUDIO)
             continue;
-        const lsn_t start = cdio_get_track_lsn(m_cdio, track);
+        const lsn_t start = m_api.cdio_get_track_lsn(m_cdio, track);
         if (start == CDIO_INVALID_LSN || start < 0 || leadOut == CDIO_INVALID_LSN ||
             start >= leadOut)
             continue;
-        const auto sectors = std::min<std::int64_t>(cdio_get_track_sec_count(m_cdio, track),
+        const auto sectors = std::min<std::int64_t>(m_api.cdio_get_track_sec_count(m_cdio, track),
                                                     std::int64_t{leadOut} - start);
         if (sectors > 0)
             m_tracks.push_back({number, start, static_cast<std::int32_t>(sectors),
@@ -131,29 +126,29 @@ bool CdDevice::StartReader() {
         return true;
     if (m_cdio == nullptr)
         return false;
-    m_drive = cdio_cddap_identify_cdio(m_cdio, CDDA_MESSAGE_FORGETIT, nullptr);
-    if (m_drive == nullptr || cdio_cddap_open(m_drive) != 0) {
+    m_drive = m_api.cdio_cddap_identify_cdio(m_cdio, CDDA_MESSAGE_FORGETIT, nullptr);
+    if (m_drive == nullptr || m_api.cdio_cddap_open(m_drive) != 0) {
         StopReader();
         return false;
     }
-    m_reader = cdio_paranoia_init(m_drive);
+    m_reader = m_api.cdio_paranoia_init(m_drive);
     if (m_reader == nullptr) {
         StopReader();
         return false;
     }
     // Full verification, but a sector that cannot be recovered is skipped
     // rather than retried for ever.
-    paranoia_modeset(m_reader, PARANOIA_MODE_FULL ^ PARANOIA_MODE_NEVERSKIP);
+    m_api.cdio_paranoia_modeset(m_reader, PARANOIA_MODE_FULL ^ PARANOIA_MODE_NEVERSKIP);
     return true;
 }
 
 void CdDevice::StopReader() {
     if (m_reader != nullptr)
-        cdio_paranoia_free(m_reader);
+        m_api.cdio_paranoia_free(m_reader);
     m_reader = nullptr;
     // The drive object borrows our libcdio handle; it must not free it.
     if (m_drive != nullptr)
-        cdio_cddap_close_no_free_cdio(m_drive);
+        m_api.cdio_cddap_close_no_free_cdio(m_drive);
     m_drive = nullptr;
 }
 
@@ -162,9 +157,9 @@ bool CdDevice::ReadSectors(std::int32_t firstSector, int count, std::span<std::i
     if (count <= 0 || out.size() < static_cast<std::size_t>(count) * samplesPerSector ||
         !StartReader())
         return false;
-    cdio_paranoia_seek(m_reader, firstSector, SEEK_SET);
+    m_api.cdio_paranoia_seek(m_reader, firstSector, SEEK_SET);
     for (int i = 0; i < count; ++i) {
-        const std::int16_t* sector = cdio_paranoia_read(m_reader, nullptr);
+        const std::int16_t* sector = m_api.cdio_paranoia_read(m_reader, nullptr);
         if (sector == nullptr)
             return false;
         std::copy_n(sector, samplesPerSector,
@@ -178,7 +173,7 @@ bool CdDevice::Eject() {
         return false;
     StopReader();
     // On success libcdio frees the handle and clears the pointer.
-    if (cdio_eject_media(&m_cdio) != DRIVER_OP_SUCCESS)
+    if (m_api.cdio_eject_media(&m_cdio) != DRIVER_OP_SUCCESS)
         return false;
     m_tracks.clear();
     return true;

@@ -16,6 +16,8 @@ struct cdrom_paranoia_s;
 
 namespace vantor::engine {
 
+struct CdioApi;
+
 // Audio CD sectors hold 1/75 s of 16-bit stereo at 44.1 kHz.
 inline constexpr int kCdSampleRate = 44100;
 inline constexpr int kCdSectorBytes = 2352;
@@ -69,13 +71,14 @@ public:
     bool Eject();
 
 private:
-    CdDevice(_CdIo* cdio, std::string path);
+    CdDevice(const CdioApi& api, _CdIo* cdio, std::string path);
     void ListAudioTracks();
     // A CD-Text field (libcdio's cdtext_field_t) of a track.
     std::string CdText(int field, int track) const;
     bool StartReader();
     void StopReader();
 
+    const CdioApi& m_api;
     _CdIo* m_cdio;
     cdrom_drive_s* m_drive = nullptr;
     cdrom_paranoia_s* m_reader = nullptr;

@@ -4,9 +4,10 @@
 
 namespace vantor::engine {
 
+// libcdio is loaded with the first CD drive or image; the one loaded then is
+// the one the program was built against.
 LibraryCredit CdioCredit() {
-    return {"libcdio", cdio_version_string != nullptr ? cdio_version_string : "",
-            "GPL-3.0-or-later"};
+    return {"libcdio", CDIO_VERSION, "GPL-3.0-or-later"};
 }
 
 } // namespace vantor::engine

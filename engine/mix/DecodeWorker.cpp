@@ -14,7 +14,7 @@ constexpr std::size_t kFramesPerRound = 4096;
 // Rounds come often enough that no ring is less than half full when the
 // worker returns, and rarely enough that it decodes in bulk instead of
 // waking the processor for a few frames each time. The longest round leaves
-// a ring of the usual 400 ms three quarters full at the normal rate, so that
+// the shortest ring, 400 ms, three quarters full at the normal rate, so that
 // a channel sped up to three times its rate meanwhile still does not run dry.
 constexpr Clock::duration kShortestRound = std::chrono::milliseconds(5);
 constexpr Clock::duration kLongestRound = std::chrono::milliseconds(100);

@@ -55,6 +55,7 @@ int Mixer::Attach(Voice* voice, bool paused) {
             channel.volume.store(255);
             channel.pan.store(128);
             channel.gain.store(1.0f);
+            PrepareFor(*voice, m_systemFrequency.load(), voice->NativeRate());
             channel.frequency.store(voice->NativeRate());
             channel.paused.store(paused);
             channel.voice.store(voice);
@@ -62,6 +63,35 @@ int Mixer::Attach(Voice* voice, bool paused) {
         }
     }
     return -1;
+}
+
+void Mixer::SetSystemFrequency(std::int32_t hz) {
+    for (ChannelState& channel : m_channels) {
+        if (Voice* voice = channel.voice.load())
+            PrepareFor(*voice, hz, channel.frequency.load());
+    }
+    m_systemFrequency.store(hz, std::memory_order_release);
+}
+
+void Mixer::SetChannelFrequency(ChannelState& channel, std::int32_t hz) {
+    if (Voice* voice = channel.voice.load())
+        PrepareFor(*voice, m_systemFrequency.load(), hz);
+    channel.frequency.store(hz, std::memory_order_release);
+}
+
+void Mixer::PrepareFor(Voice& voice, std::int32_t systemFrequency, std::int32_t frequency) {
+    if (ChannelStep(SystemStep(systemFrequency), frequency, voice) != 1.0)
+        voice.PrepareFilter();
+}
+
+double Mixer::SystemStep(std::int32_t systemFrequency) const {
+    return static_cast<double>(systemFrequency) / m_rate;
+}
+
+// The channel's frequency against the material's own rate, and the voice's
+// frames against the mixer's (CD audio stays at 44.1 kHz).
+double Mixer::ChannelStep(double systemStep, std::int32_t frequency, const Voice& voice) const {
+    return systemStep * frequency / voice.NativeRate() * voice.SampleRate() / m_rate;
 }
 
 void Mixer::Detach(int channel) {
@@ -127,8 +157,7 @@ void Mixer::Render(float* out, std::size_t frames) {
 void Mixer::MixBlock() {
     m_blockSequence.fetch_add(1); // odd: voices and units are in use
     // Render has left the whole block at zero.
-    double systemStep =
-        static_cast<double>(m_systemFrequency.load(std::memory_order_relaxed)) / m_rate;
+    const double systemStep = SystemStep(m_systemFrequency.load(std::memory_order_acquire));
     bool played = false;
     for (ChannelState& channel : m_channels) {
         played = MixChannel(channel, systemStep) || played;
@@ -147,11 +176,9 @@ bool Mixer::MixChannel(ChannelState& channel, double systemStep) {
     if (voice == nullptr || channel.paused.load(std::memory_order_relaxed) || voice->Finished()) {
         return false;
     }
-    // The channel's frequency against the material's own rate, and the
-    // voice's frames against the mixer's (CD audio stays at 44.1 kHz).
-    double step = systemStep * channel.frequency.load(std::memory_order_relaxed) /
-                  voice->NativeRate() * voice->SampleRate() / m_rate;
-    step = std::clamp(step, 0.0, kMaxVoiceStep);
+    const double step = std::clamp(
+        ChannelStep(systemStep, channel.frequency.load(std::memory_order_acquire), *voice), 0.0,
+        kMaxVoiceStep);
     if (m_offline) {
         voice->Pump(voice->FramesRead(m_blockFrames, step) + 2);
     }

@@ -42,7 +42,10 @@ public:
     // The voice is not touched once this returns.
     void Detach(int channel);
     ChannelState* Channel(int channel);
-    void SetSystemFrequency(std::int32_t hz) { m_systemFrequency.store(hz); }
+    // A voice that the new frequency moves off its own pace gets its filter
+    // first (see Voice::PrepareFilter).
+    void SetSystemFrequency(std::int32_t hz);
+    void SetChannelFrequency(ChannelState& channel, std::int32_t hz);
     std::int32_t SystemFrequency() const { return m_systemFrequency.load(); }
     void SetSystemPan(std::int32_t pan) { m_systemPan.store(pan); }
     std::int32_t SystemPan() const { return m_systemPan.load(); }
@@ -65,6 +68,11 @@ private:
     void MixBlock();
     // False when the channel has nothing to play.
     bool MixChannel(ChannelState& channel, double systemStep);
+    // Source frames per output frame for a voice on a channel at `frequency`.
+    double ChannelStep(double systemStep, std::int32_t frequency, const Voice& voice) const;
+    double SystemStep(std::int32_t systemFrequency) const;
+    // UI thread, before `voice` plays at these frequencies.
+    void PrepareFor(Voice& voice, std::int32_t systemFrequency, std::int32_t frequency);
     void ApplySystemPan();
 
     const int m_rate;

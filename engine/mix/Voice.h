@@ -40,6 +40,9 @@ public:
     // Returns false when the ring ran dry before the source ended (an underrun).
     bool MixInto(float* out, std::size_t frames, float gainLeft, float gainRight, double step);
 
+    // UI thread, before the voice first plays at a step other than one.
+    void PrepareFilter() { m_resampler.PrepareFilter(); }
+
     // Any thread.
     void RequestSeekMs(std::int64_t ms);
     std::int64_t PositionMs() const;

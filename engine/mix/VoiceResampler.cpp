@@ -32,19 +32,27 @@ void AddScaled(const float* from, std::size_t frames, float gainLeft, float gain
 } // namespace
 
 VoiceResampler::VoiceResampler(std::size_t blockFrames)
-    : m_blockFrames(blockFrames), m_state(nullptr), m_history(2 * kHistoryFrames),
-      m_staged(2 * (kHistoryFrames + static_cast<std::size_t>(kMaxVoiceStep * blockFrames) +
-                    kLookAheadFrames)),
-      m_filtered(2 * std::max(blockFrames, kHistoryFrames)) {
+    : m_blockFrames(blockFrames), m_history(2 * kHistoryFrames) {}
+
+VoiceResampler::~VoiceResampler() {
+    if (m_state != nullptr) {
+        src_delete(m_state);
+    }
+}
+
+void VoiceResampler::PrepareFilter() {
+    if (m_filterReady.load(std::memory_order_acquire)) {
+        return;
+    }
+    m_staged.resize(2 * (kHistoryFrames + static_cast<std::size_t>(kMaxVoiceStep * m_blockFrames) +
+                         kLookAheadFrames));
+    m_filtered.resize(2 * std::max(m_blockFrames, kHistoryFrames));
     int error = 0;
     m_state = src_new(kConverter, 2, &error);
     if (m_state == nullptr) {
         throw std::bad_alloc();
     }
-}
-
-VoiceResampler::~VoiceResampler() {
-    src_delete(m_state);
+    m_filterReady.store(true, std::memory_order_release);
 }
 
 std::size_t VoiceResampler::FramesRead(std::size_t frames, double step) const {
@@ -69,7 +77,7 @@ VoiceResampler::Result VoiceResampler::Render(const FrameRing& ring, std::size_t
     if (step < kMinStep) {
         return {.written = frames};
     }
-    if (!m_filtering && step == 1.0) {
+    if (!m_filtering && (step == 1.0 || !m_filterReady.load(std::memory_order_acquire))) {
         return PassThrough(ring, readable, ended, out, frames, gainLeft, gainRight);
     }
     if (!m_filtering) {

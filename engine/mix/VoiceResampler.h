@@ -5,12 +5,15 @@
 // neither clicks nor zips. At a step of exactly one the frames pass untouched
 // until the step first moves; the filter then runs on until the next restart
 // (a seek), since handing back mid-stream would jump by a fraction of a frame.
-// Owned by its Voice; the constructor allocates everything, and the mixing
-// thread alone calls Restart and Render, which neither allocate nor lock.
+// Owned by its Voice. Most voices never leave a step of one, so the filter and
+// its buffers are made only by PrepareFilter, on the UI thread, before a step
+// other than one first reaches Render; the mixing thread alone calls Restart
+// and Render, which neither allocate nor lock.
 #pragma once
 
 #include "engine/mix/FrameRing.h"
 
+#include <atomic>
 #include <cstddef>
 #include <memory>
 #include <vector>
@@ -33,6 +36,9 @@ public:
     // The most frames of the ring that the next Render of `frames` frames
     // at `step` reads.
     std::size_t FramesRead(std::size_t frames, double step) const;
+
+    // UI thread: makes the filter, once. Until then every step plays as one.
+    void PrepareFilter();
 
     // Forgets what was heard (after a seek): the next frame follows silence.
     void Restart();
@@ -59,7 +65,8 @@ private:
     double SourceFramesPlayed(std::size_t written, std::size_t asked, double ratio) const;
 
     std::size_t m_blockFrames;
-    SRC_STATE_tag* m_state;
+    SRC_STATE_tag* m_state = nullptr;
+    std::atomic<bool> m_filterReady{false};
     bool m_filtering = false;
     double m_lastRatio = 0.0; // 0: none yet, the next ratio applies at once
     // The last frames passed through, to prime the filter when it takes over.

@@ -5,7 +5,6 @@
 #include "engine/music/GmSoundFont.h"
 
 #include <fluidsynth.h>
-#include <libopenmpt/libopenmpt.h>
 
 #include <filesystem>
 
@@ -24,11 +23,9 @@ std::string SoundFontLicence(const std::string& fileName) {
 
 std::vector<LibraryCredit> MusicLibraryCredits() {
     std::vector<LibraryCredit> credits;
-    const char* openmpt = openmpt_get_string("library_version");
-    credits.push_back({"libopenmpt", openmpt != nullptr ? openmpt : "", "BSD-3-Clause"});
-    openmpt_free_string(openmpt);
-    // FluidSynth is loaded with the first MIDI song; the one loaded then is
-    // the one the program was built against.
+    // libopenmpt and FluidSynth are loaded with the first module or MIDI
+    // song; the ones loaded then are those the program was built against.
+    credits.push_back({"libopenmpt", VANTOR_OPENMPT_VERSION, "BSD-3-Clause"});
     credits.push_back({"FluidSynth", FLUIDSYNTH_VERSION, "LGPL-2.1-or-later"});
     const std::string installed = GmSoundFont::FindInstalled();
     if (!installed.empty()) {

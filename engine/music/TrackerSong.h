@@ -6,15 +6,14 @@
 
 #include <cstdint>
 #include <memory>
-#include <ostream>
 #include <span>
 #include <string>
 
-namespace openmpt {
-class module;
-}
+struct openmpt_module;
 
 namespace vantor::engine {
+
+struct OpenMptApi;
 
 class TrackerSong final : public MusicSong {
 public:
@@ -22,6 +21,8 @@ public:
     static std::unique_ptr<TrackerSong> Load(std::span<const std::uint8_t> bytes, int sampleRate);
     static std::unique_ptr<TrackerSong> LoadFile(const std::string& path, int sampleRate);
     ~TrackerSong() override;
+    TrackerSong(const TrackerSong&) = delete;
+    TrackerSong& operator=(const TrackerSong&) = delete;
 
     const std::string& Name() const override { return m_name; }
     SongType Type() const override { return m_type; }
@@ -39,12 +40,11 @@ public:
     std::size_t Render(float* stereo, std::size_t frames) override;
 
 private:
-    explicit TrackerSong(int sampleRate);
+    // Takes over `module`.
+    TrackerSong(const OpenMptApi& mpt, openmpt_module* module, int sampleRate);
 
-    // libopenmpt keeps writing to the log it was given, so the (silent) log
-    // must outlive the module: it is declared first.
-    std::ostream m_log{nullptr};
-    std::unique_ptr<openmpt::module> m_module;
+    const OpenMptApi& m_mpt;
+    openmpt_module* m_module;
     std::string m_name;
     SongType m_type = SongType::None;
     int m_sampleRate;

@@ -1,6 +1,6 @@
 #include "engine/stream/RateConvertedSource.h"
 
-#include <soxr.h>
+#include "engine/stream/SoxrLibrary.h"
 
 namespace vantor::engine {
 
@@ -10,26 +10,30 @@ constexpr std::size_t kChunkFrames = 1024;
 
 std::unique_ptr<AudioSource> RateConvertedSource::Wrap(std::unique_ptr<AudioSource> source,
                                                        int outputRate) {
-    const soxr_io_spec_t io = soxr_io_spec(SOXR_FLOAT32_I, SOXR_FLOAT32_I);
+    const SoxrApi* soxr = Soxr();
+    if (soxr == nullptr) {
+        return nullptr;
+    }
+    const soxr_io_spec_t io = soxr->soxr_io_spec(SOXR_FLOAT32_I, SOXR_FLOAT32_I);
     // 20-bit precision: every alias and image lies 120 dB down.
-    const soxr_quality_spec_t quality = soxr_quality_spec(SOXR_HQ, 0);
+    const soxr_quality_spec_t quality = soxr->soxr_quality_spec(SOXR_HQ, 0);
     soxr_error_t error = nullptr;
     soxr_t converter =
-        soxr_create(source->SampleRate(), outputRate, 2, &error, &io, &quality, nullptr);
+        soxr->soxr_create(source->SampleRate(), outputRate, 2, &error, &io, &quality, nullptr);
     if (error != nullptr) {
         return nullptr;
     }
     return std::unique_ptr<AudioSource>(
-        new RateConvertedSource(std::move(source), outputRate, converter));
+        new RateConvertedSource(std::move(source), outputRate, *soxr, converter));
 }
 
 RateConvertedSource::RateConvertedSource(std::unique_ptr<AudioSource> source, int outputRate,
-                                         soxr* converter)
-    : m_source(std::move(source)), m_outputRate(outputRate), m_converter(converter),
+                                         const SoxrApi& api, soxr* converter)
+    : m_source(std::move(source)), m_outputRate(outputRate), m_soxr(api), m_converter(converter),
       m_input(2 * kChunkFrames) {}
 
 RateConvertedSource::~RateConvertedSource() {
-    soxr_delete(m_converter);
+    m_soxr.soxr_delete(m_converter);
 }
 
 void RateConvertedSource::Refill() {
@@ -48,9 +52,9 @@ std::size_t RateConvertedSource::Read(float* stereo, std::size_t frames) {
         const bool draining = m_inputUsed == m_inputFrames;
         std::size_t used = 0;
         std::size_t made = 0;
-        soxr_process(m_converter, draining ? nullptr : m_input.data() + 2 * m_inputUsed,
-                     m_inputFrames - m_inputUsed, &used, stereo + 2 * produced, frames - produced,
-                     &made);
+        m_soxr.soxr_process(m_converter, draining ? nullptr : m_input.data() + 2 * m_inputUsed,
+                            m_inputFrames - m_inputUsed, &used, stereo + 2 * produced,
+                            frames - produced, &made);
         m_inputUsed += used;
         produced += made;
         if (draining && made == 0) {
@@ -63,7 +67,7 @@ std::size_t RateConvertedSource::Read(float* stereo, std::size_t frames) {
 std::int64_t RateConvertedSource::SeekMs(std::int64_t ms) {
     const std::int64_t reached = m_source->SeekMs(ms);
     if (reached >= 0) {
-        soxr_clear(m_converter);
+        m_soxr.soxr_clear(m_converter);
         m_inputFrames = 0;
         m_inputUsed = 0;
         m_sourceEnded = false;

@@ -15,9 +15,12 @@ struct soxr;
 
 namespace vantor::engine {
 
+struct SoxrApi;
+
 class RateConvertedSource : public AudioSource {
 public:
-    // Null when the converter cannot be made for these rates.
+    // Null when the converter cannot be made for these rates, or libsoxr
+    // cannot be loaded.
     static std::unique_ptr<AudioSource> Wrap(std::unique_ptr<AudioSource> source, int outputRate);
     ~RateConvertedSource() override;
 
@@ -28,11 +31,13 @@ public:
     std::int64_t LengthMs() const override { return m_source->LengthMs(); }
 
 private:
-    RateConvertedSource(std::unique_ptr<AudioSource> source, int outputRate, soxr* converter);
+    RateConvertedSource(std::unique_ptr<AudioSource> source, int outputRate, const SoxrApi& api,
+                        soxr* converter);
     void Refill();
 
     std::unique_ptr<AudioSource> m_source;
     int m_outputRate;
+    const SoxrApi& m_soxr;
     soxr* m_converter;
     std::vector<float> m_input; // frames read from the source, not yet converted
     std::size_t m_inputFrames = 0;

@@ -96,7 +96,10 @@ void SkinApplication::PrepareSurfaces() {
     surfaces.hasInactiveFace = static_cast<bool>(skin.mainInactive);
     // The window shows the new normal face until the tick looks at the focus.
     surfaces.inactiveFaceShown = false;
-    surfaces.inactiveFace = SizedCopy(skin.mainInactive, width, height);
+    // Without an inactive face the window keeps its normal one, so no
+    // surface is held for it.
+    surfaces.inactiveFace =
+        surfaces.hasInactiveFace ? SizedCopy(skin.mainInactive, width, height) : gfx::Surface{};
     surfaces.mainWindow = surfaces.face;
     surfaces.playListFace = *skin.playListFace;
     surfaces.playListPressedFace =

@@ -122,6 +122,32 @@ TEST_F(SkinWiringTest, BarsRestThePlainDimmedFaceWhileTheMainWindowIsInactive) {
     }
 }
 
+// A skin without an inactive face keeps its normal face while another
+// window has the focus.
+TEST_F(SkinWiringTest, ASkinWithoutAnInactiveFaceKeepsItsNormalFaceWhileInactive) {
+    Player& player = harness.Start();
+    std::string plain = ReadWholeFile(harness.Dir().File("Skin/Default/Default.dvk"));
+    const std::string inactiveLine = "MainBitmapInactive MainInactive.bmp";
+    ASSERT_NE(plain.find(inactiveLine), std::string::npos);
+    plain.erase(plain.find(inactiveLine), inactiveLine.size());
+    player.skinApplication.ChangeSkin(harness.Dir().Write("Skin/Default/Plain.dvk", plain));
+    ASSERT_FALSE(player.surfaces.hasInactiveFace);
+    const QImage face = ToImage(player.surfaces.face);
+    QWidget& list = player.playlistWindowBridge.Widget();
+    list.show();
+    list.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&list));
+    harness.Listen(0.1);
+    ASSERT_EQ(player.player.FaceInUse, Face::Inactive);
+    const QImage shown = harness.MainWindowImage();
+    for (const SkinBarStyle& bar : player.skin.bars) {
+        const QPoint corner(bar.rect.left, bar.rect.top);
+        EXPECT_EQ(shown.pixel(corner), face.pixel(corner)) << bar.rect.left << " " << bar.rect.top;
+    }
+    // Away from every field and bar, the whole window's corner.
+    EXPECT_EQ(shown.pixel(1, 1), face.pixel(1, 1));
+}
+
 // oggenc and FFmpeg write their field names in lower case.
 TEST_F(SkinWiringTest, AnOggFileWithLowerCaseFieldNamesShowsItsTitleAndArtist) {
     const std::string path = harness.Dir().File("lower.ogg");

@@ -1,13 +1,15 @@
 // The decoders' libraries are heavy to load; the engine binds them when the
-// first stream that needs FFmpeg or the first MIDI song opens, not when it
-// starts, and MPEG audio, Ogg Vorbis and plain PCM never need FFmpeg. This
-// binary links neither FFmpeg nor FluidSynth itself, so whatever maps them is
-// the engine. ctest runs each test in a process of its own; run together,
-// they hold in the order written.
+// first stream that needs FFmpeg or libsoxr, the first MIDI song or tracker
+// module, or the first CD drive or image opens, not when it starts, and MPEG
+// audio, Ogg Vorbis and plain PCM never need FFmpeg. This binary links none
+// of them itself, so whatever maps them is the engine. ctest runs each test
+// in a process of its own; run together, they hold in the order written.
 #include "engine/LibraryCredits.h"
 #include "engine/SoundEngine.h"
+#include "support/CdImageWriter.h"
 #include "support/FlacWriter.h"
 #include "support/MidiWriter.h"
+#include "support/ModWriter.h"
 #include "support/MpegFrameWriter.h"
 #include "support/RiffWriter.h"
 #include "support/TempDir.h"
@@ -49,11 +51,15 @@ bool PlaysFor(SoundEngine& engine, StreamHandle stream, std::int32_t ms) {
     return !engine.FSOUND_IsPlaying(channel) && engine.FSOUND_Stream_GetTime(stream) >= ms;
 }
 
-std::string SilentWave(const test::TempDir& dir, std::uint16_t channels) {
+// One second of silence.
+std::string SilentWave(const test::TempDir& dir, std::uint16_t channels,
+                       std::uint32_t rate = 44100) {
     test::WaveSpec wave;
     wave.channels = channels;
-    wave.data.assign(44100u * 2 * channels, 0);
-    return dir.Write("silence-" + std::to_string(channels) + ".wav", test::RiffWave(wave));
+    wave.sampleRate = rate;
+    wave.data.assign(std::size_t{rate} * 2 * channels, 0);
+    return dir.Write("silence-" + std::to_string(channels) + "-" + std::to_string(rate) + ".wav",
+                     test::RiffWave(wave));
 }
 
 // The About window lists them without making the player carry them.
@@ -67,12 +73,14 @@ TEST_F(LazyLibraries, CreditsNameEveryLibraryWithoutLoadingAny) {
         EXPECT_TRUE(numbered || names.back() == "SoundFont")
             << credit.name << " '" << credit.version << "'";
     }
-    EXPECT_EQ(names,
-              (std::vector<std::string>{"FFmpeg", "libmpg123", "libvorbis", "libopenmpt",
-                                        "FluidSynth", "SoundFont", "SDL2", "SoundTouch",
-                                        "libsamplerate", "libsoxr", "libcdio", "zlib"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"FFmpeg", "libmpg123", "libvorbis", "libopenmpt",
+                                               "FluidSynth", "SoundFont", "SDL2", "SoundTouch",
+                                               "libsamplerate", "libsoxr", "libcdio", "zlib"}));
     EXPECT_FALSE(Mapped("libavformat.so"));
     EXPECT_FALSE(Mapped("libfluidsynth.so"));
+    EXPECT_FALSE(Mapped("libsoxr.so"));
+    EXPECT_FALSE(Mapped("libopenmpt.so"));
+    EXPECT_FALSE(Mapped("libcdio.so"));
 }
 
 TEST_F(LazyLibraries, MpegAudioAndPcmPlayWithoutFfmpeg) {
@@ -110,6 +118,37 @@ TEST_F(LazyLibraries, FlacIsDecodedThroughFfmpeg) {
     EXPECT_TRUE(Mapped("libavformat.so"));
     EXPECT_EQ(engine.FSOUND_Stream_GetLengthMs(flac), 1000);
     EXPECT_TRUE(PlaysFor(engine, flac, 1000));
+}
+
+// A stream at the mixer's rate needs no rate conversion, nor libsoxr.
+TEST_F(LazyLibraries, SoxrIsLoadedByTheFirstStreamAtAnotherRate) {
+    const StreamHandle same = engine.FSOUND_Stream_Open(SilentWave(dir, 2), kStreamModeFile, 0, 0);
+    ASSERT_NE(same, 0) << engine.FSOUND_GetError();
+    EXPECT_TRUE(PlaysFor(engine, same, 1000));
+    EXPECT_FALSE(Mapped("libsoxr.so"));
+    const StreamHandle other =
+        engine.FSOUND_Stream_Open(SilentWave(dir, 2, 48000), kStreamModeFile, 0, 0);
+    ASSERT_NE(other, 0) << engine.FSOUND_GetError();
+    EXPECT_TRUE(Mapped("libsoxr.so"));
+    EXPECT_TRUE(PlaysFor(engine, other, 1000));
+}
+
+TEST_F(LazyLibraries, LibOpenMptIsLoadedByTheFirstTrackerModule) {
+    EXPECT_FALSE(Mapped("libopenmpt.so"));
+    const SongHandle song =
+        engine.FMUSIC_LoadSong(dir.Write("tone.mod", test::WriteMod(test::ToneModSpec("lazy", 2))));
+    ASSERT_NE(song, 0);
+    EXPECT_TRUE(Mapped("libopenmpt.so"));
+    EXPECT_EQ(engine.FMUSIC_GetName(song), "lazy");
+}
+
+TEST_F(LazyLibraries, LibCdioIsLoadedByTheFirstCdImage) {
+    const std::string cue = test::WriteCdImage(dir, "disc", {{75, 440.0}});
+    EXPECT_FALSE(Mapped("libcdio.so"));
+    const StreamHandle track = engine.FSOUND_Stream_Open(cue, kStreamModeCd, 0, 0);
+    ASSERT_NE(track, 0) << engine.FSOUND_GetError();
+    EXPECT_TRUE(Mapped("libcdio.so"));
+    EXPECT_TRUE(PlaysFor(engine, track, 1000));
 }
 
 TEST_F(LazyLibraries, FluidSynthIsLoadedByTheFirstMidiSong) {

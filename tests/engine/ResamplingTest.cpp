@@ -199,6 +199,19 @@ TEST(Resampling, ASeekLandsOnItsFrameThroughTheConversion) {
     }
 }
 
+// The system channel's frequency moves a channel already playing untouched.
+TEST(Resampling, TheSystemFrequencyMovesAChannelAlreadyPlaying) {
+    TempDir dir;
+    PullEngine engine;
+    engine.Play(engine.Open(WriteSine(dir, kRate, 1000.0)));
+    engine.RenderBlocks(10);
+    ASSERT_TRUE(engine->FSOUND_SetFrequency(FSOUND_SYSTEMCHANNEL, kRate * 3 / 2));
+    engine.RenderSeconds(0.1);
+    const Spectrum spectrum(engine.RenderSeconds(1.0), kRate);
+    EXPECT_NEAR(spectrum.LevelDb(1500.0), 20.0 * std::log10(kAmplitude), 0.1);
+    EXPECT_LT(spectrum.LevelDb(1000.0), -80.0);
+}
+
 TEST(Resampling, AVoiceAtTheOutputsRateAndFrequencyPassesUntouched) {
     TempDir dir;
     // A float WAV of arbitrary values, different on the two channels.
