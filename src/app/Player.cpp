@@ -10,6 +10,7 @@
 #include "media/ModuleTitle.h"
 #include "media/PlayLength.h"
 #include "playlist/AddFiles.h"
+#include "settings/WorkingSet.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -116,7 +117,13 @@ void Player::Start() {
     // take the program's icon from here. Looking it up in the desktop's icon
     // theme and reading every size costs as much as the rest of the start,
     // so the windows show first; a message shown meanwhile gets it too.
-    QTimer::singleShot(kIconDelay, [] { QGuiApplication::setWindowIcon(ProgramIcon()); });
+    // The start-up's passing allocations (the skin's decoded pictures, the
+    // icon's sizes, the fonts' tables) are over once the icon is set; what
+    // they freed goes back to the system then, as after opening a track.
+    QTimer::singleShot(kIconDelay, &tickTimer, [this] {
+        QGuiApplication::setWindowIcon(ProgramIcon());
+        TrimWorkingSet(settings);
+    });
     songTexts.inspect.mpegAccurate = settings.MpegAccurate == 1;
     FollowPixelRatio(false);
     QObject::connect(qGuiApp, &QGuiApplication::screenAdded, [this] { FollowPixelRatio(true); });
