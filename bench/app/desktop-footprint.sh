@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Start-up time until the main window is mapped, resident memory idle and
-# while playing, and CPU while playing one MP3, for Vantor and, in the same
+# while playing, CPU while playing one MP3 and while stopped (nothing
+# loaded, the window shown), for Vantor and, in the same
 # run and on the same files, Audacious in its classic-skin GTK interface.
 # Runs under Xvfb with SDL's and the desktop's null audio, RUNS times (3).
 # Usage: [RUNS=n] bench/app/desktop-footprint.sh [build-folder]
@@ -44,8 +45,11 @@ measure() {
     wait_mapped "$pattern"
     end=$(date +%s.%N)
     sleep 3
-    local idle
+    local idle s0 s1
     idle=$(rss_mib "$pid")
+    s0=$(cpu_ticks "$pid")
+    sleep 10
+    s1=$(cpu_ticks "$pid")
     kill "$pid"; wait "$pid" 2>/dev/null || true
 
     "$@" "$work/tone.mp3" >/dev/null 2>&1 &
@@ -61,9 +65,10 @@ measure() {
     kill "$pid"; wait "$pid" 2>/dev/null || true
     local hz
     hz=$(getconf CLK_TCK)
-    printf '%-10s start-up %.3f s   idle %s MiB   playing %s MiB   CPU %.2f %%\n' "$name" \
-        "$(echo "$end - $start" | bc -l)" "$idle" "$playing" \
-        "$(echo "($t1 - $t0) * 100 / $hz / 10" | bc -l)"
+    printf '%-10s start-up %.3f s   idle %s MiB   playing %s MiB   CPU %.2f %%   stopped CPU %.2f %%\n' \
+        "$name" "$(echo "$end - $start" | bc -l)" "$idle" "$playing" \
+        "$(echo "($t1 - $t0) * 100 / $hz / 10" | bc -l)" \
+        "$(echo "($s1 - $s0) * 100 / $hz / 10" | bc -l)"
 }
 
 # A first start writes each player's settings, so both are measured warm;
