@@ -1,8 +1,10 @@
 // A list of another program (.m3u8, .pls or .xspf, chosen when the target is
 // built), read with its locations resolved against a folder that holds a few
-// real files. Every entry must name one of them, and every title must be
-// UTF-8 the rows can draw.
+// real files. Every entry must name a file that exists (one of them, or any
+// file of the machine a full path names), and every title must be UTF-8 the
+// rows can draw.
 #include "FilledFolder.h"
+#include "base/Paths.h"
 #include "base/TextEncoding.h"
 #include "playlist/PlayableExtensions.h"
 #include "playlist/PlaylistFile.h"
@@ -29,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     playlist.TrimSpare();
     for (std::int32_t i = 0; i < playlist.EntryCount(); ++i) {
         const auto& entry = playlist.Playlist[static_cast<std::size_t>(i)];
-        if (!entry.Path.starts_with(Folder()) || !vantor::IsValidUtf8(entry.PendingTitle))
+        if (!vantor::FileExists(entry.Path) || !vantor::IsValidUtf8(entry.PendingTitle))
             std::abort();
     }
     return 0;
