@@ -17,7 +17,6 @@
 #include <vector>
 
 class QBackingStore;
-
 class QMimeData;
 
 namespace vantor {
