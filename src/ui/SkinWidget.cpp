@@ -85,6 +85,7 @@ void SkinWidget::ShowSurface(const gfx::Surface& surface) {
 void SkinWidget::ShowSurface(const gfx::Surface& surface, const gfx::WrittenArea& written) {
     // The player presents after every tick; most ticks change nothing or a
     // few fields, and only those go to the display.
+    const std::vector<QRect> moved = MovedAreas(surface, written);
     QRegion changed = CopyChangedPixels(surface, m_image, written);
     if (size() != m_image.size())
         setFixedSize(m_image.size());
@@ -96,10 +97,13 @@ void SkinWidget::ShowSurface(const gfx::Surface& surface, const gfx::WrittenArea
         // Sent at once rather than on a posted update: the tick's changes
         // reach the display in the same pass of the event loop, without a
         // second pass and the wake-up that posting it costs.
-        if (!SendToDisplay(changed))
+        const bool sent = SendToDisplay(changed, moved);
+        m_storeInStep = m_storeInStep && sent;
+        if (!sent)
             repaint(changed);
         return;
     }
+    m_storeInStep = false;
     RefreshBackdrop(changed);
     QRegion affected;
     for (const QRect& rect : changed)
@@ -108,25 +112,34 @@ void SkinWidget::ShowSurface(const gfx::Surface& surface, const gfx::WrittenArea
     update(affected);
 }
 
-bool SkinWidget::SendToDisplay(const QRegion& changed) {
+std::vector<QRect> SkinWidget::MovedAreas(const gfx::Surface& surface,
+                                          const gfx::WrittenArea& written) const {
+    std::vector<QRect> moved;
+    if (!m_storeInStep || devicePixelRatioF() != 1.0 || m_image.format() != QImage::Format_RGB32 ||
+        m_image.width() != surface.Width() || m_image.height() != surface.Height())
+        return moved;
+    for (const gfx::Rect& rect : written.Rects()) {
+        const gfx::Rect area = gfx::Intersect(rect, surface.Bounds());
+        if (area.Width() > 1 && MovedLeftByOne(surface, m_image, area))
+            moved.push_back(ToQRect(area));
+    }
+    return moved;
+}
+
+bool SkinWidget::SendToDisplay(const QRegion& changed, const std::vector<QRect>& moved) {
     QWindow* window = windowHandle();
     QBackingStore* store = backingStore();
     if (window == nullptr || store == nullptr || !window->isExposed() ||
         store->size() != m_image.size())
         return false;
     // A scrolling text moves on the display's side; only the column that
-    // comes in is sent.
-    store->beginPaint({});
-    const QImage* before = PictureOf(*store);
-    std::vector<QRect> moved;
-    for (const QRect& rect : changed) {
-        if (before != nullptr && rect.width() > 1 && MovedLeftByOne(*before, m_image, rect))
-            moved.push_back(rect);
-    }
-    store->endPaint();
+    // comes in is sent. The store holds what the image held before, so a
+    // changed part of an area that moved moved too.
     QRegion sent = changed;
-    for (const QRect& rect : moved) {
-        if (store->scroll(rect.adjusted(1, 0, 0, 0), -1, 0))
+    for (const QRect& rect : changed) {
+        const bool inMoved = std::any_of(
+            moved.begin(), moved.end(), [&rect](const QRect& area) { return area.contains(rect); });
+        if (inMoved && rect.width() > 1 && store->scroll(rect.adjusted(1, 0, 0, 0), -1, 0))
             sent -= rect.adjusted(0, 0, -1, 0);
     }
     store->beginPaint(sent);
@@ -236,6 +249,8 @@ void SkinWidget::paintEvent(QPaintEvent* event) {
     if (ratio == 1.0) {
         for (const QRect& rect : event->region())
             painter.drawImage(rect.topLeft(), m_image, rect);
+        if (event->region().contains(m_image.rect()))
+            m_storeInStep = true;
         // Changes are not followed at 1×: a screen of another ratio later
         // scales the whole picture anew.
         m_deviceRatio = 1.0;

@@ -93,12 +93,18 @@ private:
     // Takes the surface's text marks; returns the areas whose sharp text
     // appeared or went.
     QRegion TakeTextMarks(const gfx::TextMarks& marks);
+    // The written areas whose new pixels are the shown ones moved one pixel
+    // to the left (a scrolling text), while the backing store holds what
+    // m_image shows; none otherwise.
+    std::vector<QRect> MovedAreas(const gfx::Surface& surface,
+                                  const gfx::WrittenArea& written) const;
     // At 1x: copies the changed pixels into the window's backing store and
     // sends them to the display, without Qt's repaint of the widget (region
     // bookkeeping, a paint event, a painter), which costs more than the copy
-    // when a few fields change many times a second. False when the backing
-    // store is not a plain picture of the window; the widget repaints then.
-    bool SendToDisplay(const QRegion& changed);
+    // when a few fields change many times a second; parts of `moved` areas
+    // are scrolled on the display's side. False when the backing store is
+    // not a plain picture of the window; the widget repaints then.
+    bool SendToDisplay(const QRegion& changed, const std::vector<QRect>& moved);
     // The backing store's picture, while painting, when it is a plain 1x
     // picture of m_image's size that m_image's pixels can be copied into;
     // null otherwise.
@@ -108,6 +114,9 @@ private:
 
     SkinWidgetListener& m_listener;
     QImage m_image; // what the window shows, kept in step with the last surface
+    // Whether the backing store holds m_image's pixels everywhere: after a
+    // whole paint at 1x, as long as every change went to the store.
+    bool m_storeInStep = false;
     QRegion m_shape;
     // m_image at the screen's pixel ratio when that is not 1, and the parts
     // of m_image that changed since it was scaled.

@@ -149,13 +149,15 @@ void CopyRect(const QImage& from, const QRect& area, QImage& to, QPoint at) {
     }
 }
 
-bool MovedLeftByOne(const QImage& before, const QImage& now, const QRect& area) {
-    const auto kept = static_cast<std::size_t>(area.width() - 1);
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        const auto* was = reinterpret_cast<const QRgb*>(before.constScanLine(y)) + area.left();
-        const auto* is = reinterpret_cast<const QRgb*>(now.constScanLine(y)) + area.left();
-        if (std::memcmp(is, was + 1, sizeof(QRgb) * kept) != 0)
-            return false;
+bool MovedLeftByOne(const gfx::Surface& now, const QImage& shown, const gfx::Rect& area) {
+    const int kept = area.Width() - 1;
+    for (int y = area.top; y < area.bottom; ++y) {
+        const gfx::Pixel* is = now.Row(y) + area.left;
+        const auto* was = reinterpret_cast<const QRgb*>(shown.constScanLine(y)) + area.left + 1;
+        for (int x = 0; x < kept; ++x) {
+            if (Opaque(is[x]) != was[x])
+                return false;
+        }
     }
     return true;
 }
