@@ -15,10 +15,6 @@ void StepPacer::Stop() {
     m_intervalMs = 0;
 }
 
-int StepPacer::Tick() {
-    return Advance(m_tickMs);
-}
-
 int StepPacer::Advance(std::int32_t elapsedMs) {
     if (!IsRunning())
         return 0;

@@ -10,7 +10,7 @@ namespace vantor {
 
 class StepPacer {
 public:
-    // `tickMs` is the interval of the tick that calls Tick().
+    // `tickMs` is the usual time between calls of Advance().
     explicit StepPacer(std::int32_t tickMs);
 
     // Steps every `intervalMs` (below 1 counts as 1), the first one interval
@@ -21,14 +21,12 @@ public:
     // The interval between steps; 0 while stopped.
     std::int32_t IntervalMs() const { return m_intervalMs; }
 
-    // Advances the pacer by one tick and returns how many steps fell due in
-    // it. Each step runs with the tick nearest to its time, so the steps keep
-    // their own rate on average and an interval that is a multiple of the
-    // tick gives evenly spaced steps. An interval shorter than the tick gives
-    // several steps in one tick.
-    int Tick();
-    // The same for a wait of `elapsedMs` in place of one tick, for a caller
-    // that sleeps through ticks in which nothing but these steps can change.
+    // Advances the pacer by `elapsedMs`, the time since the last call (a tick,
+    // or a longer wait in which nothing but these steps could change), and
+    // returns how many steps fell due in it. Each step runs with the call
+    // nearest to its time, so the steps keep their own rate on average and an
+    // interval that is a multiple of the tick gives evenly spaced steps. An
+    // interval shorter than the time passed gives several steps at once.
     int Advance(std::int32_t elapsedMs);
 
 private:

@@ -14,7 +14,7 @@ constexpr std::int32_t kTick = 15;
 std::vector<int> StepTicks(StepPacer& pacer, int ticks) {
     std::vector<int> at;
     for (int tick = 1; tick <= ticks; ++tick) {
-        for (int steps = pacer.Tick(); steps > 0; --steps)
+        for (int steps = pacer.Advance(kTick); steps > 0; --steps)
             at.push_back(tick);
     }
     return at;
@@ -56,20 +56,20 @@ TEST(StepPacerTest, AStoppedPacerGivesNoStepsAndARestartCountsAFullInterval) {
     EXPECT_TRUE(StepTicks(pacer, 10).empty());
 
     pacer.Start(30);
-    EXPECT_EQ(pacer.Tick(), 0);
+    EXPECT_EQ(pacer.Advance(kTick), 0);
     pacer.Stop();
     EXPECT_FALSE(pacer.IsRunning());
     EXPECT_TRUE(StepTicks(pacer, 10).empty());
 
     // Half an interval had run up before the stop; it does not carry over.
     pacer.Start(30);
-    EXPECT_EQ(pacer.Tick(), 0);
-    EXPECT_EQ(pacer.Tick(), 1);
+    EXPECT_EQ(pacer.Advance(kTick), 0);
+    EXPECT_EQ(pacer.Advance(kTick), 1);
     // Starting a running pacer over has the same effect.
-    EXPECT_EQ(pacer.Tick(), 0);
+    EXPECT_EQ(pacer.Advance(kTick), 0);
     pacer.Start(30);
-    EXPECT_EQ(pacer.Tick(), 0);
-    EXPECT_EQ(pacer.Tick(), 1);
+    EXPECT_EQ(pacer.Advance(kTick), 0);
+    EXPECT_EQ(pacer.Advance(kTick), 1);
 }
 
 // A caller that sleeps through ticks hands the time it slept: the steps
@@ -78,7 +78,7 @@ TEST(StepPacerTest, AStoppedPacerGivesNoStepsAndARestartCountsAFullInterval) {
 TEST(StepPacerTest, AWaitLongerThanATickGivesTheStepsThatFellDueInIt) {
     StepPacer pacer(kTick);
     pacer.Start(50);
-    EXPECT_EQ(pacer.Tick() + pacer.Tick(), 0); // 30 ms, plus the half tick
+    EXPECT_EQ(pacer.Advance(kTick) + pacer.Advance(kTick), 0); // 30 ms, plus the half tick
     EXPECT_EQ(pacer.Advance(50), 1);
     int steps = 0;
     for (int i = 0; i < 100; ++i)
