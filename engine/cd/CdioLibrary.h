@@ -4,6 +4,8 @@
 // Cdio().
 #pragma once
 
+#include "base/DynamicLibrary.h"
+
 #include <cdio/cdio.h>
 #include <cdio/logging.h>
 #include <cdio/paranoia/cdda.h>
@@ -40,9 +42,7 @@
 namespace vantor::engine {
 
 struct CdioApi {
-#define VANTOR_CDIO_POINTER(name) decltype(&::name) name = nullptr;
-    VANTOR_CDIO_FUNCTIONS(VANTOR_CDIO_POINTER)
-#undef VANTOR_CDIO_POINTER
+    VANTOR_BOUND_FUNCTIONS(VANTOR_CDIO_FUNCTIONS)
 };
 
 // libcdio's functions, loading the libraries the first time (those the

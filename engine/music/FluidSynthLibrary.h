@@ -4,6 +4,8 @@
 // FluidSynth().
 #pragma once
 
+#include "base/DynamicLibrary.h"
+
 #include <fluidsynth.h>
 
 // Every FluidSynth function the songs call.
@@ -37,9 +39,7 @@
 namespace vantor::engine {
 
 struct FluidSynthApi {
-#define VANTOR_FLUIDSYNTH_POINTER(name) decltype(&::name) name = nullptr;
-    VANTOR_FLUIDSYNTH_FUNCTIONS(VANTOR_FLUIDSYNTH_POINTER)
-#undef VANTOR_FLUIDSYNTH_POINTER
+    VANTOR_BOUND_FUNCTIONS(VANTOR_FLUIDSYNTH_FUNCTIONS)
 };
 
 // FluidSynth's functions, loading the library the first time, with its own

@@ -3,6 +3,8 @@
 // thread may call OpenMpt().
 #pragma once
 
+#include "base/DynamicLibrary.h"
+
 #include <libopenmpt/libopenmpt.h>
 
 // Every libopenmpt function the tracker songs call.
@@ -27,9 +29,7 @@
 namespace vantor::engine {
 
 struct OpenMptApi {
-#define VANTOR_OPENMPT_POINTER(name) decltype(&::name) name = nullptr;
-    VANTOR_OPENMPT_FUNCTIONS(VANTOR_OPENMPT_POINTER)
-#undef VANTOR_OPENMPT_POINTER
+    VANTOR_BOUND_FUNCTIONS(VANTOR_OPENMPT_FUNCTIONS)
 };
 
 // libopenmpt's functions, loading the library the first time (the one the

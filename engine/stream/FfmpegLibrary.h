@@ -5,6 +5,8 @@
 // life of the process. Any thread may call Ffmpeg().
 #pragma once
 
+#include "base/DynamicLibrary.h"
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
@@ -62,9 +64,7 @@ extern "C" {
 namespace vantor::engine {
 
 struct FfmpegApi {
-#define VANTOR_FFMPEG_POINTER(name) decltype(&::name) name = nullptr;
-    VANTOR_FFMPEG_FUNCTIONS(VANTOR_FFMPEG_POINTER)
-#undef VANTOR_FFMPEG_POINTER
+    VANTOR_BOUND_FUNCTIONS(VANTOR_FFMPEG_FUNCTIONS)
 };
 
 // FFmpeg's functions, loading the libraries the first time (the versions the

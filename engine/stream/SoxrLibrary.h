@@ -4,6 +4,8 @@
 // may call Soxr().
 #pragma once
 
+#include "base/DynamicLibrary.h"
+
 #include <soxr.h>
 
 // Every libsoxr function the rate conversion calls.
@@ -18,9 +20,7 @@
 namespace vantor::engine {
 
 struct SoxrApi {
-#define VANTOR_SOXR_POINTER(name) decltype(&::name) name = nullptr;
-    VANTOR_SOXR_FUNCTIONS(VANTOR_SOXR_POINTER)
-#undef VANTOR_SOXR_POINTER
+    VANTOR_BOUND_FUNCTIONS(VANTOR_SOXR_FUNCTIONS)
 };
 
 // libsoxr's functions, loading the library the first time (the one the program

@@ -16,6 +16,17 @@ constexpr const char* kSkinPathKey = "<SkinFile Path>";
 
 class SkinWiringTest : public ::testing::Test {
 protected:
+    // The main window as it shows once the playlist window has the focus.
+    QImage MainWindowWhileTheListHasTheFocus(Player& player) {
+        QWidget& list = player.playlistWindowBridge.Widget();
+        list.show();
+        list.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&list));
+        harness.Listen(0.1);
+        EXPECT_EQ(player.player.FaceInUse, Face::Inactive);
+        return harness.MainWindowImage();
+    }
+
     PlayerHarness harness;
 };
 
@@ -105,13 +116,8 @@ TEST_F(SkinWiringTest, BarsRestThePlainDimmedFaceWhileTheMainWindowIsInactive) {
     Player& player = harness.Start();
     harness.ClickMainButton(MainButton::ChangeSkin);
     ASSERT_TRUE(player.surfaces.hasInactiveFace);
-    QWidget& list = player.playlistWindowBridge.Widget();
-    list.show();
-    list.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&list));
-    harness.Listen(0.1);
-    ASSERT_EQ(player.player.FaceInUse, Face::Inactive);
-    const QImage shown = harness.MainWindowImage();
+    const QImage shown = MainWindowWhileTheListHasTheFocus(player);
+    ASSERT_FALSE(HasFailure());
     const QImage dimmed = ToImage(player.surfaces.inactiveFace);
     // The corners of each field lie outside its dial, band or knob.
     for (const SkinBarStyle& bar : player.skin.bars) {
@@ -133,13 +139,8 @@ TEST_F(SkinWiringTest, ASkinWithoutAnInactiveFaceKeepsItsNormalFaceWhileInactive
     player.skinApplication.ChangeSkin(harness.Dir().Write("Skin/Default/Plain.dvk", plain));
     ASSERT_FALSE(player.surfaces.hasInactiveFace);
     const QImage face = ToImage(player.surfaces.face);
-    QWidget& list = player.playlistWindowBridge.Widget();
-    list.show();
-    list.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&list));
-    harness.Listen(0.1);
-    ASSERT_EQ(player.player.FaceInUse, Face::Inactive);
-    const QImage shown = harness.MainWindowImage();
+    const QImage shown = MainWindowWhileTheListHasTheFocus(player);
+    ASSERT_FALSE(HasFailure());
     for (const SkinBarStyle& bar : player.skin.bars) {
         const QPoint corner(bar.rect.left, bar.rect.top);
         EXPECT_EQ(shown.pixel(corner), face.pixel(corner)) << bar.rect.left << " " << bar.rect.top;
