@@ -1,6 +1,9 @@
 #include "app/ProgramIcon.h"
 
+#include "ui/ImageFile.h"
+
 #include <QDirIterator>
+#include <QPixmap>
 #include <QString>
 
 namespace vantor {
@@ -10,10 +13,15 @@ namespace {
 // Every size the program carries, so no size is scaled from another.
 QIcon BuiltInIcon() {
     QIcon icon;
-    QDirIterator sizes(QStringLiteral(":/icons/hicolor"), {QStringLiteral("vantor.png")},
-                       QDir::Files, QDirIterator::Subdirectories);
-    while (sizes.hasNext())
-        icon.addFile(sizes.next());
+    // Compared by name rather than through a name filter, which would
+    // compile a pattern, and bring in the pattern library, for one name.
+    QDirIterator sizes(QStringLiteral(":/program/icons/hicolor"), QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (sizes.hasNext()) {
+        const QString path = sizes.next();
+        if (sizes.fileName() == QLatin1String("vantor.png"))
+            icon.addPixmap(QPixmap::fromImage(ReadImageFile(path)));
+    }
     return icon;
 }
 
