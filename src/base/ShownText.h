@@ -4,6 +4,7 @@
 // windows translate it where they show it. Constant data; any thread.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,5 +27,11 @@ inline constexpr std::string_view kComposedTexts[] = {kNotStoredZipText, kUnknow
 // `pattern` with "%1", "%2", … replaced by `values` in order. A value is
 // inserted as it is: a "%2" inside the first value stays "%2".
 std::string ComposeText(std::string_view pattern, const std::vector<std::string>& values);
+
+// The values that made `text` from `pattern`, one per placeholder in the
+// order they stand; an earlier value takes as much of the text as the rest
+// of the pattern leaves it. None when `text` was not made from `pattern`.
+std::optional<std::vector<std::string>> ValuesComposedInto(std::string_view pattern,
+                                                           std::string_view text);
 
 } // namespace vantor

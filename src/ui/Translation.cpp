@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QTranslator>
 
 #include <memory>
@@ -24,25 +23,14 @@ std::unique_ptr<QTranslator>& InstalledCatalogue() {
     return catalogue;
 }
 
-// A composed text as a pattern that captures each of its "%1"…"%9".
-QRegularExpression PatternOf(std::string_view composed) {
-    QString pattern = QRegularExpression::escape(FromUtf8(composed));
-    static const QRegularExpression placeholder(QStringLiteral("\\\\%[1-9]"));
-    pattern.replace(placeholder, QStringLiteral("(.*)"));
-    return QRegularExpression(QRegularExpression::anchoredPattern(pattern),
-                              QRegularExpression::DotMatchesEverythingOption);
-}
-
 QString TranslatedComposed(const QString& line) {
+    const std::string text = line.toStdString();
     for (const std::string_view composed : kComposedTexts) {
-        const QRegularExpressionMatch match = PatternOf(composed).match(line);
-        if (!match.hasMatch())
+        const auto values = ValuesComposedInto(composed, text);
+        if (!values)
             continue;
         const std::string translated = qtTrId(std::string(composed).c_str()).toStdString();
-        std::vector<std::string> values;
-        for (int i = 1; i <= match.lastCapturedIndex(); ++i)
-            values.push_back(match.captured(i).toStdString());
-        return QString::fromStdString(ComposeText(translated, values));
+        return QString::fromStdString(ComposeText(translated, *values));
     }
     return line;
 }
