@@ -85,14 +85,16 @@ void SkinWidget::ShowSurface(const gfx::Surface& surface) {
 void SkinWidget::ShowSurface(const gfx::Surface& surface, const gfx::WrittenArea& written) {
     // The player presents after every tick; most ticks change nothing or a
     // few fields, and only those go to the display.
-    const std::vector<QRect> moved = MovedAreas(surface, written);
+    // Asked once: the widget finds its ratio through its window and screen.
+    const qreal ratio = devicePixelRatioF();
+    const std::vector<QRect> moved =
+        ratio == 1.0 ? MovedAreas(surface, written) : std::vector<QRect>{};
     QRegion changed = CopyChangedPixels(surface, m_image, written);
     if (size() != m_image.size())
         setFixedSize(m_image.size());
     changed += TakeTextMarks(surface.Marks());
     if (changed.isEmpty())
         return;
-    const qreal ratio = devicePixelRatioF();
     if (ratio == 1.0) {
         // Sent at once rather than on a posted update: the tick's changes
         // reach the display in the same pass of the event loop, without a
@@ -115,7 +117,7 @@ void SkinWidget::ShowSurface(const gfx::Surface& surface, const gfx::WrittenArea
 std::vector<QRect> SkinWidget::MovedAreas(const gfx::Surface& surface,
                                           const gfx::WrittenArea& written) const {
     std::vector<QRect> moved;
-    if (!m_storeInStep || devicePixelRatioF() != 1.0 || m_image.format() != QImage::Format_RGB32 ||
+    if (!m_storeInStep || m_image.format() != QImage::Format_RGB32 ||
         m_image.width() != surface.Width() || m_image.height() != surface.Height())
         return moved;
     for (const gfx::Rect& rect : written.Rects()) {

@@ -93,9 +93,9 @@ private:
     // Takes the surface's text marks; returns the areas whose sharp text
     // appeared or went.
     QRegion TakeTextMarks(const gfx::TextMarks& marks);
-    // The written areas whose new pixels are the shown ones moved one pixel
-    // to the left (a scrolling text), while the backing store holds what
-    // m_image shows; none otherwise.
+    // At 1x: the written areas whose new pixels are the shown ones moved one
+    // pixel to the left (a scrolling text), while the backing store holds
+    // what m_image shows; none otherwise.
     std::vector<QRect> MovedAreas(const gfx::Surface& surface,
                                   const gfx::WrittenArea& written) const;
     // At 1x: copies the changed pixels into the window's backing store and
