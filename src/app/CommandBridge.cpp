@@ -154,6 +154,10 @@ void CommandBridge::ShapeWindows(const gfx::Surface& mainFace, const gfx::Surfac
     gfx::Rect listBounds;
     CreateWindowShape(list, std::make_shared<gfx::Surface>(playListFace), listBounds,
                       m_player.pixwell, m_player.messages);
+    // A window the skin leaves hidden shows its picture only when it shows.
+    for (SkinWidget* widget :
+         {&m_player.mainWindow.Widget(), &m_player.playlistWindowBridge.Widget()})
+        widget->ReleasePicture();
 }
 
 void CommandBridge::SetUpSkinToolTips() {

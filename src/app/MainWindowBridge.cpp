@@ -151,6 +151,10 @@ void MainWindowBridge::OnCloseRequested() {
         m_player.Exit(0);
 }
 
+void MainWindowBridge::OnPictureWanted() {
+    m_widget.ShowSurface(m_player.surfaces.mainWindow);
+}
+
 void MainWindowBridge::ShowContextMenu(std::int32_t x, std::int32_t y) {
     ShowMainWindowPopup(m_player, QPoint(x, y), m_widget.mapToGlobal(QPoint(x, y)));
 }

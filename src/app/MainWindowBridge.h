@@ -44,6 +44,7 @@ public:
     void OnActivationChanged(bool active) override;
     void OnMinimisedChanged(bool minimised) override;
     void OnCloseRequested() override;
+    void OnPictureWanted() override;
 
     // MainPointerPeers
     void ShowContextMenu(std::int32_t x, std::int32_t y) override;

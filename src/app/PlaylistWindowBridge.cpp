@@ -177,6 +177,10 @@ void PlaylistWindowBridge::OnCloseRequested() {
     m_player.playlistWindow.Close();
 }
 
+void PlaylistWindowBridge::OnPictureWanted() {
+    m_widget.ShowSurface(m_player.surfaces.playListWindow);
+}
+
 PlaylistLayout PlaylistWindowBridge::Layout() const {
     const SkinRect& list = m_player.skin.playListTextRect;
     const SkinRect& scroll = m_player.skin.playListScrollField.rect;

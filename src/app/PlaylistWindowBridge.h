@@ -34,6 +34,7 @@ public:
     void OnKeyRelease(int key, bool ctrl) override;
     void OnFilesDropped(const std::vector<std::string>& paths) override;
     void OnCloseRequested() override;
+    void OnPictureWanted() override;
 
     // PlaylistView
     PlaylistLayout Layout() const override;

@@ -6,11 +6,13 @@
 
 #include <QBackingStore>
 #include <QCloseEvent>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QShowEvent>
 #include <QToolTip>
 #include <QUrl>
 #include <QWheelEvent>
@@ -206,6 +208,18 @@ void SkinWidget::RefreshBackdrop(const QRegion& area) {
     }
 }
 
+void SkinWidget::ReleasePicture() {
+    if (isVisible())
+        return;
+    // A hidden window is not drawn, and its pictures are the largest thing
+    // it holds; the size stays, so the window reappears where it was.
+    m_image = QImage();
+    m_backdrop = QImage();
+    m_deviceImage = QImage();
+    m_deviceStale = QRegion();
+    m_storeInStep = false;
+}
+
 void SkinWidget::SetShape(const gfx::Region& shape) {
     m_shape = ToQRegion(shape);
     if (m_shape.isEmpty())
@@ -240,6 +254,20 @@ bool SkinWidget::event(QEvent* event) {
     else
         QToolTip::showText(help->globalPos(), text, this);
     return true;
+}
+
+void SkinWidget::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_image.isNull())
+        m_listener.OnPictureWanted();
+}
+
+void SkinWidget::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // A window the desktop hides (minimised, on another desktop) comes back
+    // as it was; one the player hides may stay hidden for long.
+    if (!event->spontaneous())
+        ReleasePicture();
 }
 
 void SkinWidget::paintEvent(QPaintEvent* event) {

@@ -45,6 +45,9 @@ public:
     // The user or the desktop asked to close the window.
     virtual void OnCloseRequested() {}
     virtual void OnLeave() {}
+    // The window shows again after its picture was let go while it was
+    // hidden: the listener gives it the whole surface to show.
+    virtual void OnPictureWanted() {}
 };
 
 // A tooltip shown while the pointer rests inside `area`.
@@ -62,6 +65,9 @@ public:
     void ShowSurface(const gfx::Surface& surface);
     // The same when only `written` may differ from what is shown.
     void ShowSurface(const gfx::Surface& surface, const gfx::WrittenArea& written);
+    // Lets go of the shown picture while the window is hidden; the listener
+    // is asked for the whole surface when it shows again.
+    void ReleasePicture();
     // Clips the window to `shape`; an empty region removes the shape.
     void SetShape(const gfx::Region& shape);
     // Replaces the tooltips; the first area holding the pointer wins.
@@ -84,6 +90,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private:

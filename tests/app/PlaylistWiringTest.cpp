@@ -369,5 +369,22 @@ TEST_F(PlaylistWiringTest, APlaylistWindowClosedByTheDesktopOpensAgainWithOneCli
     EXPECT_TRUE(PlaylistWidget().isVisible());
 }
 
+TEST_F(PlaylistWiringTest, AWindowShownAgainShowsAtOnceWhatChangedWhileItWasHidden) {
+    StartWithTones(1);
+    harness.ClickMainButton(MainButton::PlayList);
+    ASSERT_FALSE(PlaylistWidget().isVisible());
+    player().playlistWindowBridge.OnFilesDropped({harness.WriteTone("later.wav", 440.0, 0.5)});
+    // Brought back as the tray brings windows back, with no tick between.
+    PlaylistWidget().setVisible(true);
+    const QImage shown = PlaylistWidget().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown, ToImage(player().surfaces.playListWindow));
+    const QImage face = ToImage(player().surfaces.playListFace);
+    const SkinRect& list = player().skin.playListTextRect;
+    const int height = player().surfaces.playListItemHeight;
+    EXPECT_NE(shown.copy(list.left, list.top + height, list.right - list.left, height),
+              face.copy(list.left, list.top + height, list.right - list.left, height))
+        << "the second row is drawn";
+}
+
 } // namespace
 } // namespace vantor::test
