@@ -209,8 +209,9 @@ void SkinWidget::RefreshBackdrop(const QRegion& area) {
 }
 
 void SkinWidget::ReleasePicture() {
-    if (isVisible())
+    if (isVisible() || m_image.isNull())
         return;
+    m_pictureReleased = true;
     // A hidden window is not drawn, and its pictures are the largest thing
     // it holds; the size stays, so the window reappears where it was.
     m_image = QImage();
@@ -258,8 +259,10 @@ bool SkinWidget::event(QEvent* event) {
 
 void SkinWidget::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (m_image.isNull())
+    if (m_pictureReleased) {
+        m_pictureReleased = false;
         m_listener.OnPictureWanted();
+    }
 }
 
 void SkinWidget::hideEvent(QHideEvent* event) {

@@ -125,6 +125,8 @@ private:
     // Whether the backing store holds m_image's pixels everywhere: after a
     // whole paint at 1x, as long as every change went to the store.
     bool m_storeInStep = false;
+    // Whether m_image was let go while the window was hidden.
+    bool m_pictureReleased = false;
     QRegion m_shape;
     // m_image at the screen's pixel ratio when that is not 1, and the parts
     // of m_image that changed since it was scaled.

@@ -76,6 +76,46 @@ TEST_F(SkinWidgetTest, FollowsTheSurfaceWhenItsSizeChanges) {
     EXPECT_EQ(grabbed.pixel(29, 11) & 0xFFFFFFu, 0xFFFFFFu);
 }
 
+// Gives the window its surface whenever the window asks for it.
+class SurfaceGivingListener : public SkinWidgetListener {
+public:
+    explicit SurfaceGivingListener(const gfx::Surface& surface) : m_surface(surface) {}
+    void OnPictureWanted() override {
+        ++asked;
+        window->ShowSurface(m_surface);
+    }
+
+    SkinWidget* window = nullptr;
+    int asked = 0;
+
+private:
+    const gfx::Surface& m_surface;
+};
+
+TEST_F(SkinWidgetTest, AWindowHiddenByTheProgramAsksForItsWholePictureWhenItShowsAgain) {
+    gfx::Surface surface(8, 6, gfx::Rgb(10, 20, 30));
+    SurfaceGivingListener giving(surface);
+    SkinWidget window(giving);
+    giving.window = &window;
+    window.ShowSurface(surface);
+    window.show();
+    // Shown: the window keeps its picture.
+    window.ReleasePicture();
+    EXPECT_EQ(window.grab().toImage().pixel(2, 2) & 0xFFFFFFu, 0x0A141Eu);
+
+    window.hide();
+    surface.SetPixel(2, 2, gfx::kWhite);
+    window.show();
+    EXPECT_EQ(giving.asked, 1);
+    EXPECT_EQ(window.size(), QSize(8, 6));
+    EXPECT_EQ(window.grab().toImage().pixel(2, 2) & 0xFFFFFFu, 0xFFFFFFu);
+
+    // A window that never had a picture has none to ask back.
+    SkinWidget fresh(giving);
+    fresh.show();
+    EXPECT_EQ(giving.asked, 1);
+}
+
 TEST_F(SkinWidgetTest, FirstToolTipAreaHoldingThePointerWins) {
     SkinWidget window(listener);
     window.SetToolTips({{QRect(0, 0, 10, 10), QStringLiteral("再生\r\nPlay")},
