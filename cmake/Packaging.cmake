@@ -1,9 +1,9 @@
 # Installation (cmake --install) and the Debian package (cpack -G DEB).
 #
-# Layout under the prefix: bin/vantor and bin/vantor-tool, Pixwell in
-# lib/<arch>/vantor/ (found through the programs' run path), the skins in
-# share/vantor/, and what the desktop reads: the desktop entry, the icons, the
-# MIME types, the AppStream metainfo and the manual pages.
+# Layout under the prefix: bin/vantor and bin/vantor-tool, Pixwell and the
+# TagLib reader in lib/<arch>/vantor/ (found through the programs' run path),
+# the skins in share/vantor/, and what the desktop reads: the desktop entry,
+# the icons, the MIME types, the AppStream metainfo and the manual pages.
 include(GNUInstallDirs)
 
 set(VANTOR_PRIVATE_LIBDIR ${CMAKE_INSTALL_LIBDIR}/vantor)
@@ -11,6 +11,7 @@ set_target_properties(vantor vantor-tool PROPERTIES
     INSTALL_RPATH "$ORIGIN/../${VANTOR_PRIVATE_LIBDIR}")
 install(TARGETS vantor vantor-tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS pixwell LIBRARY DESTINATION ${VANTOR_PRIVATE_LIBDIR} NAMELINK_SKIP)
+install(TARGETS vantor_taglib LIBRARY DESTINATION ${VANTOR_PRIVATE_LIBDIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/Skin DESTINATION ${CMAKE_INSTALL_DATADIR}/vantor)
 
 set(data ${PROJECT_SOURCE_DIR}/data)

@@ -25,6 +25,11 @@ endif()
 find_package(PkgConfig REQUIRED)
 find_package(Threads REQUIRED)
 
+# Libraries that the programs bind at run time by name are built into one
+# folder, which every program's build run path names.
+set(VANTOR_RUNTIME_LIBRARY_DIR ${CMAKE_BINARY_DIR}/lib)
+list(APPEND CMAKE_BUILD_RPATH ${VANTOR_RUNTIME_LIBRARY_DIR})
+
 # vantor_add_test(Name SOURCES a.cpp ... LIBS target ...)
 # One GoogleTest executable; its cases are discovered when ctest runs.
 function(vantor_add_test name)

@@ -67,4 +67,8 @@ ReadApeTextItems(std::span<const std::uint8_t> range) {
     return items;
 }
 
+bool HoldsApeTag(std::span<const std::uint8_t> range) {
+    return FooterEnd(range).has_value();
+}
+
 } // namespace vantor

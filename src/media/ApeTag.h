@@ -17,4 +17,7 @@ namespace vantor {
 std::vector<std::pair<std::string, std::string>>
 ReadApeTextItems(std::span<const std::uint8_t> range);
 
+// Whether the range ends in an APE tag (before any ID3v1 block).
+bool HoldsApeTag(std::span<const std::uint8_t> range);
+
 } // namespace vantor

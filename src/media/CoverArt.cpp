@@ -1,20 +1,11 @@
 #include "media/CoverArt.h"
 
 #include "base/StringUtil.h"
+#include "media/ApeTag.h"
+#include "media/FileBytes.h"
+#include "media/Id3Tags.h"
+#include "media/TagLibLibrary.h"
 #include "media/TrackDescription.h"
-
-#include <taglib/aifffile.h>
-#include <taglib/apefile.h>
-#include <taglib/apetag.h>
-#include <taglib/attachedpictureframe.h>
-#include <taglib/fileref.h>
-#include <taglib/flacfile.h>
-#include <taglib/id3v2tag.h>
-#include <taglib/mp4file.h>
-#include <taglib/mpegfile.h>
-#include <taglib/wavfile.h>
-#include <taglib/wavpackfile.h>
-#include <taglib/xiphcomment.h>
 
 #include <array>
 #include <filesystem>
@@ -27,116 +18,38 @@ namespace vantor {
 
 namespace {
 
-// One picture a tag holds, before the choice among them.
-struct TaggedPicture {
-    bool front = false;
-    std::string mimeType;
-    TagLib::ByteVector bytes;
-};
-
-using Pictures = std::vector<TaggedPicture>;
-
-// Picture type 3 of the ID3v2 and FLAC lists is the front cover.
-constexpr int kFrontCoverType = 3;
-
-void AddPictures(const TagLib::List<TagLib::FLAC::Picture*>& list, Pictures& pictures) {
-    for (const auto* picture : list)
-        pictures.push_back({picture->type() == TagLib::FLAC::Picture::FrontCover,
-                            picture->mimeType().to8Bit(), picture->data()});
-}
-
-void AddPictures(const TagLib::ID3v2::Tag* tag, Pictures& pictures) {
-    if (tag == nullptr)
-        return;
-    for (const auto* frame : tag->frameList("APIC")) {
-        if (const auto* apic = dynamic_cast<const TagLib::ID3v2::AttachedPictureFrame*>(frame))
-            pictures.push_back({static_cast<int>(apic->type()) == kFrontCoverType,
-                                apic->mimeType().to8Bit(), apic->picture()});
-    }
-}
-
-std::string MimeTypeOf(TagLib::MP4::CoverArt::Format format) {
-    switch (format) {
-    case TagLib::MP4::CoverArt::JPEG:
-        return "image/jpeg";
-    case TagLib::MP4::CoverArt::PNG:
-        return "image/png";
-    case TagLib::MP4::CoverArt::GIF:
-        return "image/gif";
-    case TagLib::MP4::CoverArt::BMP:
-        return "image/bmp";
-    default:
-        return {};
-    }
-}
-
-// MP4 "covr" pictures carry no type; the first counts as the front one.
-void AddPictures(const TagLib::MP4::Tag* tag, Pictures& pictures) {
-    if (tag == nullptr || !tag->contains("covr"))
-        return;
-    for (const auto& art : tag->item("covr").toCoverArtList())
-        pictures.push_back({pictures.empty(), MimeTypeOf(art.format()), art.data()});
-}
-
-// APE binary items hold a file name, a zero byte, then the picture.
-void AddPictures(const TagLib::APE::Tag* tag, Pictures& pictures) {
-    if (tag == nullptr)
-        return;
-    for (const auto& [key, item] : tag->itemListMap()) {
-        const std::string name = key.upper().to8Bit();
-        if (item.type() != TagLib::APE::Item::Binary || name.rfind("COVER ART", 0) != 0)
-            continue;
-        const TagLib::ByteVector value = item.binaryData();
-        const int nameEnd = value.find('\0');
-        if (nameEnd < 0)
-            continue;
-        pictures.push_back(
-            {name == "COVER ART (FRONT)", {}, value.mid(static_cast<unsigned>(nameEnd) + 1)});
-    }
-}
-
-Pictures PicturesOf(TagLib::File& file) {
-    Pictures pictures;
-    if (auto* flac = dynamic_cast<TagLib::FLAC::File*>(&file)) {
-        AddPictures(flac->pictureList(), pictures);
-        if (flac->hasXiphComment())
-            AddPictures(flac->xiphComment()->pictureList(), pictures);
-    } else if (auto* mpeg = dynamic_cast<TagLib::MPEG::File*>(&file)) {
-        AddPictures(mpeg->hasID3v2Tag() ? mpeg->ID3v2Tag() : nullptr, pictures);
-        AddPictures(mpeg->hasAPETag() ? mpeg->APETag() : nullptr, pictures);
-    } else if (auto* mp4 = dynamic_cast<TagLib::MP4::File*>(&file)) {
-        AddPictures(mp4->hasMP4Tag() ? mp4->tag() : nullptr, pictures);
-    } else if (auto* wavPack = dynamic_cast<TagLib::WavPack::File*>(&file)) {
-        AddPictures(wavPack->hasAPETag() ? wavPack->APETag() : nullptr, pictures);
-    } else if (auto* ape = dynamic_cast<TagLib::APE::File*>(&file)) {
-        AddPictures(ape->hasAPETag() ? ape->APETag() : nullptr, pictures);
-    } else if (auto* wav = dynamic_cast<TagLib::RIFF::WAV::File*>(&file)) {
-        AddPictures(wav->hasID3v2Tag() ? wav->ID3v2Tag() : nullptr, pictures);
-    } else if (auto* aiff = dynamic_cast<TagLib::RIFF::AIFF::File*>(&file)) {
-        AddPictures(aiff->hasID3v2Tag() ? aiff->tag() : nullptr, pictures);
-    } else if (auto* xiph = dynamic_cast<TagLib::Ogg::XiphComment*>(file.tag())) {
-        // Vorbis, Opus and FLAC in Ogg keep theirs in the comment header.
-        AddPictures(xiph->pictureList(), pictures);
-    }
-    return pictures;
-}
-
 // Whether the bytes begin as a JPEG, PNG, GIF, BMP or WebP file does. Tags
 // also hold links ("-->" pictures) and junk, which must not hide the
 // picture beside the file.
-bool StartsAsPicture(const TagLib::ByteVector& bytes) {
+bool StartsAsPicture(std::string_view bytes) {
     static constexpr std::array<std::string_view, 5> kSignatures{
         "\xff\xd8\xff", "\x89PNG\r\n\x1a\n", "GIF8", "BM", "RIFF"};
     for (const auto signature : kSignatures) {
-        if (bytes.startsWith(
-                TagLib::ByteVector(signature.data(), static_cast<unsigned>(signature.size()))))
-            return signature != "RIFF" || bytes.containsAt("WEBP", 8);
+        if (bytes.starts_with(signature))
+            return signature != "RIFF" || (bytes.size() >= 12 && bytes.substr(8, 4) == "WEBP");
     }
     return false;
 }
 
-bool Usable(const TaggedPicture& picture) {
-    return picture.bytes.size() <= kCoverArtLimit && StartsAsPicture(picture.bytes);
+bool Usable(const TagLibPicture& picture) {
+    return picture.Bytes.size() <= kCoverArtLimit && StartsAsPicture(picture.Bytes);
+}
+
+// An MP3 or MP2 file keeps its pictures in an ID3v2 tag at its start or an
+// APE tag at its end. One whose ID3v2 tag names no picture frame and that
+// has no APE tag has none, and TagLib need not be loaded to say so. The
+// frames of an unsynchronised tag are not walked here.
+bool MayHoldEmbeddedPicture(const std::string& path) {
+    const std::string extension = AsciiUpper(std::filesystem::path(path).extension().string());
+    if (extension != ".MP3" && extension != ".MP2")
+        return true;
+    const FileBytes file(path);
+    if (!file.IsOpen())
+        return false;
+    constexpr std::uint8_t kUnsynchronisation = 0x80;
+    const Id3v2Tag tag = ReadId3v2(file.Bytes());
+    return tag.HoldsPicture || (tag.Header.Flags & kUnsynchronisation) != 0 ||
+           HoldsApeTag(file.Bytes());
 }
 
 std::optional<std::uintmax_t> SizeOfRegularFile(const std::filesystem::path& path) {
@@ -164,20 +77,22 @@ std::optional<std::size_t> FolderCoverRank(const std::string& fileName) {
 } // namespace
 
 CoverArt ReadEmbeddedCover(const std::string& path) {
-    const TagLib::FileRef file(path.c_str(), false);
-    if (file.isNull() || !file.file()->isValid())
+    if (!MayHoldEmbeddedPicture(path))
         return {};
-    const Pictures pictures = PicturesOf(*file.file());
-    const TaggedPicture* chosen = nullptr;
+    const TagLibApi* taglib = TagLibLibrary();
+    std::vector<TagLibPicture> pictures;
+    if (taglib == nullptr || !taglib->VantorTagLibReadPictures(path.c_str(), &pictures))
+        return {};
+    const TagLibPicture* chosen = nullptr;
     for (const auto& picture : pictures) {
         if (!Usable(picture))
             continue;
-        if (chosen == nullptr || (picture.front && !chosen->front))
+        if (chosen == nullptr || (picture.Front && !chosen->Front))
             chosen = &picture;
     }
     if (chosen == nullptr)
         return {};
-    return {std::string(chosen->bytes.data(), chosen->bytes.size()), chosen->mimeType, {}};
+    return {chosen->Bytes, chosen->MimeType, {}};
 }
 
 CoverArt ReadFolderCover(const std::string& trackPath) {

@@ -146,6 +146,8 @@ void ReadFrames(ByteReader& reader, std::size_t tagStart, Id3v2Tag& tag) {
         std::uint32_t size = 0;
         if (!ReadFrameHeader(reader, tag.Header, id, size))
             return;
+        if (id == (v22 ? "PIC" : "APIC"))
+            tag.HoldsPicture = true;
         const std::size_t slot = SlotOf(id, v22);
         if (IsUserText(id, v22)) {
             const auto data = reader.Take(size);

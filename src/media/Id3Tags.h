@@ -30,6 +30,8 @@ struct Id3v2Tag {
     std::size_t LeadingNuls = 0;
     // True when the range holds an "ID3" header at all.
     bool Present = false;
+    // True when a frame read is a picture ("APIC", or "PIC" in version 2.2).
+    bool HoldsPicture = false;
 };
 
 // Reads the tag at the start of `range` (after any NUL bytes). A range that

@@ -4,6 +4,8 @@
 // broken or too large show nothing and harm nothing.
 #include "app/EncodedFormat.h"
 #include "app/PlayerHarness.h"
+#include "media/TagLibLibrary.h"
+#include "media/TaggedFormat.h"
 
 #include "support/AudioEncoder.h"
 #include "support/CoverWriter.h"
@@ -145,6 +147,27 @@ INSTANTIATE_TEST_SUITE_P(Formats, EachCoverFormat,
                              std::replace(name.begin(), name.end(), '.', '_');
                              return name;
                          });
+
+// Whether the private TagLib library is loaded in this process.
+bool TagLibReaderLoaded() {
+    std::ifstream maps("/proc/self/maps");
+    std::string line;
+    while (std::getline(maps, line)) {
+        if (line.find(kTagLibLibraryName) != std::string::npos)
+            return true;
+    }
+    return false;
+}
+
+TEST_F(CoverArtTest, AnMp3WithoutAPictureShowsNoneAndLeavesTagLibUnloaded) {
+    harness.Start({Encode(Format{"plain.mp3", "libmp3lame", "mp3"})});
+    harness.ClickMainButton(MainButton::PlayList);
+    EXPECT_TRUE(ShowsNoCover(InformationOf(0)));
+    EXPECT_FALSE(TagLibReaderLoaded());
+    // A FLAC file's tags need it.
+    EXPECT_TRUE(ReadTaggedFormat(Encode(kFlac), "FLAC").Readable);
+    EXPECT_TRUE(TagLibReaderLoaded());
+}
 
 TEST_F(CoverArtTest, TheFrontCoverIsChosenAmongSeveral) {
     const std::string path = Encode(kFlac);

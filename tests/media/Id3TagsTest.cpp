@@ -37,6 +37,28 @@ TEST(Id3v2Test, EveryVersionAndEncodingGivesTheTextWithoutItsEncodingByte) {
     }
 }
 
+TEST(Id3v2Test, PictureFramesAreNotedInEveryVersion) {
+    const Bytes picture{0x00, 'i', 'm', 'a', 'g', 'e', '/', 'p', 'n', 'g', 0x00, 0x03, 0x00, 0x89};
+    for (const int version : {2, 3, 4}) {
+        const char* pictureId = version == 2 ? "PIC" : "APIC";
+        const char* titleId = version == 2 ? "TT2" : "TIT2";
+        Id3v2Writer plain(version);
+        plain.TextFrame(titleId, Id3Encoding::Latin1, "Title");
+        EXPECT_FALSE(ReadId3v2(WithFrames(plain.Build())).HoldsPicture) << version;
+        // A picture after other frames is found all the same.
+        Id3v2Writer pictured(version);
+        pictured.TextFrame(titleId, Id3Encoding::Latin1, "Title").RawFrame(pictureId, picture);
+        const Id3v2Tag tag = ReadId3v2(WithFrames(pictured.Build()));
+        EXPECT_TRUE(tag.HoldsPicture) << version;
+        EXPECT_EQ(tag.Fields[0], "Title") << version;
+    }
+    // Only a whole frame identifier counts, and only where the tag is.
+    Id3v2Writer lookalike(3);
+    lookalike.TextFrame("TIT2", Id3Encoding::Latin1, "APIC");
+    EXPECT_FALSE(ReadId3v2(WithFrames(lookalike.Build())).HoldsPicture);
+    EXPECT_FALSE(ReadId3v2(MpegFrames({}, 4)).HoldsPicture);
+}
+
 TEST(Id3v2Test, Version22FramesInLatin1AndUtf16) {
     for (const auto encoding : {Id3Encoding::Latin1, Id3Encoding::Utf16Bom}) {
         Id3v2Writer tag(2);

@@ -65,6 +65,12 @@ TEST(ApeTagTest, TextItemsBeforeAnId3v1BlockAndNoneFromDamage) {
     const Bytes cut(gain.begin(), gain.end() - 3);
     EXPECT_TRUE(ReadApeTextItems(Concat({audio, cut, ApeFooter(cut.size(), 1)})).empty());
     EXPECT_TRUE(ReadApeTextItems(audio).empty());
+
+    // Whether a tag is there at all, before an ID3v1 block or at the very end.
+    EXPECT_TRUE(HoldsApeTag(file));
+    EXPECT_TRUE(HoldsApeTag(Concat({audio, items, ApeFooter(items.size(), 2)})));
+    EXPECT_FALSE(HoldsApeTag(Concat({audio, id3v1})));
+    EXPECT_FALSE(HoldsApeTag(Bytes{}));
 }
 
 TEST(Id3v2ReplayGainTest, UserTextFramesInEveryEncodingAndVersion) {

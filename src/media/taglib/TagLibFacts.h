@@ -1,0 +1,50 @@
+// What TagLib reads of a file, as plain values: the tag fields, the stream's
+// facts and the embedded pictures. The private library vantor-taglib alone
+// links TagLib and fills these; the media layer binds it by the two entry
+// points below when a file first needs it, and interprets what they give.
+// Plain data; any thread.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace vantor {
+
+struct TagLibFacts {
+    // The file is one TagLib reads, as its extension says.
+    bool Valid = false;
+    // Each tag field's first value, under the name TagLib's property map
+    // gives it.
+    std::vector<std::pair<std::string, std::string>> Fields{};
+    // Each MP4 item's first text, under its atom name: MP4 keeps loudness
+    // values in freeform atoms that the property map leaves out.
+    std::vector<std::pair<std::string, std::string>> Mp4Items{};
+    // "FLAC", "ALAC", "AAC", "WavPack", "Opus" or "Vorbis"; empty for others.
+    std::string Codec{};
+    // The stored sample width of a lossless codec; 0 for lossy ones.
+    std::int32_t BitsPerSample = 0;
+    std::int32_t SampleRate = 0;
+    std::int32_t Channels = 0;
+    std::int32_t BitrateKbps = 0;
+    std::int64_t LengthMs = 0;
+};
+
+// One picture a tag holds, before the choice among them.
+struct TagLibPicture {
+    bool Front = false;
+    std::string MimeType{};
+    std::string Bytes{};
+};
+
+} // namespace vantor
+
+// The library's entry points, bound by these names. False when TagLib cannot
+// read the file as its extension says.
+extern "C" {
+__attribute__((visibility("default"))) bool VantorTagLibReadFacts(const char* path,
+                                                                  vantor::TagLibFacts* facts);
+__attribute__((visibility("default"))) bool
+VantorTagLibReadPictures(const char* path, std::vector<vantor::TagLibPicture>* pictures);
+}
