@@ -38,7 +38,8 @@ bool Usable(const TagLibPicture& picture) {
 // An MP3 or MP2 file keeps its pictures in an ID3v2 tag at its start or an
 // APE tag at its end. One whose ID3v2 tag names no picture frame and that
 // has no APE tag has none, and TagLib need not be loaded to say so. The
-// frames of an unsynchronised tag are not walked here.
+// frames of an unsynchronised tag, or of one with an extended header, are
+// not walked here, so such a tag is left to TagLib.
 bool MayHoldEmbeddedPicture(const std::string& path) {
     const std::string extension = AsciiUpper(std::filesystem::path(path).extension().string());
     if (extension != ".MP3" && extension != ".MP2")
@@ -47,8 +48,9 @@ bool MayHoldEmbeddedPicture(const std::string& path) {
     if (!file.IsOpen())
         return false;
     constexpr std::uint8_t kUnsynchronisation = 0x80;
+    constexpr std::uint8_t kExtendedHeader = 0x40;
     const Id3v2Tag tag = ReadId3v2(file.Bytes());
-    return tag.HoldsPicture || (tag.Header.Flags & kUnsynchronisation) != 0 ||
+    return tag.HoldsPicture || (tag.Header.Flags & (kUnsynchronisation | kExtendedHeader)) != 0 ||
            HoldsApeTag(file.Bytes());
 }
 

@@ -169,6 +169,14 @@ TEST_F(CoverArtTest, AnMp3WithoutAPictureShowsNoneAndLeavesTagLibUnloaded) {
     EXPECT_TRUE(TagLibReaderLoaded());
 }
 
+TEST_F(CoverArtTest, AnMp3KeepsItsCoverInAnApeTagToo) {
+    const std::string path = Encode(Format{"ape.mp3", "libmp3lame", "mp3"});
+    ASSERT_TRUE(EmbedApeFrontCover(path, HalvesPng(kRed, kBlue)));
+    harness.Start({path});
+    harness.ClickMainButton(MainButton::PlayList);
+    EXPECT_TRUE(ShowsHalves(InformationOf(0), kRed, kBlue));
+}
+
 TEST_F(CoverArtTest, TheFrontCoverIsChosenAmongSeveral) {
     const std::string path = Encode(kFlac);
     ASSERT_TRUE(EmbedPicture(path, HalvesPng(kGreen, kYellow), "image/png", kBackCover));

@@ -23,12 +23,23 @@ TagLib::FLAC::Picture* FlacPicture(const TagLib::ByteVector& data, const std::st
     return picture;
 }
 
+// An APE binary item: a file name, a zero byte, then the picture.
+TagLib::ByteVector ApeCoverValue(const TagLib::ByteVector& data) {
+    TagLib::ByteVector value("cover.png");
+    value.append('\0');
+    value.append(data);
+    return value;
+}
+
+TagLib::ByteVector BytesOf(std::span<const std::uint8_t> bytes) {
+    return {reinterpret_cast<const char*>(bytes.data()), static_cast<unsigned>(bytes.size())};
+}
+
 } // namespace
 
 bool EmbedPicture(const std::string& path, std::span<const std::uint8_t> bytes,
                   const std::string& mimeType, int pictureType) {
-    const TagLib::ByteVector data(reinterpret_cast<const char*>(bytes.data()),
-                                  static_cast<unsigned>(bytes.size()));
+    const TagLib::ByteVector data = BytesOf(bytes);
     TagLib::FileRef file(path.c_str(), false);
     if (file.isNull())
         return false;
@@ -49,17 +60,23 @@ bool EmbedPicture(const std::string& path, std::span<const std::uint8_t> bytes,
                                           data));
         mp4->tag()->setItem("covr", list);
     } else if (auto* wavPack = dynamic_cast<TagLib::WavPack::File*>(file.file())) {
-        TagLib::ByteVector value("cover.png");
-        value.append('\0');
-        value.append(data);
-        wavPack->APETag(true)->setData(
-            pictureType == kFrontCover ? "Cover Art (Front)" : "Cover Art (Back)", value);
+        wavPack->APETag(true)->setData(pictureType == kFrontCover ? "Cover Art (Front)"
+                                                                  : "Cover Art (Back)",
+                                       ApeCoverValue(data));
     } else if (auto* xiph = dynamic_cast<TagLib::Ogg::XiphComment*>(file.tag())) {
         xiph->addPicture(FlacPicture(data, mimeType, pictureType));
     } else {
         return false;
     }
     return file.save();
+}
+
+bool EmbedApeFrontCover(const std::string& path, std::span<const std::uint8_t> bytes) {
+    TagLib::MPEG::File file(path.c_str(), false);
+    if (!file.isValid())
+        return false;
+    file.APETag(true)->setData("Cover Art (Front)", ApeCoverValue(BytesOf(bytes)));
+    return file.save(TagLib::MPEG::File::APE, TagLib::File::StripNone);
 }
 
 } // namespace vantor::test

@@ -18,4 +18,8 @@ inline constexpr int kBackCover = 4;
 bool EmbedPicture(const std::string& path, std::span<const std::uint8_t> bytes,
                   const std::string& mimeType, int pictureType = kFrontCover);
 
+// Appends the picture to an MP3 file as the front cover of an APE tag, which
+// some taggers write beside the ID3v2 tag. False when TagLib cannot save.
+bool EmbedApeFrontCover(const std::string& path, std::span<const std::uint8_t> bytes);
+
 } // namespace vantor::test
