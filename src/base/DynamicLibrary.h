@@ -10,8 +10,9 @@
 
 namespace vantor {
 
-// Opens `name` (a bare name goes through the dynamic loader's search, a name
-// with a slash is a path) with every symbol bound now; null when it cannot.
+// Opens `name` (a bare name goes through the dynamic loader's search from the
+// program, a name with a slash is a path) with every symbol bound now; null
+// when it cannot.
 void* OpenDynamicLibrary(const std::string& name);
 
 // Closes a handle from OpenDynamicLibrary (null is ignored).
