@@ -105,12 +105,7 @@ TaggedFormatInfo ReadTaggedFormat(const std::string& path, std::string_view exte
     info.Readable = true;
     ReadTags(facts.Fields, info);
     ReadMp4ReplayGain(facts.Mp4Items, info);
-    info.Codec = facts.Codec;
-    info.BitsPerSample = facts.BitsPerSample;
-    info.SampleRate = facts.SampleRate;
-    info.Channels = facts.Channels;
-    info.BitrateKbps = facts.BitrateKbps;
-    info.LengthMs = facts.LengthMs;
+    static_cast<TaggedStream&>(info) = facts.Stream;
     return info;
 }
 

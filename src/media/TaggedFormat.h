@@ -5,6 +5,7 @@
 #pragma once
 
 #include "media/ReplayGainTags.h"
+#include "media/TaggedStream.h"
 #include "sound/LibraryCredit.h"
 
 #include <cstdint>
@@ -13,7 +14,7 @@
 
 namespace vantor {
 
-struct TaggedFormatInfo {
+struct TaggedFormatInfo : TaggedStream {
     // False when the file could not be read as its extension says.
     bool Readable = false;
     std::string Title{};
@@ -29,14 +30,6 @@ struct TaggedFormatInfo {
     std::string AlbumGain{};
     // The same values, and the peaks, as numbers.
     ReplayGainTags ReplayGain{};
-    // "FLAC", "Opus", "Vorbis", "AAC", "ALAC", "WavPack".
-    std::string Codec{};
-    // The stored sample width of a lossless codec; 0 for lossy ones.
-    std::int32_t BitsPerSample = 0;
-    std::int32_t SampleRate = 0;
-    std::int32_t Channels = 0;
-    std::int32_t BitrateKbps = 0;
-    std::int64_t LengthMs = 0;
 };
 
 // Whether the upper-case extension (without its dot) names a format read here.

@@ -9,6 +9,7 @@
 
 #include "support/AudioEncoder.h"
 #include "support/CoverWriter.h"
+#include "support/MappedLibraries.h"
 #include "support/PngWriter.h"
 #include "ui/Form4.h"
 
@@ -148,25 +149,14 @@ INSTANTIATE_TEST_SUITE_P(Formats, EachCoverFormat,
                              return name;
                          });
 
-// Whether the private TagLib library is loaded in this process.
-bool TagLibReaderLoaded() {
-    std::ifstream maps("/proc/self/maps");
-    std::string line;
-    while (std::getline(maps, line)) {
-        if (line.find(kTagLibLibraryName) != std::string::npos)
-            return true;
-    }
-    return false;
-}
-
 TEST_F(CoverArtTest, AnMp3WithoutAPictureShowsNoneAndLeavesTagLibUnloaded) {
     harness.Start({Encode(Format{"plain.mp3", "libmp3lame", "mp3"})});
     harness.ClickMainButton(MainButton::PlayList);
     EXPECT_TRUE(ShowsNoCover(InformationOf(0)));
-    EXPECT_FALSE(TagLibReaderLoaded());
+    EXPECT_FALSE(LibraryMapped(kTagLibLibraryName));
     // A FLAC file's tags need it.
     EXPECT_TRUE(ReadTaggedFormat(Encode(kFlac), "FLAC").Readable);
-    EXPECT_TRUE(TagLibReaderLoaded());
+    EXPECT_TRUE(LibraryMapped(kTagLibLibraryName));
 }
 
 TEST_F(CoverArtTest, AnMp3KeepsItsCoverInAnApeTagToo) {

@@ -8,6 +8,7 @@
 #include "engine/SoundEngine.h"
 #include "support/CdImageWriter.h"
 #include "support/FlacWriter.h"
+#include "support/MappedLibraries.h"
 #include "support/MidiWriter.h"
 #include "support/ModWriter.h"
 #include "support/MpegFrameWriter.h"
@@ -16,22 +17,11 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 #include <vector>
 
 namespace vantor::engine {
 namespace {
-
-bool Mapped(const std::string& library) {
-    std::ifstream maps("/proc/self/maps");
-    std::string line;
-    while (std::getline(maps, line)) {
-        if (line.find(library) != std::string::npos)
-            return true;
-    }
-    return false;
-}
 
 class LazyLibraries : public ::testing::Test {
 protected:
@@ -76,11 +66,11 @@ TEST_F(LazyLibraries, CreditsNameEveryLibraryWithoutLoadingAny) {
     EXPECT_EQ(names, (std::vector<std::string>{"FFmpeg", "libmpg123", "libvorbis", "libopenmpt",
                                                "FluidSynth", "SoundFont", "SDL2", "SoundTouch",
                                                "libsamplerate", "libsoxr", "libcdio", "zlib"}));
-    EXPECT_FALSE(Mapped("libavformat.so"));
-    EXPECT_FALSE(Mapped("libfluidsynth.so"));
-    EXPECT_FALSE(Mapped("libsoxr.so"));
-    EXPECT_FALSE(Mapped("libopenmpt.so"));
-    EXPECT_FALSE(Mapped("libcdio.so"));
+    EXPECT_FALSE(test::LibraryMapped("libavformat.so"));
+    EXPECT_FALSE(test::LibraryMapped("libfluidsynth.so"));
+    EXPECT_FALSE(test::LibraryMapped("libsoxr.so"));
+    EXPECT_FALSE(test::LibraryMapped("libopenmpt.so"));
+    EXPECT_FALSE(test::LibraryMapped("libcdio.so"));
 }
 
 TEST_F(LazyLibraries, MpegAudioAndPcmPlayWithoutFfmpeg) {
@@ -96,18 +86,18 @@ TEST_F(LazyLibraries, MpegAudioAndPcmPlayWithoutFfmpeg) {
     ASSERT_NE(wave, 0) << engine.FSOUND_GetError();
     EXPECT_EQ(engine.FSOUND_Stream_GetLengthMs(wave), 1000);
     EXPECT_TRUE(PlaysFor(engine, wave, 1000));
-    EXPECT_FALSE(Mapped("libavformat.so"));
+    EXPECT_FALSE(test::LibraryMapped("libavformat.so"));
 }
 
 TEST_F(LazyLibraries, FfmpegIsLoadedByTheFirstStreamThatNeedsIt) {
-    EXPECT_FALSE(Mapped("libavformat.so"));
+    EXPECT_FALSE(test::LibraryMapped("libavformat.so"));
     EXPECT_EQ(engine.FSOUND_Stream_Open(dir.File("missing.wav"), kStreamModeFile, 0, 0), 0);
-    EXPECT_FALSE(Mapped("libavformat.so"));
+    EXPECT_FALSE(test::LibraryMapped("libavformat.so"));
     // Surround PCM is mixed down by FFmpeg.
     const StreamHandle stream =
         engine.FSOUND_Stream_Open(SilentWave(dir, 6), kStreamModeFile, 0, 0);
     EXPECT_NE(stream, 0);
-    EXPECT_TRUE(Mapped("libavformat.so"));
+    EXPECT_TRUE(test::LibraryMapped("libavformat.so"));
     EXPECT_EQ(engine.FSOUND_Stream_GetLengthMs(stream), 1000);
 }
 
@@ -115,7 +105,7 @@ TEST_F(LazyLibraries, FlacIsDecodedThroughFfmpeg) {
     const StreamHandle flac = engine.FSOUND_Stream_Open(dir.Write("tone.flac", test::FlacTone({})),
                                                         kStreamModeFile, 0, 0);
     ASSERT_NE(flac, 0) << engine.FSOUND_GetError();
-    EXPECT_TRUE(Mapped("libavformat.so"));
+    EXPECT_TRUE(test::LibraryMapped("libavformat.so"));
     EXPECT_EQ(engine.FSOUND_Stream_GetLengthMs(flac), 1000);
     EXPECT_TRUE(PlaysFor(engine, flac, 1000));
 }
@@ -125,40 +115,40 @@ TEST_F(LazyLibraries, SoxrIsLoadedByTheFirstStreamAtAnotherRate) {
     const StreamHandle same = engine.FSOUND_Stream_Open(SilentWave(dir, 2), kStreamModeFile, 0, 0);
     ASSERT_NE(same, 0) << engine.FSOUND_GetError();
     EXPECT_TRUE(PlaysFor(engine, same, 1000));
-    EXPECT_FALSE(Mapped("libsoxr.so"));
+    EXPECT_FALSE(test::LibraryMapped("libsoxr.so"));
     const StreamHandle other =
         engine.FSOUND_Stream_Open(SilentWave(dir, 2, 48000), kStreamModeFile, 0, 0);
     ASSERT_NE(other, 0) << engine.FSOUND_GetError();
-    EXPECT_TRUE(Mapped("libsoxr.so"));
+    EXPECT_TRUE(test::LibraryMapped("libsoxr.so"));
     EXPECT_TRUE(PlaysFor(engine, other, 1000));
 }
 
 TEST_F(LazyLibraries, LibOpenMptIsLoadedByTheFirstTrackerModule) {
-    EXPECT_FALSE(Mapped("libopenmpt.so"));
+    EXPECT_FALSE(test::LibraryMapped("libopenmpt.so"));
     const SongHandle song =
         engine.FMUSIC_LoadSong(dir.Write("tone.mod", test::WriteMod(test::ToneModSpec("lazy", 2))));
     ASSERT_NE(song, 0);
-    EXPECT_TRUE(Mapped("libopenmpt.so"));
+    EXPECT_TRUE(test::LibraryMapped("libopenmpt.so"));
     EXPECT_EQ(engine.FMUSIC_GetName(song), "lazy");
 }
 
 TEST_F(LazyLibraries, LibCdioIsLoadedByTheFirstCdImage) {
     const std::string cue = test::WriteCdImage(dir, "disc", {{75, 440.0}});
-    EXPECT_FALSE(Mapped("libcdio.so"));
+    EXPECT_FALSE(test::LibraryMapped("libcdio.so"));
     const StreamHandle track = engine.FSOUND_Stream_Open(cue, kStreamModeCd, 0, 0);
     ASSERT_NE(track, 0) << engine.FSOUND_GetError();
-    EXPECT_TRUE(Mapped("libcdio.so"));
+    EXPECT_TRUE(test::LibraryMapped("libcdio.so"));
     EXPECT_TRUE(PlaysFor(engine, track, 1000));
 }
 
 TEST_F(LazyLibraries, FluidSynthIsLoadedByTheFirstMidiSong) {
-    EXPECT_FALSE(Mapped("libfluidsynth.so"));
+    EXPECT_FALSE(test::LibraryMapped("libfluidsynth.so"));
     test::MidiSpec midi;
     midi.notes.push_back({0, 480});
     const std::string path = dir.Write("note.mid", test::WriteMidi(midi));
     const SongHandle song = engine.FMUSIC_LoadSong(path);
     EXPECT_NE(song, 0);
-    EXPECT_TRUE(Mapped("libfluidsynth.so"));
+    EXPECT_TRUE(test::LibraryMapped("libfluidsynth.so"));
 }
 
 } // namespace

@@ -5,7 +5,8 @@
 // Plain data; any thread.
 #pragma once
 
-#include <cstdint>
+#include "media/TaggedStream.h"
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,14 +22,7 @@ struct TagLibFacts {
     // Each MP4 item's first text, under its atom name: MP4 keeps loudness
     // values in freeform atoms that the property map leaves out.
     std::vector<std::pair<std::string, std::string>> Mp4Items{};
-    // "FLAC", "ALAC", "AAC", "WavPack", "Opus" or "Vorbis"; empty for others.
-    std::string Codec{};
-    // The stored sample width of a lossless codec; 0 for lossy ones.
-    std::int32_t BitsPerSample = 0;
-    std::int32_t SampleRate = 0;
-    std::int32_t Channels = 0;
-    std::int32_t BitrateKbps = 0;
-    std::int64_t LengthMs = 0;
+    TaggedStream Stream{};
 };
 
 // One picture a tag holds, before the choice among them.

@@ -30,21 +30,21 @@ std::string BytesOf(const TagLib::ByteVector& bytes) {
 }
 
 // The codec and sample width, which only each format's own properties know.
-void ReadCodec(const TagLib::AudioProperties& audio, TagLibFacts& facts) {
+void ReadCodec(const TagLib::AudioProperties& audio, vantor::TaggedStream& stream) {
     if (const auto* flac = dynamic_cast<const TagLib::FLAC::Properties*>(&audio)) {
-        facts.Codec = "FLAC";
-        facts.BitsPerSample = flac->bitsPerSample();
+        stream.Codec = "FLAC";
+        stream.BitsPerSample = flac->bitsPerSample();
     } else if (const auto* mp4 = dynamic_cast<const TagLib::MP4::Properties*>(&audio)) {
         const bool alac = mp4->codec() == TagLib::MP4::Properties::ALAC;
-        facts.Codec = alac ? "ALAC" : "AAC";
-        facts.BitsPerSample = alac ? mp4->bitsPerSample() : 0;
+        stream.Codec = alac ? "ALAC" : "AAC";
+        stream.BitsPerSample = alac ? mp4->bitsPerSample() : 0;
     } else if (const auto* wavPack = dynamic_cast<const TagLib::WavPack::Properties*>(&audio)) {
-        facts.Codec = "WavPack";
-        facts.BitsPerSample = wavPack->bitsPerSample();
+        stream.Codec = "WavPack";
+        stream.BitsPerSample = wavPack->bitsPerSample();
     } else if (dynamic_cast<const TagLib::Ogg::Opus::Properties*>(&audio) != nullptr) {
-        facts.Codec = "Opus";
+        stream.Codec = "Opus";
     } else if (dynamic_cast<const TagLib::Vorbis::Properties*>(&audio) != nullptr) {
-        facts.Codec = "Vorbis";
+        stream.Codec = "Vorbis";
     }
 }
 
@@ -154,11 +154,12 @@ bool VantorTagLibReadFacts(const char* path, TagLibFacts* facts) {
         }
     }
     if (const TagLib::AudioProperties* audio = file.audioProperties()) {
-        ReadCodec(*audio, *facts);
-        facts->SampleRate = audio->sampleRate();
-        facts->Channels = audio->channels();
-        facts->BitrateKbps = audio->bitrate();
-        facts->LengthMs = audio->lengthInMilliseconds();
+        vantor::TaggedStream& stream = facts->Stream;
+        ReadCodec(*audio, stream);
+        stream.SampleRate = audio->sampleRate();
+        stream.Channels = audio->channels();
+        stream.BitrateKbps = audio->bitrate();
+        stream.LengthMs = audio->lengthInMilliseconds();
     }
     return true;
 }
