@@ -28,7 +28,12 @@ QIcon BuiltInIcon() {
 } // namespace
 
 QIcon ProgramIcon() {
-    return QIcon::fromTheme(QStringLiteral("vantor"), BuiltInIcon());
+    // The built-in pictures are decoded only when the theme has none: an
+    // installed player takes the theme's icon.
+    const QIcon themed = QIcon::fromTheme(QStringLiteral("vantor"));
+    if (themed.isNull() || themed.availableSizes().isEmpty())
+        return BuiltInIcon();
+    return themed;
 }
 
 } // namespace vantor

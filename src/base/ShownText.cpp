@@ -52,9 +52,9 @@ bool FillValues(const std::vector<std::string_view>& parts, std::size_t part, st
 std::string ComposeText(std::string_view pattern, const std::vector<std::string>& values) {
     std::string text;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
-        const auto number = static_cast<std::size_t>(next - '1');
-        if (pattern[i] == '%' && next >= '1' && next <= '9' && number < values.size()) {
+        const bool placeholder = IsPlaceholderAt(pattern, i);
+        const auto number = placeholder ? static_cast<std::size_t>(pattern[i + 1] - '1') : 0;
+        if (placeholder && number < values.size()) {
             text += values[number];
             ++i;
         } else {

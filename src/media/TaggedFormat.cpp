@@ -17,9 +17,7 @@ namespace {
 constexpr std::array<std::string_view, 7> kTaggedExtensions{"FLAC", "OPUS", "M4A", "MP4",
                                                             "AAC",  "WV",   "OGA"};
 
-using Fields = std::vector<std::pair<std::string, std::string>>;
-
-std::string FirstValue(const Fields& fields, std::string_view key) {
+std::string FirstValue(const TagFields& fields, std::string_view key) {
     for (const auto& [name, value] : fields) {
         if (name == key)
             return value;
@@ -27,7 +25,7 @@ std::string FirstValue(const Fields& fields, std::string_view key) {
     return {};
 }
 
-void ReadTags(const Fields& p, TaggedFormatInfo& info) {
+void ReadTags(const TagFields& p, TaggedFormatInfo& info) {
     info.Title = FirstValue(p, "TITLE");
     info.Artist = FirstValue(p, "ARTIST");
     info.Album = FirstValue(p, "ALBUM");
@@ -49,7 +47,7 @@ void ReadTags(const Fields& p, TaggedFormatInfo& info) {
 
 // MP4 keeps the loudness values in freeform atoms that TagLib's property map
 // leaves out.
-void ReadMp4ReplayGain(const Fields& items, TaggedFormatInfo& info) {
+void ReadMp4ReplayGain(const TagFields& items, TaggedFormatInfo& info) {
     constexpr std::string_view kFreeformPrefix = "----:com.apple.iTunes:";
     for (const auto& [name, value] : items) {
         if (!StartsWithIgnoreCase(name, kFreeformPrefix))

@@ -13,15 +13,18 @@
 
 namespace vantor {
 
+// Names with their first values, in the order the file gives them.
+using TagFields = std::vector<std::pair<std::string, std::string>>;
+
 struct TagLibFacts {
     // The file is one TagLib reads, as its extension says.
     bool Valid = false;
     // Each tag field's first value, under the name TagLib's property map
     // gives it.
-    std::vector<std::pair<std::string, std::string>> Fields{};
+    TagFields Fields{};
     // Each MP4 item's first text, under its atom name: MP4 keeps loudness
     // values in freeform atoms that the property map leaves out.
-    std::vector<std::pair<std::string, std::string>> Mp4Items{};
+    TagFields Mp4Items{};
     TaggedStream Stream{};
 };
 
