@@ -33,11 +33,11 @@ float* FftUnit::Process(float*, float* block, std::int32_t frames, void* userVal
 Spectrum FftUnit::Compute() {
     // The display may ask more often than the mixer makes blocks; a block
     // already analysed gives the same spectrum again.
-    const std::uint64_t newest = m_blocks.PublishedCount();
-    if (newest == m_analysedCount || !m_blocks.CopyNewest(m_samples.data())) {
+    const std::uint64_t sounding = m_blocks.CopySounding(m_samples);
+    if (sounding == 0 || sounding == m_analysedCount) {
         return m_last;
     }
-    m_analysedCount = newest;
+    m_analysedCount = sounding;
     for (std::size_t i = 0; i < kWindow; ++i) {
         m_samples[i] *= m_window[i];
     }

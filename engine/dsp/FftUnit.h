@@ -1,12 +1,12 @@
-// The spectrum unit: on the mixing thread it publishes the newest block as
-// mono; on the UI thread Spectrum() turns the newest block into 512 levels
+// The spectrum unit: on the mixing thread it publishes every block as mono;
+// on the UI thread Compute() turns the block sounding now into 512 levels
 // from 0 to 1 (a real FFT over 1024 samples, Hann window). A level is the
 // square root of the bin's magnitude, so that the quieter bands of music,
 // which hold most of its range, still show beside the loud bass.
 #pragma once
 
-#include "engine/dsp/BlockPublisher.h"
 #include "engine/dsp/RealFft.h"
+#include "sound/BlockPublisher.h"
 #include "sound/SoundLibrary.h"
 
 #include <cstdint>
@@ -36,7 +36,7 @@ private:
     std::vector<float> m_samples;
     std::vector<float> m_power; // |bin|^2 of the windowed samples
     Spectrum m_last{};
-    // The published-block count of the block m_last was computed from.
+    // The number of the block m_last was computed from.
     std::uint64_t m_analysedCount = 0;
 };
 

@@ -12,6 +12,11 @@ namespace {
 constexpr auto kIdleBeforeClosing = std::chrono::seconds(3);
 // How often the watcher looks while the device is open.
 constexpr auto kWatchPeriod = std::chrono::milliseconds(500);
+// Mixer blocks per device period. Each period wakes the audio thread, and
+// at one block (about 23 ms) those wake-ups cost more than the mixing; four
+// keep commands audible within about a tenth of a second, and the displays
+// still follow each block as it sounds.
+constexpr std::size_t kBlocksPerPeriod = 4;
 } // namespace
 
 SdlOutput::~SdlOutput() {
@@ -61,7 +66,7 @@ bool SdlOutput::OpenDevice() {
     want.freq = m_mixer->Rate();
     want.format = AUDIO_F32SYS;
     want.channels = 2;
-    want.samples = static_cast<Uint16>(m_mixer->BlockFrames());
+    want.samples = static_cast<Uint16>(kBlocksPerPeriod * m_mixer->BlockFrames());
     want.callback = &SdlOutput::Callback;
     want.userdata = m_mixer;
     SDL_AudioSpec have{};

@@ -402,8 +402,8 @@ void MainWindowBridge::SetBlockCount(std::int32_t count) {
     m_player.capture.SetBlockCount(count);
 }
 
-std::size_t MainWindowBridge::CopyLatestBlock(std::span<float> out) {
-    return m_player.capture.CopyLatest(out);
+std::size_t MainWindowBridge::CopySoundingBlock(std::span<float> out) {
+    return m_player.capture.CopySounding(out);
 }
 
 } // namespace vantor

@@ -90,7 +90,7 @@ public:
     std::int32_t BufferLength() override;
     std::int32_t BufferLengthTotal() override;
     void SetBlockCount(std::int32_t count) override;
-    std::size_t CopyLatestBlock(std::span<float> out) override;
+    std::size_t CopySoundingBlock(std::span<float> out) override;
 
 private:
     ScreenPoint ScreenPosition(int x, int y) const;

@@ -36,7 +36,7 @@ void DrawOscilloscope(gfx::Surface& window, const gfx::Surface& face, gfx::Surfa
         std::array<float, OscilloscopeCapture::kCapacity> samples{};
         const std::size_t wanted =
             std::min(static_cast<std::size_t>(length) + 1, OscilloscopeCapture::kCapacity);
-        input.CopyLatestBlock(std::span<float>(samples).first(wanted));
+        input.CopySoundingBlock(std::span<float>(samples).first(wanted));
         pen.MoveTo({0, middle});
         const bool amplify = settings.SpectrumAmplify != 0;
         // Columns whose sample index lies past the block end the line there.

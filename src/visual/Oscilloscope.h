@@ -23,9 +23,9 @@ public:
     virtual std::int32_t BufferLength() = 0;
     virtual std::int32_t BufferLengthTotal() = 0;
     virtual void SetBlockCount(std::int32_t count) = 0;
-    // Copies the newest block's first values (floats on the ±32768 scale)
-    // into `out`; returns how many were copied.
-    virtual std::size_t CopyLatestBlock(std::span<float> out) = 0;
+    // Copies the first values (floats on the ±32768 scale) of the block
+    // sounding now into `out`; returns how many were copied.
+    virtual std::size_t CopySoundingBlock(std::span<float> out) = 0;
 };
 
 // The row of a sample in an area `height` pixels high: −32768 at the top, 0

@@ -1,13 +1,12 @@
 // The capture unit's side of the oscilloscope: the sound library's mixing
 // thread hands every mixed block to `Callback`, which copies its start into
-// one of three preallocated buffers and publishes it with an atomic index;
-// the UI thread copies the newest published block out. No raw pointer into
-// mixer memory crosses threads, and the callback never allocates or locks.
-// A reader slower than two blocks may see a block being overwritten, which
-// only affects the picture.
+// a preallocated slot of a lock-free publisher; the UI thread copies out the
+// block that sounds now. No raw pointer into mixer memory crosses threads,
+// and the callback never allocates or locks.
 #pragma once
 
-#include <array>
+#include "sound/BlockPublisher.h"
+
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -28,9 +27,9 @@ public:
     // Mixing thread: records one block of `length` stereo frames.
     void Capture(const float* block, std::int32_t length);
 
-    // UI thread: copies the newest block's first values into `out` and
-    // returns how many there were; 0 before the first block.
-    std::size_t CopyLatest(std::span<float> out) const;
+    // UI thread: copies the first values of the block sounding now into
+    // `out` and returns how many there were; 0 before the first block.
+    std::size_t CopySounding(std::span<float> out) const;
 
     // The number of blocks in the library's whole buffer; the block counter
     // wraps at it.
@@ -38,9 +37,9 @@ public:
     std::int32_t BlockCounter() const { return m_counter.load(std::memory_order_relaxed); }
 
 private:
-    std::array<std::array<float, kCapacity>, 3> m_buffers{};
-    std::array<std::atomic<std::size_t>, 3> m_sizes{};
-    std::atomic<int> m_published{-1};
+    BlockPublisher m_blocks{kCapacity};
+    // Values in the newest block, at most kCapacity.
+    std::atomic<std::size_t> m_length{0};
     std::atomic<std::int32_t> m_counter{0};
     std::atomic<std::int32_t> m_blockCount{1};
 };

@@ -24,7 +24,7 @@ public:
     std::int32_t BufferLength() override { return 1; }
     std::int32_t BufferLengthTotal() override { return 1; }
     void SetBlockCount(std::int32_t) override {}
-    std::size_t CopyLatestBlock(std::span<float>) override { return 0; }
+    std::size_t CopySoundingBlock(std::span<float>) override { return 0; }
 };
 
 class MainWindowVisualsTest : public ::testing::Test {

@@ -18,7 +18,7 @@ public:
     std::int32_t BufferLength() override { return length; }
     std::int32_t BufferLengthTotal() override { return length * 4; }
     void SetBlockCount(std::int32_t count) override { blockCount = count; }
-    std::size_t CopyLatestBlock(std::span<float> out) override {
+    std::size_t CopySoundingBlock(std::span<float> out) override {
         const std::size_t count = std::min(out.size(), block.size());
         std::copy_n(block.begin(), count, out.begin());
         return count;
@@ -109,7 +109,7 @@ TEST_F(OscilloscopeTest, PenFollowsSkinUnlessTheUserOverrides) {
 TEST(OscilloscopeCaptureTest, PublishesTheNewestBlockAndWrapsTheCounter) {
     OscilloscopeCapture capture;
     std::vector<float> out(8, -1.0f);
-    EXPECT_EQ(capture.CopyLatest(out), 0u);
+    EXPECT_EQ(capture.CopySounding(out), 0u);
     capture.SetBlockCount(2);
     std::vector<float> block(6, 1.0f);
     EXPECT_EQ(OscilloscopeCapture::Callback(nullptr, block.data(), 3, &capture), block.data());
@@ -117,13 +117,13 @@ TEST(OscilloscopeCaptureTest, PublishesTheNewestBlockAndWrapsTheCounter) {
     block.assign(6, 2.0f);
     OscilloscopeCapture::Callback(nullptr, block.data(), 3, &capture);
     EXPECT_EQ(capture.BlockCounter(), 0);
-    EXPECT_EQ(capture.CopyLatest(out), 6u);
+    EXPECT_EQ(capture.CopySounding(out), 6u);
     EXPECT_EQ(out[0], 2.0f);
     EXPECT_EQ(out[6], -1.0f);
     std::vector<float> large(4000, 3.0f);
     OscilloscopeCapture::Callback(nullptr, large.data(), 2000, &capture);
     std::vector<float> all(4000, 0.0f);
-    EXPECT_EQ(capture.CopyLatest(all), OscilloscopeCapture::kCapacity);
+    EXPECT_EQ(capture.CopySounding(all), OscilloscopeCapture::kCapacity);
 }
 
 } // namespace
