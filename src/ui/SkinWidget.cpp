@@ -87,10 +87,7 @@ void SkinWidget::ShowSurface(const gfx::Surface& surface) {
 void SkinWidget::ShowSurface(const gfx::Surface& surface, const gfx::WrittenArea& written) {
     // The player presents after every tick; most ticks change nothing or a
     // few fields, and only those go to the display.
-    // Asked once: the widget finds its ratio through its window and screen.
-    const qreal ratio = devicePixelRatioF();
-    const std::vector<QRect> moved =
-        ratio == 1.0 ? MovedAreas(surface, written) : std::vector<QRect>{};
+    const qreal ratio = PixelRatio();
     QRegion changed = CopyChangedPixels(surface, m_image, written);
     if (size() != m_image.size())
         setFixedSize(m_image.size());
@@ -101,13 +98,10 @@ void SkinWidget::ShowSurface(const gfx::Surface& surface, const gfx::WrittenArea
         // Sent at once rather than on a posted update: the tick's changes
         // reach the display in the same pass of the event loop, without a
         // second pass and the wake-up that posting it costs.
-        const bool sent = SendToDisplay(changed, moved);
-        m_storeInStep = m_storeInStep && sent;
-        if (!sent)
+        if (!SendToDisplay(changed))
             repaint(changed);
         return;
     }
-    m_storeInStep = false;
     RefreshBackdrop(changed);
     QRegion affected;
     for (const QRect& rect : changed)
@@ -116,40 +110,16 @@ void SkinWidget::ShowSurface(const gfx::Surface& surface, const gfx::WrittenArea
     update(affected);
 }
 
-std::vector<QRect> SkinWidget::MovedAreas(const gfx::Surface& surface,
-                                          const gfx::WrittenArea& written) const {
-    std::vector<QRect> moved;
-    if (!m_storeInStep || m_image.format() != QImage::Format_RGB32 ||
-        m_image.width() != surface.Width() || m_image.height() != surface.Height())
-        return moved;
-    for (const gfx::Rect& rect : written.Rects()) {
-        const gfx::Rect area = gfx::Intersect(rect, surface.Bounds());
-        if (area.Width() > 1 && MovedLeftByOne(surface, m_image, area))
-            moved.push_back(ToQRect(area));
-    }
-    return moved;
-}
-
-bool SkinWidget::SendToDisplay(const QRegion& changed, const std::vector<QRect>& moved) {
+bool SkinWidget::SendToDisplay(const QRegion& changed) {
     QWindow* window = windowHandle();
     QBackingStore* store = backingStore();
     if (window == nullptr || store == nullptr || !window->isExposed() ||
         store->size() != m_image.size())
         return false;
-    // A scrolling text moves on the display's side; only the column that
-    // comes in is sent. The store holds what the image held before, so a
-    // changed part of an area that moved moved too.
-    QRegion sent = changed;
-    for (const QRect& rect : changed) {
-        const bool inMoved = std::any_of(
-            moved.begin(), moved.end(), [&rect](const QRect& area) { return area.contains(rect); });
-        if (inMoved && rect.width() > 1 && store->scroll(rect.adjusted(1, 0, 0, 0), -1, 0))
-            sent -= rect.adjusted(0, 0, -1, 0);
-    }
-    store->beginPaint(sent);
+    // The store keeps what the window shows: Qt puts it back on the display
+    // by itself when the window is uncovered.
+    store->beginPaint(changed);
     QImage* shown = PictureOf(*store);
-    // The store's picture becomes what the display shows, whether or not
-    // its scroll moved the picture too.
     if (shown != nullptr) {
         for (const QRect& rect : changed)
             CopyRect(m_image, rect, *shown, rect.topLeft());
@@ -157,7 +127,8 @@ bool SkinWidget::SendToDisplay(const QRegion& changed, const std::vector<QRect>&
     store->endPaint();
     if (shown == nullptr)
         return false;
-    store->flush(changed, window);
+    if (!m_x11.Send(window->winId(), m_image, changed))
+        store->flush(changed, window);
     return true;
 }
 
@@ -218,7 +189,6 @@ void SkinWidget::ReleasePicture() {
     m_backdrop = QImage();
     m_deviceImage = QImage();
     m_deviceStale = QRegion();
-    m_storeInStep = false;
 }
 
 void SkinWidget::SetShape(const gfx::Region& shape) {
@@ -239,7 +209,22 @@ QString SkinWidget::ToolTipAt(QPoint at) const {
     return {};
 }
 
+qreal SkinWidget::PixelRatio() {
+    // The widget finds its ratio through its window and screen, which costs
+    // more than many a frame's copy; it changes only with the screen, and a
+    // paint asks anew.
+    if (m_ratio <= 0.0)
+        m_ratio = devicePixelRatioF();
+    return m_ratio;
+}
+
 bool SkinWidget::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal)
+        m_ratio = 0.0;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    if (event->type() == QEvent::DevicePixelRatioChange)
+        m_ratio = 0.0;
+#endif
     if (event->type() == QEvent::ScreenChangeInternal && !m_shape.isEmpty()) {
         // The desktop's mask is in device pixels: a screen of another pixel
         // ratio needs it scaled anew.
@@ -259,6 +244,7 @@ bool SkinWidget::event(QEvent* event) {
 
 void SkinWidget::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    m_ratio = 0.0;
     if (m_pictureReleased) {
         m_pictureReleased = false;
         m_listener.OnPictureWanted();
@@ -278,12 +264,11 @@ void SkinWidget::paintEvent(QPaintEvent* event) {
     // rectangles apart from each other.
     const QRect area = event->rect();
     QPainter painter(this);
-    const qreal ratio = devicePixelRatioF();
+    m_ratio = devicePixelRatioF();
+    const qreal ratio = m_ratio;
     if (ratio == 1.0) {
         for (const QRect& rect : event->region())
             painter.drawImage(rect.topLeft(), m_image, rect);
-        if (event->region().contains(m_image.rect()))
-            m_storeInStep = true;
         // Changes are not followed at 1×: a screen of another ratio later
         // scales the whole picture anew.
         m_deviceRatio = 1.0;

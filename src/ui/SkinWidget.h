@@ -6,6 +6,7 @@
 
 #include "gfx/Region.h"
 #include "gfx/Surface.h"
+#include "ui/X11PixelSender.h"
 
 #include <QImage>
 #include <QRect>
@@ -101,18 +102,14 @@ private:
     // Takes the surface's text marks; returns the areas whose sharp text
     // appeared or went.
     QRegion TakeTextMarks(const gfx::TextMarks& marks);
-    // At 1x: the written areas whose new pixels are the shown ones moved one
-    // pixel to the left (a scrolling text), while the backing store holds
-    // what m_image shows; none otherwise.
-    std::vector<QRect> MovedAreas(const gfx::Surface& surface,
-                                  const gfx::WrittenArea& written) const;
     // At 1x: copies the changed pixels into the window's backing store and
     // sends them to the display, without Qt's repaint of the widget (region
     // bookkeeping, a paint event, a painter), which costs more than the copy
-    // when a few fields change many times a second; parts of `moved` areas
-    // are scrolled on the display's side. False when the backing store is
-    // not a plain picture of the window; the widget repaints then.
-    bool SendToDisplay(const QRegion& changed, const std::vector<QRect>& moved);
+    // when a few fields change many times a second. False when the backing
+    // store is not a plain picture of the window; the widget repaints then.
+    bool SendToDisplay(const QRegion& changed);
+    // The window's device pixels per pixel.
+    qreal PixelRatio();
     // The backing store's picture, while painting, when it is a plain 1x
     // picture of m_image's size that m_image's pixels can be copied into;
     // null otherwise.
@@ -122,9 +119,8 @@ private:
 
     SkinWidgetListener& m_listener;
     QImage m_image; // what the window shows, kept in step with the last surface
-    // Whether the backing store holds m_image's pixels everywhere: after a
-    // whole paint at 1x, as long as every change went to the store.
-    bool m_storeInStep = false;
+    X11PixelSender m_x11;
+    qreal m_ratio = 0.0; // PixelRatio's answer; 0 until asked again
     // Whether m_image was let go while the window was hidden.
     bool m_pictureReleased = false;
     QRegion m_shape;

@@ -149,19 +149,6 @@ void CopyRect(const QImage& from, const QRect& area, QImage& to, QPoint at) {
     }
 }
 
-bool MovedLeftByOne(const gfx::Surface& now, const QImage& shown, const gfx::Rect& area) {
-    const int kept = area.Width() - 1;
-    for (int y = area.top; y < area.bottom; ++y) {
-        const gfx::Pixel* is = now.Row(y) + area.left;
-        const auto* was = reinterpret_cast<const QRgb*>(shown.constScanLine(y)) + area.left + 1;
-        for (int x = 0; x < kept; ++x) {
-            if (Opaque(is[x]) != was[x])
-                return false;
-        }
-    }
-    return true;
-}
-
 gfx::Surface FromImage(const QImage& image) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     gfx::Surface surface(rgb.width(), rgb.height());

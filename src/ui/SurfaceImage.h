@@ -28,10 +28,6 @@ QRegion CopyChangedPixels(const gfx::Surface& surface, QImage& image,
 // Copies `area` of one 32-bit image to `at` in another. Both lie inside
 // their images.
 void CopyRect(const QImage& from, const QRect& area, QImage& to, QPoint at);
-// Whether `area` of the surface is `area` of the shown image moved one pixel
-// to the left, with a new column coming in at its right edge: a text
-// scrolling by. The image is the surface's RGB32 picture of the same size.
-bool MovedLeftByOne(const gfx::Surface& now, const QImage& shown, const gfx::Rect& area);
 // The surface of an image (alpha dropped).
 gfx::Surface FromImage(const QImage& image);
 QRegion ToQRegion(const gfx::Region& region);
