@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QShowEvent>
@@ -85,13 +86,22 @@ void SkinWidget::ShowSurface(const gfx::Surface& surface) {
 }
 
 void SkinWidget::ShowSurface(const gfx::Surface& surface, const gfx::WrittenArea& written) {
+    if (m_paintingFromListener) {
+        // Asked for by a paint that had nothing to draw from.
+        CopyChangedPixels(surface, m_image, written);
+        m_marks = surface.Marks().All();
+        return;
+    }
     // The player presents after every tick; most ticks change nothing or a
     // few fields, and only those go to the display.
     const qreal ratio = PixelRatio();
-    QRegion changed = CopyChangedPixels(surface, m_image, written);
-    if (size() != m_image.size())
-        setFixedSize(m_image.size());
-    changed += TakeTextMarks(surface.Marks());
+    const QSize size(surface.Width(), surface.Height());
+    if (this->size() != size)
+        setFixedSize(size);
+    const QRegion marked = TakeTextMarks(surface.Marks());
+    if (ratio == 1.0 && ShowThroughStore(surface, written))
+        return;
+    const QRegion changed = CopyChangedPixels(surface, m_image, written) + marked;
     if (changed.isEmpty())
         return;
     if (ratio == 1.0) {
@@ -110,6 +120,38 @@ void SkinWidget::ShowSurface(const gfx::Surface& surface, const gfx::WrittenArea
     update(affected);
 }
 
+bool SkinWidget::ShowThroughStore(const gfx::Surface& surface, const gfx::WrittenArea& written) {
+    QBackingStore* store = backingStore();
+    if (store == nullptr || StoreInStep(*store) == nullptr)
+        return false;
+    QRegion area;
+    for (const gfx::Rect& rect : written.Rects())
+        area += ToQRect(gfx::Intersect(rect, surface.Bounds()));
+    QRegion changed;
+    if (!area.isEmpty()) {
+        // The store's picture is asked for within the paint: a scaled store
+        // hands out a new one for each.
+        store->beginPaint(area);
+        QImage* shown = StoreInStep(*store);
+        if (shown != nullptr)
+            changed = CopyChangedPixelsInto(surface, *shown, written);
+        store->endPaint();
+        if (shown == nullptr)
+            return false;
+    }
+    // The store holds the picture now; a copy of it would only double it.
+    m_image = QImage();
+    m_backdrop = QImage();
+    m_deviceImage = QImage();
+    QWindow* window = windowHandle();
+    const QImage* shown = StoreInStep(*store);
+    if (changed.isEmpty() || window == nullptr || shown == nullptr || !window->isExposed())
+        return true;
+    if (!m_x11.Send(window->winId(), *shown, changed))
+        store->flush(changed, window);
+    return true;
+}
+
 bool SkinWidget::SendToDisplay(const QRegion& changed) {
     QWindow* window = windowHandle();
     QBackingStore* store = backingStore();
@@ -117,7 +159,9 @@ bool SkinWidget::SendToDisplay(const QRegion& changed) {
         store->size() != m_image.size())
         return false;
     // The store keeps what the window shows: Qt puts it back on the display
-    // by itself when the window is uncovered.
+    // by itself when the window is uncovered. Once it holds the whole
+    // picture, the picture is kept there alone.
+    const bool whole = changed.contains(m_image.rect());
     store->beginPaint(changed);
     QImage* shown = PictureOf(*store);
     if (shown != nullptr) {
@@ -127,9 +171,18 @@ bool SkinWidget::SendToDisplay(const QRegion& changed) {
     store->endPaint();
     if (shown == nullptr)
         return false;
+    if (whole)
+        m_storeBits = shown->constBits();
     if (!m_x11.Send(window->winId(), m_image, changed))
         store->flush(changed, window);
     return true;
+}
+
+QImage* SkinWidget::StoreInStep(QBackingStore& store) const {
+    QImage* picture = PictureOf(store);
+    return picture != nullptr && m_storeBits != nullptr && picture->constBits() == m_storeBits
+               ? picture
+               : nullptr;
 }
 
 QImage* SkinWidget::PictureOf(QBackingStore& store) const {
@@ -140,7 +193,7 @@ QImage* SkinWidget::PictureOf(QBackingStore& store) const {
     // The shown picture is opaque, and opaque pixels are the same in both
     // of the formats a window's backing store has. Just after a move
     // between screens, the store may still hold a picture of another size.
-    if (image == nullptr || image->devicePixelRatio() != 1.0 || image->size() != m_image.size() ||
+    if (image == nullptr || image->devicePixelRatio() != 1.0 || image->size() != size() ||
         (image->format() != QImage::Format_RGB32 &&
          image->format() != QImage::Format_ARGB32_Premultiplied))
         return nullptr;
@@ -180,7 +233,7 @@ void SkinWidget::RefreshBackdrop(const QRegion& area) {
 }
 
 void SkinWidget::ReleasePicture() {
-    if (isVisible() || m_image.isNull())
+    if (isVisible())
         return;
     m_pictureReleased = true;
     // A hidden window is not drawn, and its pictures are the largest thing
@@ -267,8 +320,7 @@ void SkinWidget::paintEvent(QPaintEvent* event) {
     m_ratio = devicePixelRatioF();
     const qreal ratio = m_ratio;
     if (ratio == 1.0) {
-        for (const QRect& rect : event->region())
-            painter.drawImage(rect.topLeft(), m_image, rect);
+        PaintAtOneToOne(painter, event->region());
         // Changes are not followed at 1×: a screen of another ratio later
         // scales the whole picture anew.
         m_deviceRatio = 1.0;
@@ -281,6 +333,28 @@ void SkinWidget::paintEvent(QPaintEvent* event) {
     const QRect device = ToDeviceRect(area.adjusted(-1, -1, 1, 1), ratio);
     painter.scale(1.0 / ratio, 1.0 / ratio);
     painter.drawImage(device.topLeft(), m_deviceImage, device);
+}
+
+void SkinWidget::PaintAtOneToOne(QPainter& painter, const QRegion& region) {
+    QBackingStore* store = backingStore();
+    const QImage* kept = store != nullptr ? StoreInStep(*store) : nullptr;
+    const bool intoStore = store != nullptr && painter.paintEngine() != nullptr &&
+                           painter.paintEngine()->paintDevice() == store->paintDevice();
+    // The store already shows the picture; Qt only puts it on the display.
+    if (kept != nullptr && intoStore)
+        return;
+    if (m_image.isNull() && kept == nullptr) {
+        m_paintingFromListener = true;
+        m_listener.OnPictureWanted();
+        m_paintingFromListener = false;
+    }
+    const QImage& picture = m_image.isNull() && kept != nullptr ? *kept : m_image;
+    if (picture.isNull())
+        return;
+    for (const QRect& rect : region)
+        painter.drawImage(rect.topLeft(), picture, rect);
+    if (intoStore && region.contains(picture.rect()))
+        m_storeBits = static_cast<const QImage*>(store->paintDevice())->constBits();
 }
 
 void SkinWidget::BringDeviceImageUpToDate(qreal ratio) {

@@ -18,6 +18,7 @@
 #include <vector>
 
 class QBackingStore;
+class QPainter;
 class QMimeData;
 
 namespace vantor {
@@ -108,6 +109,17 @@ private:
     // when a few fields change many times a second. False when the backing
     // store is not a plain picture of the window; the widget repaints then.
     bool SendToDisplay(const QRegion& changed);
+    // At 1x, once the backing store holds the whole picture: compares the
+    // written areas with the store, copies what differs into it and sends
+    // that to the display. The store is then the only copy of the picture.
+    // False while the store does not hold the picture.
+    bool ShowThroughStore(const gfx::Surface& surface, const gfx::WrittenArea& written);
+    // The store's picture when it holds the whole picture shown; null
+    // otherwise (not yet painted whole, or made anew since).
+    QImage* StoreInStep(QBackingStore& store) const;
+    // Paints `region` at 1x from the picture, wherever it is kept; with none
+    // kept, the listener is asked to show it first.
+    void PaintAtOneToOne(QPainter& painter, const QRegion& region);
     // The window's device pixels per pixel.
     qreal PixelRatio();
     // The backing store's picture, while painting, when it is a plain 1x
@@ -118,11 +130,17 @@ private:
     void RefreshBackdrop(const QRegion& area);
 
     SkinWidgetListener& m_listener;
-    QImage m_image; // what the window shows, kept in step with the last surface
+    // What the window shows, kept in step with the last surface, until the
+    // backing store holds it (at 1x) or scaled for the screen (otherwise).
+    QImage m_image;
     X11PixelSender m_x11;
     qreal m_ratio = 0.0; // PixelRatio's answer; 0 until asked again
-    // Whether m_image was let go while the window was hidden.
+    // The pixels of the backing store's picture while it holds the whole
+    // picture shown (see StoreInStep); a store made anew has other pixels.
+    const uchar* m_storeBits = nullptr;
+    // Whether the window was hidden by the player, its picture let go.
     bool m_pictureReleased = false;
+    bool m_paintingFromListener = false;
     QRegion m_shape;
     // m_image at the screen's pixel ratio when that is not 1, and the parts
     // of m_image that changed since it was scaled.

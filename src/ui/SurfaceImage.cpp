@@ -122,6 +122,11 @@ QRegion CopyChangedPixels(const gfx::Surface& surface, QImage& image,
         image = ToImage(surface);
         return image.rect();
     }
+    return CopyChangedPixelsInto(surface, image, written);
+}
+
+QRegion CopyChangedPixelsInto(const gfx::Surface& surface, QImage& image,
+                              const gfx::WrittenArea& written) {
     ChangedBands bands;
     for (const gfx::Rect& rect : written.Rects()) {
         const gfx::Rect area = gfx::Intersect(rect, surface.Bounds());

@@ -25,6 +25,11 @@ QRegion CopyChangedPixels(const gfx::Surface& surface, QImage& image);
 // last brought up to date) unless the image is made anew.
 QRegion CopyChangedPixels(const gfx::Surface& surface, QImage& image,
                           const gfx::WrittenArea& written);
+// The same for an image that is kept whatever it holds: one of the
+// surface's size in a 32-bit opaque format (RGB32, or premultiplied ARGB32
+// with opaque pixels).
+QRegion CopyChangedPixelsInto(const gfx::Surface& surface, QImage& image,
+                              const gfx::WrittenArea& written);
 // Copies `area` of one 32-bit image to `at` in another. Both lie inside
 // their images.
 void CopyRect(const QImage& from, const QRect& area, QImage& to, QPoint at);
