@@ -266,13 +266,24 @@ TEST_F(PlayerTest, TheDisplayShowsTheComposedWindowWhileTheSongLineScrolls) {
     SkinWidget& main = player->mainWindow.Widget();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
     m_harness.ClickMainButton(MainButton::Play);
-    for (int round = 0; round < 3; ++round) {
-        m_harness.Listen(0.4);
+    const auto expectShown = [&](const std::string& when) {
         const QImage shown = main.screen()->grabWindow(main.winId()).toImage();
         ASSERT_EQ(InsideShape(shown, main.mask()),
                   InsideShape(ToImage(player->surfaces.mainWindow), main.mask()))
-            << "after " << (round + 1) * 400 << " ms";
+            << when;
+    };
+    for (int round = 0; round < 3; ++round) {
+        m_harness.Listen(0.4);
+        expectShown("after " + std::to_string((round + 1) * 400) + " ms");
     }
+    // Another window over it and gone again: what it covered comes back.
+    QWidget cover(nullptr, Qt::Window | Qt::FramelessWindowHint);
+    cover.setGeometry(main.geometry());
+    cover.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&cover));
+    cover.hide();
+    QTest::qWait(50);
+    expectShown("after being uncovered");
     player->Exit(1);
 }
 
