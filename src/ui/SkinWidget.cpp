@@ -122,19 +122,17 @@ void SkinWidget::ShowSurface(const gfx::Surface& surface, const gfx::WrittenArea
 
 bool SkinWidget::ShowThroughStore(const gfx::Surface& surface, const gfx::WrittenArea& written) {
     QBackingStore* store = backingStore();
-    if (store == nullptr || StoreInStep(*store) == nullptr)
+    const QImage* kept = store != nullptr ? StoreInStep(*store) : nullptr;
+    if (kept == nullptr)
         return false;
-    QRegion area;
-    for (const gfx::Rect& rect : written.Rects())
-        area += ToQRect(gfx::Intersect(rect, surface.Bounds()));
-    QRegion changed;
-    if (!area.isEmpty()) {
-        // The store's picture is asked for within the paint: a scaled store
-        // hands out a new one for each.
-        store->beginPaint(area);
+    const QRegion changed = ChangedPixels(surface, *kept, written);
+    if (!changed.isEmpty()) {
+        // The store's picture is asked for again within the paint: a scaled
+        // store hands out a new one for each.
+        store->beginPaint(changed);
         QImage* shown = StoreInStep(*store);
         if (shown != nullptr)
-            changed = CopyChangedPixelsInto(surface, *shown, written);
+            CopyPixels(surface, changed, *shown);
         store->endPaint();
         if (shown == nullptr)
             return false;

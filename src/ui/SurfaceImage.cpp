@@ -122,11 +122,13 @@ QRegion CopyChangedPixels(const gfx::Surface& surface, QImage& image,
         image = ToImage(surface);
         return image.rect();
     }
-    return CopyChangedPixelsInto(surface, image, written);
+    const QRegion changed = ChangedPixels(surface, image, written);
+    CopyPixels(surface, changed, image);
+    return changed;
 }
 
-QRegion CopyChangedPixelsInto(const gfx::Surface& surface, QImage& image,
-                              const gfx::WrittenArea& written) {
+QRegion ChangedPixels(const gfx::Surface& surface, const QImage& image,
+                      const gfx::WrittenArea& written) {
     ChangedBands bands;
     for (const gfx::Rect& rect : written.Rects()) {
         const gfx::Rect area = gfx::Intersect(rect, surface.Bounds());
@@ -138,12 +140,20 @@ QRegion CopyChangedPixelsInto(const gfx::Surface& surface, QImage& image,
             if (first == width)
                 continue;
             const int last = LastChangedColumn(from, shown, first, width);
-            auto* to = reinterpret_cast<QRgb*>(image.scanLine(y)) + area.left;
-            std::transform(from + first, from + last + 1, to + first, Opaque);
             bands.Add(QRect(area.left + first, y, last - first + 1, 1));
         }
     }
     return bands.Take();
+}
+
+void CopyPixels(const gfx::Surface& surface, const QRegion& area, QImage& image) {
+    for (const QRect& rect : area) {
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            const gfx::Pixel* from = surface.Row(y) + rect.left();
+            auto* to = reinterpret_cast<QRgb*>(image.scanLine(y)) + rect.left();
+            std::transform(from, from + rect.width(), to, Opaque);
+        }
+    }
 }
 
 void CopyRect(const QImage& from, const QRect& area, QImage& to, QPoint at) {

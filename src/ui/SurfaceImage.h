@@ -25,11 +25,13 @@ QRegion CopyChangedPixels(const gfx::Surface& surface, QImage& image);
 // last brought up to date) unless the image is made anew.
 QRegion CopyChangedPixels(const gfx::Surface& surface, QImage& image,
                           const gfx::WrittenArea& written);
-// The same for an image that is kept whatever it holds: one of the
-// surface's size in a 32-bit opaque format (RGB32, or premultiplied ARGB32
-// with opaque pixels).
-QRegion CopyChangedPixelsInto(const gfx::Surface& surface, QImage& image,
-                              const gfx::WrittenArea& written);
+// Where `written` of the surface differs from `image` (one of the surface's
+// size in a 32-bit opaque format: RGB32, or premultiplied ARGB32 with opaque
+// pixels), in rectangles as above; the image is left as it is.
+QRegion ChangedPixels(const gfx::Surface& surface, const QImage& image,
+                      const gfx::WrittenArea& written);
+// Copies `area` (inside both) of the surface into such an image.
+void CopyPixels(const gfx::Surface& surface, const QRegion& area, QImage& image);
 // Copies `area` of one 32-bit image to `at` in another. Both lie inside
 // their images.
 void CopyRect(const QImage& from, const QRect& area, QImage& to, QPoint at);

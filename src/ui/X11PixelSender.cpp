@@ -117,7 +117,10 @@ bool X11PixelSender::Send(std::uintptr_t window, const QImage& picture, const QR
         return false;
     xcb_connection_t* connection = m_connection;
     const std::size_t room = m_largestRequest - sizeof(xcb_put_image_request_t);
-    for (const QRect& rect : area& picture.rect()) {
+    for (const QRect& given : area) {
+        const QRect rect = given & picture.rect();
+        if (rect.isEmpty())
+            continue;
         const std::size_t rowBytes = static_cast<std::size_t>(rect.width()) * kBytesPerPixel;
         const int rowsPerRequest = static_cast<int>(std::max<std::size_t>(1, room / rowBytes));
         for (int top = rect.top(); top <= rect.bottom(); top += rowsPerRequest) {
