@@ -14,10 +14,13 @@ constexpr std::size_t kFramesPerRound = 4096;
 // Rounds come often enough that no ring is less than half full when the
 // worker returns, and rarely enough that it decodes in bulk instead of
 // waking the processor for a few frames each time. The longest round leaves
-// the shortest ring, 400 ms, three quarters full at the normal rate, so that
-// a channel sped up to three times its rate meanwhile still does not run dry.
+// the shortest ring being filled three quarters full at the normal rate, so
+// that a channel sped up to three times its rate meanwhile still does not
+// run dry: 100 ms for the shortest ring of all, 400 ms, and 250 ms for the
+// usual one of a second.
 constexpr Clock::duration kShortestRound = std::chrono::milliseconds(5);
-constexpr Clock::duration kLongestRound = std::chrono::milliseconds(100);
+constexpr Clock::duration kLongestRoundOfAll = std::chrono::milliseconds(250);
+constexpr int kRingShareOfLongestRound = 4;
 constexpr double kEmptiedShareAtReturn = 0.5;
 // No ring drained for this long, many output periods: nothing plays, and
 // the worker looks only rarely (whatever may start a voice wakes it).
@@ -25,14 +28,15 @@ constexpr Clock::duration kIdleAfter = std::chrono::milliseconds(500);
 constexpr Clock::duration kIdleRound = std::chrono::seconds(1);
 
 // The wait before the next round, from how far the fastest-draining ring
-// emptied during the `since` that passed since the rings were last filled.
-Clock::duration NextRound(Clock::duration since, double emptiedShare) {
+// emptied during the `since` that passed since the rings were last filled,
+// and no longer than `longest`.
+Clock::duration NextRound(Clock::duration since, double emptiedShare, Clock::duration longest) {
     if (emptiedShare <= 0.0) {
-        return kLongestRound;
+        return longest;
     }
     const auto scaled =
         std::chrono::duration_cast<Clock::duration>(since * (kEmptiedShareAtReturn / emptiedShare));
-    return std::clamp(scaled, kShortestRound, kLongestRound);
+    return std::clamp(scaled, kShortestRound, longest);
 }
 
 } // namespace
@@ -76,10 +80,14 @@ void DecodeWorker::Run() {
     Clock::time_point drainedAt = filledAt;
     while (!m_stop) {
         double emptiedShare = 0.0;
+        Clock::duration longest = kLongestRoundOfAll;
         bool busy = false;
         for (Voice* voice : m_voices) {
             if (voice->NeedsData()) {
                 emptiedShare = std::max(emptiedShare, voice->EmptiedShare());
+                longest = std::min<Clock::duration>(
+                    longest, std::max<Clock::duration>(
+                                 kShortestRound, voice->RingLength() / kRingShareOfLongestRound));
                 busy = voice->Pump(kFramesPerRound) == kFramesPerRound || busy;
             }
         }
@@ -89,7 +97,7 @@ void DecodeWorker::Run() {
         if (busy) {
             continue;
         }
-        const Clock::duration round = NextRound(Clock::now() - filledAt, emptiedShare);
+        const Clock::duration round = NextRound(Clock::now() - filledAt, emptiedShare, longest);
         filledAt = Clock::now();
         const bool decoding = std::any_of(m_voices.begin(), m_voices.end(),
                                           [](const Voice* voice) { return voice->NeedsData(); });

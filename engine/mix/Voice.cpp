@@ -22,6 +22,11 @@ double Voice::EmptiedShare() const {
     return static_cast<double>(m_ring.FreeFrames()) / static_cast<double>(m_ring.Capacity());
 }
 
+std::chrono::milliseconds Voice::RingLength() const {
+    return std::chrono::milliseconds(static_cast<std::int64_t>(m_ring.Capacity()) * 1000 /
+                                     std::max(m_rate, 1));
+}
+
 std::size_t Voice::Pump(std::size_t maxFrames) {
     std::lock_guard lock(m_producerMutex);
     ApplySeekRequest();

@@ -10,6 +10,7 @@
 #include "engine/stream/AudioSource.h"
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -33,6 +34,8 @@ public:
     // The share of the ring (0..1) the consumer has emptied and the producer
     // not yet refilled.
     double EmptiedShare() const;
+    // How long a full ring plays at the source's own rate.
+    std::chrono::milliseconds RingLength() const;
 
     // Consumer: adds `frames` frames to `out` (stereo, ±32768 scale) with the
     // given gains, stepping `step` source frames per output frame (through

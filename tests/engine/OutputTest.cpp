@@ -126,6 +126,28 @@ TEST(Outputs, StreamPlaysOnWithoutDropoutsAfterAPauseAndARestart) {
     EXPECT_LT(engine.Underruns(), 4u);
 }
 
+// The decoder wakes rarely while a ring of a second plays at its normal rate;
+// a channel sped up to three times that rate meanwhile must not run dry, on
+// the shortest ring as on the usual one.
+TEST(Outputs, AStreamSpedUpToThreeTimesItsRatePlaysOnWithoutDropouts) {
+    TempDir dir;
+    const std::string tone = WriteToneFile(dir, kWav, 440.0, 5.0);
+    for (const std::int32_t ringMs : {400, 1000}) {
+        SoundEngine engine(EngineOptions{OutputKind::Null, "", nullptr});
+        ASSERT_TRUE(engine.FSOUND_Stream_SetBufferSize(ringMs));
+        ASSERT_TRUE(engine.FSOUND_Init(44100, 32, 0));
+        StreamHandle stream = engine.FSOUND_Stream_Open(tone, kStreamModeFile, 0, 0);
+        std::int32_t channel = engine.FSOUND_Stream_PlayEx(FSOUND_FREE, stream, 0, false);
+        ASSERT_GE(channel, 0);
+        // Long enough at the normal rate for the worker to settle on its
+        // longest rounds.
+        ASSERT_TRUE(WaitUntil([&] { return engine.FSOUND_Stream_GetTime(stream) >= 1200; }));
+        EXPECT_TRUE(engine.FSOUND_SetFrequency(channel, 3 * 44100));
+        ASSERT_TRUE(WaitUntil([&] { return !engine.FSOUND_IsPlaying(channel); }));
+        EXPECT_LT(engine.Underruns(), 4u) << "ring of " << ringMs << " ms";
+    }
+}
+
 // Sets SDL_AUDIODRIVER for a scope and restores what it was.
 class ScopedSdlDriver {
 public:
