@@ -351,8 +351,9 @@ void SkinWidget::PaintAtOneToOne(QPainter& painter, const QRegion& region) {
         return;
     for (const QRect& rect : region)
         painter.drawImage(rect.topLeft(), picture, rect);
-    if (intoStore && region.contains(picture.rect()))
-        m_storeBits = static_cast<const QImage*>(store->paintDevice())->constBits();
+    const QImage* target = intoStore ? PictureOf(*store) : nullptr;
+    if (target != nullptr && region.contains(target->rect()))
+        m_storeBits = target->constBits();
 }
 
 void SkinWidget::BringDeviceImageUpToDate(qreal ratio) {

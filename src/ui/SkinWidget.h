@@ -123,15 +123,16 @@ private:
     // The window's device pixels per pixel.
     qreal PixelRatio();
     // The backing store's picture, while painting, when it is a plain 1x
-    // picture of m_image's size that m_image's pixels can be copied into;
+    // picture of the window's size that opaque pixels can be copied into;
     // null otherwise.
     QImage* PictureOf(QBackingStore& store) const;
     // Brings `area` of m_backdrop up to date with m_image.
     void RefreshBackdrop(const QRegion& area);
 
     SkinWidgetListener& m_listener;
-    // What the window shows, kept in step with the last surface, until the
-    // backing store holds it (at 1x) or scaled for the screen (otherwise).
+    // What the window shows, kept in step with the last surface: at 1x only
+    // until the backing store holds it whole; at other ratios the picture
+    // the scaled one is made from.
     QImage m_image;
     X11PixelSender m_x11;
     qreal m_ratio = 0.0; // PixelRatio's answer; 0 until asked again
@@ -140,6 +141,7 @@ private:
     const uchar* m_storeBits = nullptr;
     // Whether the window was hidden by the player, its picture let go.
     bool m_pictureReleased = false;
+    // While a paint asks the listener for the picture it has nowhere else.
     bool m_paintingFromListener = false;
     QRegion m_shape;
     // m_image at the screen's pixel ratio when that is not 1, and the parts
