@@ -4,14 +4,13 @@
 // to that slot meanwhile.
 //
 // A sound device that takes several blocks per period gets them mixed back to
-// back, although it plays them one after the other. So that a display follows
-// what is heard rather than jumping a whole period ahead and then standing
-// still, every block carries the time at which it starts to sound, and the
-// reader copies the block sounding now. The writer learns the pace from the
-// arrivals themselves: once two periods in a row took the same time per
-// block, the blocks of the next period are spread over it. Renders that do
-// not keep to a clock (offline, or pulled on demand) never show that
-// regularity, so there every block is due when it arrives, the newest wins,
+// back, although it plays them one after the other, after the period it holds.
+// So that a display follows what is heard rather than jumping a whole period
+// ahead and then standing still, every block carries the time at which it
+// starts to sound, and the reader copies the block sounding now. The writer learns the pace from
+// the arrivals themselves: once two periods in a row took the same time per block, the blocks of
+// the next period are spread over it. Renders that do not keep to a clock (offline, or pulled on
+// demand) never show that regularity, so there every block is due when it arrives, the newest wins,
 // and nothing needs to know the kind of output.
 #pragma once
 
@@ -95,7 +94,7 @@ private:
     Clock::time_point DueTime(Clock::time_point now) {
         if (m_periodBlocks > 0 && now - m_lastArrival < kBackToBack) {
             m_lastArrival = now;
-            return m_periodStart + m_periodBlocks++ * m_spacing;
+            return m_periodStart + m_lead + m_periodBlocks++ * m_spacing;
         }
         // A new period. Its length per block is trusted as the pace only when
         // the period before it had the same, within a quarter.
@@ -109,10 +108,15 @@ private:
                         ? perBlock
                         : Clock::duration::zero();
         m_lastPerBlock = perBlock;
+        // The device plays a period after the one it holds; the blocks are
+        // shown all but one block later, so that the shown block leads the
+        // heard one by about a block, as with periods of one block, and the
+        // block due is still among those kept.
+        m_lead = std::max<std::int64_t>(m_periodBlocks - 1, 0) * m_spacing;
         m_periodStart = now;
         m_lastArrival = now;
         m_periodBlocks = 1;
-        return now;
+        return now + m_lead;
     }
 
     std::size_t m_size;
@@ -122,6 +126,7 @@ private:
     Clock::time_point m_lastArrival{};
     Clock::duration m_spacing{};
     Clock::duration m_lastPerBlock{};
+    Clock::duration m_lead{};
     std::int64_t m_periodBlocks = 0;
 };
 
