@@ -67,7 +67,8 @@ protected:
     }
 
     // The total field shows `total`, and so does the time field after the
-    // sounding entry's time.
+    // sounding entry's time, until a playback tick draws the idle time there
+    // (an opened entry that has not started plays nothing).
     void ExpectTotalShown(const std::string& total) {
         EXPECT_EQ(harness.FieldImage(TextField::PlayListTotalPlayTime),
                   harness.FieldImageShowing(TextField::PlayListTotalPlayTime, total))
@@ -75,8 +76,11 @@ protected:
         const auto rows = player().playlistWindow.Rows();
         const auto sounding = static_cast<std::size_t>(player().player.SoundingIndex());
         const std::string playing = sounding < rows.size() ? rows[sounding].time : "";
-        EXPECT_EQ(harness.FieldImage(TextField::PlayListTime),
-                  harness.FieldImageShowing(TextField::PlayListTime, playing + " / " + total))
+        const QImage shown = harness.FieldImage(TextField::PlayListTime);
+        const bool idle =
+            shown == harness.FieldImageShowing(TextField::PlayListTime, "00:00 / 00:00");
+        EXPECT_TRUE(idle || shown == harness.FieldImageShowing(TextField::PlayListTime,
+                                                               playing + " / " + total))
             << playing << " / " << total;
     }
     void ExpectTotalIsSumOfRows(const std::string& sum) {
