@@ -4,14 +4,15 @@
 // to that slot meanwhile.
 //
 // A sound device that takes several blocks per period gets them mixed back to
-// back, although it plays them one after the other, after the period it holds.
-// So that a display follows what is heard rather than jumping a whole period
-// ahead and then standing still, every block carries the time at which it
-// starts to sound, and the reader copies the block sounding now. The writer learns the pace from
-// the arrivals themselves: once two periods in a row took the same time per block, the blocks of
-// the next period are spread over it. Renders that do not keep to a clock (offline, or pulled on
-// demand) never show that regularity, so there every block is due when it arrives, the newest wins,
-// and nothing needs to know the kind of output.
+// back, although it plays them one after the other, after the period it
+// holds. So that a display follows what is heard rather than jumping a whole
+// period ahead and then standing still, every block carries the time at
+// which it starts to sound, and the reader copies the block sounding now. The
+// writer learns the pace from the arrivals themselves: once two periods in a
+// row took the same time per block, the blocks of the next period are spread
+// over it. Renders that do not keep to a clock (offline, or pulled on demand)
+// never show that regularity, so there every block is due when it arrives,
+// the newest wins, and nothing needs to know the kind of output.
 #pragma once
 
 #include <algorithm>
@@ -29,14 +30,13 @@ class BlockPublisher {
 public:
     using Clock = std::chrono::steady_clock;
 
-    explicit BlockPublisher(std::size_t blockSize) : m_size(blockSize) {
+    explicit BlockPublisher(std::size_t blockSize) {
         for (Slot& slot : m_slots) {
             slot.values.assign(blockSize, 0.0f);
         }
     }
-    std::size_t Size() const { return m_size; }
 
-    // Mixing thread: `fill(float* slot)` writes Size() values.
+    // Mixing thread: `fill(float* slot)` writes the block's `blockSize` values.
     template <typename Fill>
     void Publish(Fill&& fill, Clock::time_point now = Clock::now()) {
         const std::uint64_t next = m_published.load(std::memory_order_relaxed) + 1;
@@ -46,11 +46,8 @@ public:
         m_published.store(next, std::memory_order_release);
     }
 
-    // Any thread: how many blocks were published so far.
-    std::uint64_t PublishedCount() const { return m_published.load(std::memory_order_acquire); }
-
     // Any other thread: copies the start of the newest block that sounds by
-    // `now` into `out` (at most Size() values) and returns its number
+    // `now` into `out` (at most `blockSize` values) and returns its number
     // (counting from 1), so that a reader can tell whether it has seen that
     // block already; 0 when nothing was published yet or the writer kept
     // overtaking the reader.
@@ -119,7 +116,6 @@ private:
         return now + m_lead;
     }
 
-    std::size_t m_size;
     std::array<Slot, kRetained + 1> m_slots;
     std::atomic<std::uint64_t> m_published{0};
     Clock::time_point m_periodStart{};

@@ -145,8 +145,7 @@ bool SkinWidget::ShowThroughStore(const gfx::Surface& surface, const gfx::Writte
     const QImage* shown = StoreInStep(*store);
     if (changed.isEmpty() || window == nullptr || shown == nullptr || !window->isExposed())
         return true;
-    if (!m_x11.Send(window->winId(), *shown, changed))
-        store->flush(changed, window);
+    PutOnDisplay(*window, *store, *shown, changed);
     return true;
 }
 
@@ -171,9 +170,14 @@ bool SkinWidget::SendToDisplay(const QRegion& changed) {
         return false;
     if (whole)
         m_storeBits = shown->constBits();
-    if (!m_x11.Send(window->winId(), m_image, changed))
-        store->flush(changed, window);
+    PutOnDisplay(*window, *store, m_image, changed);
     return true;
+}
+
+void SkinWidget::PutOnDisplay(QWindow& window, QBackingStore& store, const QImage& picture,
+                              const QRegion& changed) {
+    if (!m_x11.Send(window.winId(), picture, changed))
+        store.flush(changed, &window);
 }
 
 QImage* SkinWidget::StoreInStep(QBackingStore& store) const {

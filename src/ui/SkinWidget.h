@@ -19,6 +19,7 @@
 
 class QBackingStore;
 class QPainter;
+class QWindow;
 class QMimeData;
 
 namespace vantor {
@@ -114,6 +115,10 @@ private:
     // that to the display. The store is then the only copy of the picture.
     // False while the store does not hold the picture.
     bool ShowThroughStore(const gfx::Surface& surface, const gfx::WrittenArea& written);
+    // Sends `changed` of `picture` (what the store holds there) to the
+    // display: straight to an X window, or through the store otherwise.
+    void PutOnDisplay(QWindow& window, QBackingStore& store, const QImage& picture,
+                      const QRegion& changed);
     // The store's picture when it holds the whole picture shown; null
     // otherwise (not yet painted whole, or made anew since).
     QImage* StoreInStep(QBackingStore& store) const;
