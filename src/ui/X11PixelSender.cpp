@@ -17,6 +17,10 @@ namespace vantor {
 namespace {
 
 constexpr std::size_t kBytesPerPixel = 4;
+// The most a request's rows take in the staging buffer. The fields that change
+// while playing fit in one request; a whole window, sent when it shows, goes
+// in several rather than keeping a buffer of its size for the rest of the run.
+constexpr std::size_t kLargestStaging = 32 * 1024;
 
 template <typename Reply>
 using ReplyPointer = std::unique_ptr<Reply, decltype(&std::free)>;
@@ -116,25 +120,34 @@ bool X11PixelSender::Send(std::uintptr_t window, const QImage& picture, const QR
     if (!m_usable)
         return false;
     xcb_connection_t* connection = m_connection;
-    const std::size_t room = m_largestRequest - sizeof(xcb_put_image_request_t);
+    const std::size_t room =
+        std::min(m_largestRequest - sizeof(xcb_put_image_request_t), kLargestStaging);
     for (const QRect& given : area) {
         const QRect rect = given & picture.rect();
         if (rect.isEmpty())
             continue;
         const std::size_t rowBytes = static_cast<std::size_t>(rect.width()) * kBytesPerPixel;
+        // Whole rows of a picture without padding lie one after the other
+        // already, as a request carries them.
+        const bool contiguous = static_cast<std::size_t>(picture.bytesPerLine()) == rowBytes;
         const int rowsPerRequest = static_cast<int>(std::max<std::size_t>(1, room / rowBytes));
         for (int top = rect.top(); top <= rect.bottom(); top += rowsPerRequest) {
             const int rows = std::min(rowsPerRequest, rect.bottom() + 1 - top);
-            m_rows.resize(rowBytes * static_cast<std::size_t>(rows));
-            for (int row = 0; row < rows; ++row)
-                std::memcpy(m_rows.data() + rowBytes * static_cast<std::size_t>(row),
-                            picture.constScanLine(top + row) + rect.left() * kBytesPerPixel,
-                            rowBytes);
+            const std::size_t bytes = rowBytes * static_cast<std::size_t>(rows);
+            const std::uint8_t* data = picture.constScanLine(top) + rect.left() * kBytesPerPixel;
+            if (!contiguous) {
+                m_rows.resize(bytes);
+                for (int row = 0; row < rows; ++row)
+                    std::memcpy(m_rows.data() + rowBytes * static_cast<std::size_t>(row),
+                                picture.constScanLine(top + row) + rect.left() * kBytesPerPixel,
+                                rowBytes);
+                data = m_rows.data();
+            }
             xcb_put_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, id, m_context,
                           static_cast<std::uint16_t>(rect.width()),
                           static_cast<std::uint16_t>(rows), static_cast<std::int16_t>(rect.left()),
                           static_cast<std::int16_t>(top), 0, m_depth,
-                          static_cast<std::uint32_t>(m_rows.size()), m_rows.data());
+                          static_cast<std::uint32_t>(bytes), data);
         }
     }
     xcb_flush(connection);

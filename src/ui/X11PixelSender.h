@@ -45,8 +45,9 @@ private:
     std::uint8_t m_depth = 0;
     std::size_t m_largestRequest = 0; // bytes
     bool m_usable = false;
-    // A rectangle's rows one after the other, as a request carries them;
-    // kept, so that a frame allocates nothing.
+    // A rectangle's rows one after the other, as a request carries them,
+    // at most a few tens of kilobytes; kept, so that a frame allocates
+    // nothing.
     std::vector<std::uint8_t> m_rows;
 };
 
