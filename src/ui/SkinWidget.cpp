@@ -122,15 +122,15 @@ void SkinWidget::ShowSurface(const gfx::Surface& surface, const gfx::WrittenArea
 
 bool SkinWidget::ShowThroughStore(const gfx::Surface& surface, const gfx::WrittenArea& written) {
     QBackingStore* store = backingStore();
-    const QImage* kept = store != nullptr ? StoreInStep(*store) : nullptr;
-    if (kept == nullptr)
+    QImage* shown = store != nullptr ? StoreInStep(*store) : nullptr;
+    if (shown == nullptr)
         return false;
-    const QRegion changed = ChangedPixels(surface, *kept, written);
+    const QRegion changed = ChangedPixels(surface, *shown, written);
     if (!changed.isEmpty()) {
         // The store's picture is asked for again within the paint: a scaled
         // store hands out a new one for each.
         store->beginPaint(changed);
-        QImage* shown = StoreInStep(*store);
+        shown = StoreInStep(*store);
         if (shown != nullptr)
             CopyPixels(surface, changed, *shown);
         store->endPaint();
@@ -142,8 +142,7 @@ bool SkinWidget::ShowThroughStore(const gfx::Surface& surface, const gfx::Writte
     m_backdrop = QImage();
     m_deviceImage = QImage();
     QWindow* window = windowHandle();
-    const QImage* shown = StoreInStep(*store);
-    if (changed.isEmpty() || window == nullptr || shown == nullptr || !window->isExposed())
+    if (changed.isEmpty() || window == nullptr || !window->isExposed())
         return true;
     PutOnDisplay(*window, *store, *shown, changed);
     return true;
