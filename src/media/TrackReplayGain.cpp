@@ -41,7 +41,7 @@ ReplayGainTags ReadTrackReplayGain(const SongTrack& track) {
     const std::int64_t start = member ? track.MemberStart : 0;
     const std::string extension = TrackExtension(track);
     if (extension == "OGG")
-        return ReadVorbisComments(path, start).ReplayGain;
+        return ReadWholeVorbisComments(path, start).ReplayGain;
     if (extension == "WMA")
         return ReadWmaHeader(path, start).ReplayGain;
     if (IsTaggedFormatExtension(extension) && !member)

@@ -8,6 +8,7 @@
 #include <array>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace vantor {
 
@@ -17,6 +18,9 @@ namespace {
 constexpr std::size_t kCommentLimit = 2048;
 constexpr std::size_t kSecondPage = 58;
 constexpr std::size_t kPageHeaderSize = 27;
+// A comment packet carrying cover pictures may span many pages; one beyond
+// this is not put together.
+constexpr std::size_t kLargestCommentPacket = std::size_t{32} << 20;
 
 // Comments are UTF-8 by definition; a byte that breaks the encoding becomes
 // U+FFFD rather than being read in another code page.
@@ -140,6 +144,64 @@ void ReadCommentPacket(ByteReader& reader, VorbisInfo& info) {
     }
 }
 
+// The stream's second packet, the comment header, put together from the
+// segments of the pages of the first page's stream, however many it spans;
+// empty when the stream ends before the packet does.
+std::vector<std::uint8_t> CommentPacket(std::span<const std::uint8_t> bytes) {
+    std::vector<std::uint8_t> packet;
+    ByteReader reader(bytes);
+    std::uint32_t stream = 0;
+    std::size_t packetIndex = 0;
+    for (std::size_t page = 0; reader.Seek(page) && reader.Matches("OggS");) {
+        std::uint32_t serial = 0;
+        std::uint8_t count = 0;
+        if (!reader.Seek(page + 14) || !reader.ReadU32LE(serial) || !reader.Seek(page + 26) ||
+            !reader.ReadU8(count))
+            return {};
+        const auto table = reader.Take(count);
+        if (!table)
+            return {};
+        std::size_t data = reader.Position();
+        if (page == 0)
+            stream = serial;
+        // Pages of other streams multiplexed with this one are passed over.
+        const bool ours = serial == stream;
+        for (const std::uint8_t size : *table) {
+            if (ours && packetIndex == 1) {
+                const auto segment = reader.Take(size);
+                if (!segment || packet.size() + size > kLargestCommentPacket)
+                    return {};
+                packet.insert(packet.end(), segment->begin(), segment->end());
+            }
+            data += size;
+            reader.Seek(data);
+            if (ours && size < 255 && packetIndex++ == 1)
+                return packet;
+        }
+        page = data;
+    }
+    return {};
+}
+
+// Every comment of a whole comment packet, as its count gives them.
+void ReadWholeCommentPacket(std::span<const std::uint8_t> packet, VorbisInfo& info) {
+    ByteReader reader(packet);
+    std::uint32_t length = 0;
+    std::uint32_t count = 0;
+    if (packet.empty() || packet[0] != 0x03 || !reader.Skip(7) || !reader.ReadU32LE(length))
+        return;
+    const auto vendor = reader.Take(length);
+    if (!vendor || !reader.ReadU32LE(count))
+        return;
+    info.Vendor = Utf8ToText(*vendor);
+    for (std::uint32_t i = 0; i < count && reader.ReadU32LE(length); ++i) {
+        const auto comment = reader.Take(length);
+        if (!comment)
+            return;
+        TakeComment(Utf8ToText(*comment), info);
+    }
+}
+
 } // namespace
 
 VorbisInfo ReadVorbisComments(std::span<const std::uint8_t> bytes, VorbisReadMode mode) {
@@ -164,6 +226,23 @@ VorbisInfo ReadVorbisComments(const std::string& path, std::int64_t start, Vorbi
         return {};
     return ReadVorbisComments(
         ClipRange(file.Bytes(), static_cast<std::uint64_t>(start), UINT64_MAX), mode);
+}
+
+VorbisInfo ReadWholeVorbisComments(std::span<const std::uint8_t> bytes) {
+    VorbisInfo info;
+    ByteReader reader(bytes);
+    if (!reader.Matches("OggS") || !ReadIdentification(reader, info))
+        return info;
+    ReadWholeCommentPacket(CommentPacket(bytes), info);
+    return info;
+}
+
+VorbisInfo ReadWholeVorbisComments(const std::string& path, std::int64_t start) {
+    const FileBytes file(path);
+    if (!file.IsOpen() || start < 0)
+        return {};
+    return ReadWholeVorbisComments(
+        ClipRange(file.Bytes(), static_cast<std::uint64_t>(start), UINT64_MAX));
 }
 
 bool IsVariableBitrate(const VorbisInfo& info) {

@@ -46,6 +46,12 @@ VorbisInfo ReadVorbisComments(const std::string& path, std::int64_t start = 0,
 VorbisInfo ReadVorbisComments(std::span<const std::uint8_t> bytes,
                               VorbisReadMode mode = VorbisReadMode::Comments);
 
+// The same values with every comment of the comment header, wherever it
+// ends: the header may span many pages when it carries cover pictures, and
+// values read for playback (the loudness tags) may follow those.
+VorbisInfo ReadWholeVorbisComments(const std::string& path, std::int64_t start = 0);
+VorbisInfo ReadWholeVorbisComments(std::span<const std::uint8_t> bytes);
+
 // A stream whose lower and upper bit rates are not both its nominal rate.
 bool IsVariableBitrate(const VorbisInfo& info);
 

@@ -205,6 +205,17 @@ TEST_F(ReplayGainTest, EveryFormatThatCarriesTheValuesIsCorrected) {
     EXPECT_TRUE(h.Messages().empty());
 }
 
+// Taggers put a cover picture into the comment header as one long comment,
+// which spreads the header over many pages; the gain may come after it.
+TEST_F(ReplayGainTest, AnOggGainAfterAnEmbeddedCoverPictureIsHeard) {
+    h.Start({Encode("pictured.ogg",
+                    {{"METADATA_BLOCK_PICTURE", std::string(200000, 'Q')},
+                     {"REPLAYGAIN_TRACK_GAIN", "-6.00 dB"}},
+                    "libvorbis", "ogg")});
+    Choose(kTrack, 0.0);
+    EXPECT_NEAR(StartedLevelDb(), -6.0, 0.5);
+}
+
 TEST_F(ReplayGainTest, EachTrackOfANonStopOverlapSoundsWithItsOwnGain) {
     h.Start({Encode("first.flac", {{"REPLAYGAIN_TRACK_GAIN", "-6 dB"}}, "flac", "flac", 44100, 440),
              Encode("second.flac", {{"REPLAYGAIN_TRACK_GAIN", "-12 dB"}}, "flac", "flac", 44100,

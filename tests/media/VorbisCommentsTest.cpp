@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace vantor {
 namespace {
 
@@ -56,6 +58,72 @@ TEST(VorbisCommentsTest, CommentsBeyondTheFirst2048BytesAreNotRead) {
     const VorbisInfo v = ReadVorbisComments(OggVorbisStream(spec));
     EXPECT_EQ(v.Artist, "Early");
     EXPECT_EQ(v.Title, "");
+}
+
+// A cover picture of a few hundred kilobytes puts the comment header on many
+// pages; the loudness values after it are read for playback all the same.
+TEST(VorbisCommentsTest, TheWholeCommentHeaderIsReadAcrossItsPages) {
+    VorbisStreamSpec spec;
+    spec.comments = {"TITLE=Pictured", "METADATA_BLOCK_PICTURE=" + std::string(300000, 'A'),
+                     "REPLAYGAIN_TRACK_GAIN=-7.25 dB", "ARTIST=After the picture"};
+    spec.dataPages = {3000};
+    const Bytes stream = OggVorbisStream(spec);
+    const VorbisInfo whole = ReadWholeVorbisComments(stream);
+    EXPECT_EQ(whole.SampleRate, 44100);
+    EXPECT_EQ(whole.Vendor, spec.vendor);
+    EXPECT_EQ(whole.Title, "Pictured");
+    EXPECT_EQ(whole.Artist, "After the picture");
+    EXPECT_EQ(whole.ReplayGain.trackGainDb, -7.25);
+    // What the player shows keeps to the first 2048 bytes.
+    const VorbisInfo shown = ReadVorbisComments(stream);
+    EXPECT_EQ(shown.Title, "Pictured");
+    EXPECT_EQ(shown.Artist, "");
+
+    // A stream cut inside the header gives none of it, and no crash; once
+    // the header is whole (the setup header follows it), all of it.
+    const std::string setupStart = "\x05vorbis";
+    const auto setup =
+        std::search(stream.begin(), stream.end(), setupStart.begin(), setupStart.end()) -
+        stream.begin();
+    for (std::size_t size = 0; size < stream.size(); size += 997) {
+        const Bytes cut(stream.begin(), stream.begin() + static_cast<std::ptrdiff_t>(size));
+        const VorbisInfo v = ReadWholeVorbisComments(cut);
+        EXPECT_EQ(v.ReplayGain.trackGainDb.has_value(), static_cast<std::ptrdiff_t>(size) >= setup)
+            << size;
+    }
+}
+
+// Pages of another stream multiplexed between the header's pages are not
+// part of it.
+TEST(VorbisCommentsTest, PagesOfAnotherStreamAreLeftOutOfTheCommentHeader) {
+    VorbisStreamSpec spec;
+    spec.comments = {"REPLAYGAIN_TRACK_GAIN=-3 dB", "ARTIST=Ours"};
+    const Bytes ours = OggVorbisStream(spec);
+    VorbisStreamSpec other;
+    other.serial = 0x0BADCAFE;
+    other.comments = {"ARTIST=Theirs", "REPLAYGAIN_TRACK_GAIN=+9 dB"};
+    const Bytes theirs = OggVorbisStream(other);
+    // The other stream's identification page, then its comment page, each
+    // put before this stream's comment page (which starts at byte 58).
+    const Bytes mixed =
+        Concat({Bytes(ours.begin(), ours.begin() + 58), Bytes(theirs.begin(), theirs.end()),
+                Bytes(ours.begin() + 58, ours.end())});
+    const VorbisInfo v = ReadWholeVorbisComments(mixed);
+    EXPECT_EQ(v.Artist, "Ours");
+    EXPECT_EQ(v.ReplayGain.trackGainDb, -3.0);
+}
+
+TEST(VorbisCommentsTest, ACommentCountBeyondTheHeaderEndsTheReadingWithWhatWasRead) {
+    VorbisStreamSpec spec;
+    spec.comments = {"TITLE=Only one"};
+    Bytes stream = OggVorbisStream(spec);
+    // The count (after the 7-byte packet type, the vendor length and the
+    // vendor) claims a thousand comments.
+    const std::size_t count = 58 + 27 + 2 + 7 + 4 + spec.vendor.size();
+    ASSERT_EQ(stream[count], 1);
+    stream[count] = 0xE8;
+    stream[count + 1] = 0x03;
+    EXPECT_EQ(ReadWholeVorbisComments(stream).Title, "Only one");
 }
 
 TEST(VorbisCommentsTest, InvalidUtf8BecomesReplacementCharacters) {

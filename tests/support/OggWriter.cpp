@@ -1,5 +1,8 @@
 #include "OggWriter.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace vantor::test {
 
 namespace {
@@ -24,6 +27,34 @@ Bytes Page(std::uint32_t serial, std::uint32_t sequence, std::uint8_t type,
     page.Text("OggS").U8(0).U8(type).U64LE(0).U32LE(serial).U32LE(sequence).U32LE(0);
     page.U8(static_cast<std::uint32_t>(table.Size())).Append(table.Get()).Append(body.Get());
     return page.Take();
+}
+
+// Lays `packets` out on as many pages as their segments need (255 a page);
+// a page that starts inside a packet is marked as continuing it.
+Bytes Pages(std::uint32_t serial, std::uint32_t& sequence, const std::vector<Bytes>& packets) {
+    std::vector<std::pair<std::size_t, const std::uint8_t*>> segments;
+    for (const auto& packet : packets) {
+        std::size_t at = 0;
+        for (; packet.size() - at >= 255; at += 255)
+            segments.emplace_back(255, packet.data() + at);
+        segments.emplace_back(packet.size() - at, packet.data() + at);
+    }
+    ByteBuilder stream;
+    bool continued = false;
+    for (std::size_t first = 0; first < segments.size(); first += 255) {
+        const std::size_t last = std::min(segments.size(), first + 255);
+        ByteBuilder table;
+        ByteBuilder body;
+        for (std::size_t i = first; i < last; ++i) {
+            table.U8(static_cast<std::uint32_t>(segments[i].first));
+            body.Append(Bytes(segments[i].second, segments[i].second + segments[i].first));
+        }
+        stream.Text("OggS").U8(0).U8(continued ? 1 : 0).U64LE(0).U32LE(serial);
+        stream.U32LE(sequence++).U32LE(0).U8(static_cast<std::uint32_t>(table.Size()));
+        stream.Append(table.Get()).Append(body.Get());
+        continued = segments[last - 1].first == 255;
+    }
+    return stream.Take();
 }
 
 } // namespace
@@ -54,8 +85,8 @@ Bytes OggVorbisStream(const VorbisStreamSpec& spec) {
 
     ByteBuilder stream;
     stream.Append(Page(spec.serial, 0, 2, {identification.Take()}));
-    stream.Append(Page(spec.serial, 1, 0, {comment.Take(), setup.Take()}));
-    std::uint32_t sequence = 2;
+    std::uint32_t sequence = 1;
+    stream.Append(Pages(spec.serial, sequence, {comment.Take(), setup.Take()}));
     for (const std::size_t size : spec.dataPages) {
         std::vector<Bytes> packets;
         for (std::size_t left = size; left > 0;) {

@@ -1,6 +1,7 @@
 // Builds the first pages of an Ogg Vorbis stream byte by byte: the 58-byte
-// identification page, a page with the comment header and a setup header
-// start, and optional further pages of filler data. Page checksums are not
+// identification page, the comment header and a setup header start (on one
+// page, or on as many as a long comment header needs), and optional further
+// pages of filler data. Page checksums are not
 // computed; the readers under test do not check them.
 #pragma once
 
