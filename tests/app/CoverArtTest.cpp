@@ -142,7 +142,8 @@ INSTANTIATE_TEST_SUITE_P(Formats, EachCoverFormat,
                          ::testing::Values(kFlac, Format{"tone.mp3", "libmp3lame", "mp3"},
                                            Format{"tone.m4a", "aac", "ipod"},
                                            Format{"tone.opus", "libopus", "ogg", 48000},
-                                           Format{"tone.wv", "wavpack", "wv"}),
+                                           Format{"tone.wv", "wavpack", "wv"},
+                                           Format{"tone.wma", "wmav2", "asf"}),
                          [](const ::testing::TestParamInfo<Format>& param) {
                              std::string name = param.param.file;
                              std::replace(name.begin(), name.end(), '.', '_');

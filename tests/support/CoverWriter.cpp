@@ -1,6 +1,8 @@
 #include "support/CoverWriter.h"
 
 #include <taglib/apetag.h>
+#include <taglib/asffile.h>
+#include <taglib/asfpicture.h>
 #include <taglib/attachedpictureframe.h>
 #include <taglib/fileref.h>
 #include <taglib/flacfile.h>
@@ -63,6 +65,12 @@ bool EmbedPicture(const std::string& path, std::span<const std::uint8_t> bytes,
         wavPack->APETag(true)->setData(pictureType == kFrontCover ? "Cover Art (Front)"
                                                                   : "Cover Art (Back)",
                                        ApeCoverValue(data));
+    } else if (auto* asf = dynamic_cast<TagLib::ASF::File*>(file.file())) {
+        TagLib::ASF::Picture picture;
+        picture.setType(static_cast<TagLib::ASF::Picture::Type>(pictureType));
+        picture.setMimeType(mimeType);
+        picture.setPicture(data);
+        asf->tag()->addAttribute("WM/Picture", TagLib::ASF::Attribute(picture));
     } else if (auto* xiph = dynamic_cast<TagLib::Ogg::XiphComment*>(file.tag())) {
         xiph->addPicture(FlacPicture(data, mimeType, pictureType));
     } else {

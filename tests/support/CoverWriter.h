@@ -1,6 +1,7 @@
 // Embeds pictures in real audio files through TagLib, the way taggers do:
 // FLAC PICTURE blocks, Ogg METADATA_BLOCK_PICTURE comments, ID3v2 APIC
-// frames, MP4 "covr" items and APE "Cover Art" items. Test fixtures only.
+// frames, MP4 "covr" items, APE "Cover Art" items and ASF "WM/Picture"
+// attributes. Test fixtures only.
 #pragma once
 
 #include <cstdint>

@@ -3,6 +3,8 @@
 #include <taglib/aifffile.h>
 #include <taglib/apefile.h>
 #include <taglib/apetag.h>
+#include <taglib/asffile.h>
+#include <taglib/asfpicture.h>
 #include <taglib/attachedpictureframe.h>
 #include <taglib/fileref.h>
 #include <taglib/flacfile.h>
@@ -108,6 +110,18 @@ void AddPictures(const TagLib::APE::Tag* tag, Pictures& pictures) {
     }
 }
 
+// WMA and other ASF files keep theirs as "WM/Picture" attributes.
+void AddPictures(const TagLib::ASF::Tag* tag, Pictures& pictures) {
+    if (tag == nullptr || !tag->contains("WM/Picture"))
+        return;
+    for (const auto& attribute : tag->attribute("WM/Picture")) {
+        const TagLib::ASF::Picture picture = attribute.toPicture();
+        if (picture.isValid())
+            pictures.push_back({picture.type() == TagLib::ASF::Picture::FrontCover,
+                                picture.mimeType().to8Bit(), BytesOf(picture.picture())});
+    }
+}
+
 Pictures PicturesOf(TagLib::File& file) {
     Pictures pictures;
     if (auto* flac = dynamic_cast<TagLib::FLAC::File*>(&file)) {
@@ -127,6 +141,8 @@ Pictures PicturesOf(TagLib::File& file) {
         AddPictures(wav->hasID3v2Tag() ? wav->ID3v2Tag() : nullptr, pictures);
     } else if (auto* aiff = dynamic_cast<TagLib::RIFF::AIFF::File*>(&file)) {
         AddPictures(aiff->hasID3v2Tag() ? aiff->tag() : nullptr, pictures);
+    } else if (auto* asf = dynamic_cast<TagLib::ASF::File*>(&file)) {
+        AddPictures(asf->tag(), pictures);
     } else if (auto* xiph = dynamic_cast<TagLib::Ogg::XiphComment*>(file.tag())) {
         // Vorbis, Opus and FLAC in Ogg keep theirs in the comment header.
         AddPictures(xiph->pictureList(), pictures);
