@@ -4,12 +4,16 @@
 # loaded, the window shown), for Vantor and, in the same
 # run and on the same files, Audacious in its classic-skin GTK interface.
 # Runs under Xvfb with SDL's and the desktop's null audio, RUNS times (3).
+# Each round also measures the floor of the stopped figure: an empty Qt
+# program with a shown window, woken every 50 ms as a stopped player's
+# scrolling song line wakes it (bench/app/QtWakeFloor.cpp).
 # Usage: [RUNS=n] bench/app/desktop-footprint.sh [build-folder]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:-$top/build}
 player="$build/src/app/vantor"
-[ -x "$player" ] || { echo "build the player first: $player"; exit 1; }
+floor="$build/bench/app/QtWakeFloor"
+[ -x "$player" ] && [ -x "$floor" ] || { echo "build the player first: $player"; exit 1; }
 
 . "$top/bench/app/peer-bench.sh"
 install_missing audacious xdotool x11-utils xvfb ffmpeg dbus-daemon
@@ -71,6 +75,20 @@ measure() {
         "$(echo "($s1 - $s0) * 100 / $hz / 10" | bc -l)"
 }
 
+measure_floor() {
+    "$floor" >"$work/floor.log" 2>&1 &
+    local pid=$!
+    wait_mapped QtWakeFloor
+    sleep 3
+    local s0 s1
+    s0=$(cpu_ticks "$pid")
+    sleep 10
+    s1=$(cpu_ticks "$pid")
+    kill "$pid"; wait "$pid" 2>/dev/null || true
+    printf '%-10s an empty Qt window woken every 50 ms: CPU %.2f %%\n' Floor \
+        "$(echo "($s1 - $s0) * 100 / $(getconf CLK_TCK) / 10" | bc -l)"
+}
+
 # A first start writes each player's settings, so both are measured warm;
 # Audacious then gets its classic skinned interface and SDL output.
 warm_up() {
@@ -87,4 +105,5 @@ use_classic_audacious
 for _ in $(seq "${RUNS:-3}"); do
     measure Vantor 'Vantor' "$player"
     measure Audacious 'Audacious' audacious -G
+    measure_floor
 done
