@@ -1,9 +1,8 @@
 // The picture that goes with a track: the front cover embedded in its tags
 // (FLAC and Ogg PICTURE blocks, ID3v2 APIC, MP4 covr, APE cover items, ASF
-// WM/Picture attributes), read
-// through TagLib, else a cover or folder picture beside the file. Bytes and
-// their MIME type only: decoding them is the viewer's business. Returns
-// plain values; any thread.
+// WM/Picture attributes), read through TagLib, else a cover or folder picture
+// beside the file. Bytes and their MIME type only: decoding them is the
+// viewer's business. Returns plain values; any thread.
 #pragma once
 
 #include <cstddef>
