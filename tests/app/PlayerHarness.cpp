@@ -312,6 +312,11 @@ void PlayerHarness::AnswerModalWindows() {
             dialog->reject();
             return;
         }
+        // The dialog leaves its name field as it is while that holds the
+        // focus, which it may or may not have been given yet.
+        if (QWidget* focused = QApplication::focusWidget();
+            focused != nullptr && dialog->isAncestorOf(focused))
+            focused->clearFocus();
         dialog->selectFile(QString::fromStdString(answer));
         // The file dialog's own accept, which takes the typed name, is
         // reached through the dialog's public one.
