@@ -39,4 +39,16 @@ private:
 std::span<const std::uint8_t> ClipRange(std::span<const std::uint8_t> file, std::uint64_t start,
                                         std::uint64_t length);
 
+// `read` of the bytes of the file at `path` from `start` (a ZIP member's
+// offset, or 0) to its end; what `read` returns for nothing at all when the
+// file cannot be opened or `start` is negative.
+template <typename Read>
+auto ReadFileFrom(const std::string& path, std::int64_t start, Read&& read) {
+    using Result = decltype(read(std::span<const std::uint8_t>{}));
+    const FileBytes file(path);
+    if (!file.IsOpen() || start < 0)
+        return Result{};
+    return read(ClipRange(file.Bytes(), static_cast<std::uint64_t>(start), UINT64_MAX));
+}
+
 } // namespace vantor

@@ -221,11 +221,9 @@ VorbisInfo ReadVorbisComments(std::span<const std::uint8_t> bytes, VorbisReadMod
 }
 
 VorbisInfo ReadVorbisComments(const std::string& path, std::int64_t start, VorbisReadMode mode) {
-    const FileBytes file(path);
-    if (!file.IsOpen() || start < 0)
-        return {};
-    return ReadVorbisComments(
-        ClipRange(file.Bytes(), static_cast<std::uint64_t>(start), UINT64_MAX), mode);
+    return ReadFileFrom(path, start, [mode](std::span<const std::uint8_t> bytes) {
+        return ReadVorbisComments(bytes, mode);
+    });
 }
 
 VorbisInfo ReadWholeVorbisComments(std::span<const std::uint8_t> bytes) {
@@ -238,11 +236,9 @@ VorbisInfo ReadWholeVorbisComments(std::span<const std::uint8_t> bytes) {
 }
 
 VorbisInfo ReadWholeVorbisComments(const std::string& path, std::int64_t start) {
-    const FileBytes file(path);
-    if (!file.IsOpen() || start < 0)
-        return {};
-    return ReadWholeVorbisComments(
-        ClipRange(file.Bytes(), static_cast<std::uint64_t>(start), UINT64_MAX));
+    return ReadFileFrom(path, start, [](std::span<const std::uint8_t> bytes) {
+        return ReadWholeVorbisComments(bytes);
+    });
 }
 
 bool IsVariableBitrate(const VorbisInfo& info) {

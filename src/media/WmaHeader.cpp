@@ -219,10 +219,8 @@ WmaInfo ReadWmaHeader(std::span<const std::uint8_t> bytes) {
 }
 
 WmaInfo ReadWmaHeader(const std::string& path, std::int64_t start) {
-    const FileBytes file(path);
-    if (!file.IsOpen() || start < 0)
-        return {};
-    return ReadWmaHeader(ClipRange(file.Bytes(), static_cast<std::uint64_t>(start), UINT64_MAX));
+    return ReadFileFrom(path, start,
+                        [](std::span<const std::uint8_t> bytes) { return ReadWmaHeader(bytes); });
 }
 
 std::string WmaChannelName(std::int32_t channels) {
