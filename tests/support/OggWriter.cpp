@@ -15,6 +15,16 @@ void Lacing(std::size_t size, ByteBuilder& table) {
     table.U8(static_cast<std::uint32_t>(size));
 }
 
+// A page of the stream: its header, its segment table and its data.
+Bytes PageOf(std::uint32_t serial, std::uint32_t sequence, std::uint8_t type,
+             const ByteBuilder& table, const ByteBuilder& body) {
+    ByteBuilder page;
+    page.Text("OggS").U8(0).U8(type).U64LE(0).U32LE(serial).U32LE(sequence).U32LE(0);
+    page.U8(static_cast<std::uint32_t>(table.Size())).Append(table.Get()).Append(body.Get());
+    return page.Take();
+}
+
+// Whole packets on one page.
 Bytes Page(std::uint32_t serial, std::uint32_t sequence, std::uint8_t type,
            const std::vector<Bytes>& packets) {
     ByteBuilder table;
@@ -23,10 +33,7 @@ Bytes Page(std::uint32_t serial, std::uint32_t sequence, std::uint8_t type,
         Lacing(packet.size(), table);
         body.Append(packet);
     }
-    ByteBuilder page;
-    page.Text("OggS").U8(0).U8(type).U64LE(0).U32LE(serial).U32LE(sequence).U32LE(0);
-    page.U8(static_cast<std::uint32_t>(table.Size())).Append(table.Get()).Append(body.Get());
-    return page.Take();
+    return PageOf(serial, sequence, type, table, body);
 }
 
 // Lays `packets` out on as many pages as their segments need (255 a page);
@@ -49,9 +56,7 @@ Bytes Pages(std::uint32_t serial, std::uint32_t& sequence, const std::vector<Byt
             table.U8(static_cast<std::uint32_t>(segments[i].first));
             body.Append(Bytes(segments[i].second, segments[i].second + segments[i].first));
         }
-        stream.Text("OggS").U8(0).U8(continued ? 1 : 0).U64LE(0).U32LE(serial);
-        stream.U32LE(sequence++).U32LE(0).U8(static_cast<std::uint32_t>(table.Size()));
-        stream.Append(table.Get()).Append(body.Get());
+        stream.Append(PageOf(serial, sequence++, continued ? 1 : 0, table, body));
         continued = segments[last - 1].first == 255;
     }
     return stream.Take();
