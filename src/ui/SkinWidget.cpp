@@ -108,7 +108,7 @@ void SkinWidget::ShowSurface(const gfx::Surface& surface, const gfx::WrittenArea
         // Sent at once rather than on a posted update: the tick's changes
         // reach the display in the same pass of the event loop, without a
         // second pass and the wake-up that posting it costs.
-        if (!SendToDisplay(changed))
+        if (!SendToDisplay(surface, changed))
             repaint(changed);
         return;
     }
@@ -127,13 +127,7 @@ bool SkinWidget::ShowThroughStore(const gfx::Surface& surface, const gfx::Writte
         return false;
     const QRegion changed = ChangedPixels(surface, *shown, written);
     if (!changed.isEmpty()) {
-        // The store's picture is asked for again within the paint: a scaled
-        // store hands out a new one for each.
-        store->beginPaint(changed);
-        shown = StoreInStep(*store);
-        if (shown != nullptr)
-            CopyPixels(surface, changed, *shown);
-        store->endPaint();
+        shown = PaintIntoStore(*store, surface, changed);
         if (shown == nullptr)
             return false;
     }
@@ -148,7 +142,7 @@ bool SkinWidget::ShowThroughStore(const gfx::Surface& surface, const gfx::Writte
     return true;
 }
 
-bool SkinWidget::SendToDisplay(const QRegion& changed) {
+bool SkinWidget::SendToDisplay(const gfx::Surface& surface, const QRegion& changed) {
     QWindow* window = windowHandle();
     QBackingStore* store = backingStore();
     if (window == nullptr || store == nullptr || !window->isExposed() ||
@@ -157,20 +151,25 @@ bool SkinWidget::SendToDisplay(const QRegion& changed) {
     // The store keeps what the window shows: Qt puts it back on the display
     // by itself when the window is uncovered. Once it holds the whole
     // picture, the picture is kept there alone.
-    const bool whole = changed.contains(m_image.rect());
-    store->beginPaint(changed);
-    QImage* shown = PictureOf(*store);
-    if (shown != nullptr) {
-        for (const QRect& rect : changed)
-            CopyRect(m_image, rect, *shown, rect.topLeft());
-    }
-    store->endPaint();
+    QImage* shown = PaintIntoStore(*store, surface, changed);
     if (shown == nullptr)
         return false;
-    if (whole)
+    if (changed.contains(shown->rect()))
         m_storeBits = shown->constBits();
-    PutOnDisplay(*window, *store, m_image, changed);
+    PutOnDisplay(*window, *store, *shown, changed);
     return true;
+}
+
+QImage* SkinWidget::PaintIntoStore(QBackingStore& store, const gfx::Surface& surface,
+                                   const QRegion& changed) {
+    // The store's picture is asked for within the paint: a scaled store
+    // hands out a new one for each.
+    store.beginPaint(changed);
+    QImage* shown = PictureOf(store);
+    if (shown != nullptr)
+        CopyPixels(surface, changed, *shown);
+    store.endPaint();
+    return shown;
 }
 
 void SkinWidget::PutOnDisplay(QWindow& window, QBackingStore& store, const QImage& picture,

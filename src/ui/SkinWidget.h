@@ -109,7 +109,12 @@ private:
     // bookkeeping, a paint event, a painter), which costs more than the copy
     // when a few fields change many times a second. False when the backing
     // store is not a plain picture of the window; the widget repaints then.
-    bool SendToDisplay(const QRegion& changed);
+    bool SendToDisplay(const gfx::Surface& surface, const QRegion& changed);
+    // Copies `changed` of the surface into the backing store's picture
+    // within a paint; that picture, or null when the store has no plain 1x
+    // picture of the window.
+    QImage* PaintIntoStore(QBackingStore& store, const gfx::Surface& surface,
+                           const QRegion& changed);
     // At 1x, once the backing store holds the whole picture: compares the
     // written areas with the store, copies what differs into it and sends
     // that to the display. The store is then the only copy of the picture.

@@ -139,8 +139,7 @@ bool X11PixelSender::Send(std::uintptr_t window, const QImage& picture, const QR
                 m_rows.resize(bytes);
                 for (int row = 0; row < rows; ++row)
                     std::memcpy(m_rows.data() + rowBytes * static_cast<std::size_t>(row),
-                                picture.constScanLine(top + row) + rect.left() * kBytesPerPixel,
-                                rowBytes);
+                                data + picture.bytesPerLine() * row, rowBytes);
                 data = m_rows.data();
             }
             xcb_put_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, id, m_context,
